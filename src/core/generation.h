@@ -1,0 +1,20 @@
+// Stage generation: a random tiling of the W x H target area by tetrominoes.
+#pragma once
+
+#include "core/block.h"
+#include "core/board.h"
+#include "core/stage_random.h"
+
+namespace fenx {
+
+// Fills `list` with W * H / 4 blocks that tile the width x height area:
+// orientation, kind and solution anchor of each, in placement order. Draws
+// only from `random`, which the caller has seeded; the draws it took are
+// added to random.draws. Touches no Board: the stage search needs only this.
+void GenerateTilingBlocks(StageRandom& random, int width, int height, BlockList& list);
+
+// The same on a board that ResetBoard prepared with rows = H: afterwards
+// every cell of the target area holds the index of the block covering it.
+void GenerateTiling(StageRandom& random, Board& board, BlockList& list);
+
+} // namespace fenx
