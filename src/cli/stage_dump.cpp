@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "core/generation.h"
+#include "core/stage_build.h"
 
 namespace fenx {
 namespace {
@@ -18,47 +18,26 @@ void AppendInt(std::string& out, long value) {
 void AppendStageDump(std::string& out, StageEngine& engine, int width, int height, long number,
                      FixedBlocks fixed) {
     const int n = static_cast<int>(number & 0xFFFF);
-    SeedStageRandom(engine.random, static_cast<uint32_t>(n));
-    ResetBoard(engine.board, width, height);
-    engine.blocks.count = 0;
-    GenerateTiling(engine.random, engine.board, engine.blocks);
-    const uint64_t tilingDraws = engine.random.draws;
+    StageBuildTrace trace;
+    BuildStage(engine.random, engine.board, engine.blocks, width, height, n, fixed, &trace);
+    const BlockList& blocks = engine.blocks;
 
     out += "stage ";
-    AppendInt(out, width);
-    out += ' ';
-    AppendInt(out, height);
-    out += ' ';
+    for (long v : {long{width}, long{height}}) {
+        AppendInt(out, v);
+        out += ' ';
+    }
     AppendInt(out, n);
     out += "\ndraws ";
-    AppendInt(out, static_cast<long>(tilingDraws));
-
-    // The tiling is recorded before layout replaces the board.
-    std::string tiling;
-    for (int y = 0; y < height; ++y) {
-        tiling += "\ntiling";
-        for (int x = 0; x < width; ++x) {
-            tiling += ' ';
-            AppendInt(tiling, engine.board.at(x, y));
-        }
-    }
-
-    std::string attempts;
-    int count = 0;
-    bool done = false;
-    while (!done) {
-        const uint64_t before = engine.random.draws;
-        done = LayOutStartField(engine.random, engine.board, engine.blocks, width, height, fixed);
-        attempts += count++ == 0 ? "" : ",";
-        AppendInt(attempts, static_cast<long>(engine.random.draws - before));
-    }
+    AppendInt(out, static_cast<long>(trace.tilingDraws));
     out += "\nlayout ";
-    AppendInt(out, count);
-    out += ' ';
-    out += attempts;
-
-    for (int i = 0; i < engine.blocks.count; ++i) {
-        const Block& b = engine.blocks[i];
+    AppendInt(out, static_cast<long>(trace.layoutDraws.size()));
+    for (size_t i = 0; i < trace.layoutDraws.size(); ++i) {
+        out += i == 0 ? ' ' : ',';
+        AppendInt(out, static_cast<long>(trace.layoutDraws[i]));
+    }
+    for (int i = 0; i < blocks.count; ++i) {
+        const Block& b = blocks[i];
         out += "\nblock ";
         for (long v : {long{i}, long{b.orientation}, long{b.kind}, long{b.solutionColumn},
                        long{b.solutionRow}, long{b.column}, long{b.row}}) {
@@ -67,7 +46,22 @@ void AppendStageDump(std::string& out, StageEngine& engine, int width, int heigh
         }
         AppendInt(out, b.fixed);
     }
-    out += tiling;
+
+    // The tiling is rebuilt from the solution places, which layout keeps.
+    int tiling[10][38];
+    for (int i = 0; i < blocks.count; ++i) {
+        const Block& b = blocks[i];
+        for (const CellOffset& c : ShapeTable[b.orientation]) {
+            tiling[b.solutionRow + c.dy][b.solutionColumn + c.dx] = i;
+        }
+    }
+    for (int y = 0; y < height; ++y) {
+        out += "\ntiling";
+        for (int x = 0; x < width; ++x) {
+            out += ' ';
+            AppendInt(out, tiling[y][x]);
+        }
+    }
     for (int y = 0; y < 2 * height; ++y) {
         out += "\nfield";
         for (int x = 0; x < width; ++x) {
