@@ -1,0 +1,33 @@
+// Runs the built fenx-cli and captures what it prints.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace fenx::testing {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+};
+
+// `arguments` is passed to the shell as it stands; stderr is discarded.
+inline CliResult RunCli(const std::string& arguments) {
+    const std::string command = std::string(FENX_CLI_PATH) + " " + arguments + " 2>/dev/null";
+    CliResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return result;
+    }
+    char buffer[65536];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        result.out.append(buffer, n);
+    }
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+} // namespace fenx::testing
