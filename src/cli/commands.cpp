@@ -22,6 +22,9 @@ int RunCommand(std::span<const std::string_view> args) {
     if (command == "search") {
         return RunSearchCommand(rest);
     }
+    if (command == "render") {
+        return RunRenderCommand(rest);
+    }
     return UsageError("unknown command '" + std::string(command) + "'");
 }
 

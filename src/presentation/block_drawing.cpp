@@ -1,0 +1,40 @@
+#include "presentation/block_drawing.h"
+
+#include "core/shapes.h"
+#include "presentation/blit.h"
+#include "presentation/sheet_layout.h"
+
+namespace fenx {
+namespace {
+
+bool ValidOrientation(int orientation) {
+    return orientation >= 0 && orientation < kOrientationCount;
+}
+
+} // namespace
+
+void DrawBlock(SurfaceView destination, const SpriteSheet& sheet, int px, int py, int orientation,
+               int colour, bool fixed) {
+    if (!ValidOrientation(orientation) || colour < 0 || colour >= kColourCount) {
+        return;
+    }
+    for (int j = 0; j < 4; ++j) {
+        const CellOffset cell = ShapeTable[orientation][j];
+        DrawTile(destination, px + cell.dx * kTileSize, py + cell.dy * kTileSize, sheet,
+                 BlockCellTile(orientation, j, colour, fixed));
+    }
+}
+
+void DrawBlockOutline(SurfaceView destination, const SpriteSheet& sheet, int px, int py,
+                      int orientation, int phase) {
+    if (!ValidOrientation(orientation) || phase < 0 || phase >= kOutlinePhaseCount) {
+        return;
+    }
+    for (int j = 0; j < 4; ++j) {
+        const CellOffset cell = ShapeTable[orientation][j];
+        DrawTile(destination, px + cell.dx * kTileSize, py + cell.dy * kTileSize, sheet,
+                 OutlineCellTile(orientation, j, phase));
+    }
+}
+
+} // namespace fenx
