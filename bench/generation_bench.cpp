@@ -36,11 +36,11 @@ uint64_t TileRange(int width, int height, int first, int last) {
 }
 
 void ReportRates(benchmark::State& state, uint64_t draws) {
-    state.counters["stages/s"] = benchmark::Counter(static_cast<double>(kStages) * state.iterations(),
-                                                    benchmark::Counter::kIsRate);
-    state.counters["ns/draw"] = benchmark::Counter(
-        static_cast<double>(draws) * state.iterations() / 1e9,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["stages/s"] = benchmark::Counter(
+        static_cast<double>(kStages) * state.iterations(), benchmark::Counter::kIsRate);
+    state.counters["ns/draw"] =
+        benchmark::Counter(static_cast<double>(draws) * state.iterations() / 1e9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["draws/stage"] = static_cast<double>(draws) / kStages;
 }
 
@@ -64,7 +64,8 @@ void BM_TilingAllCores(benchmark::State& state) {
         std::vector<std::thread> workers;
         for (int t = 0; t < threads; ++t) {
             workers.emplace_back([&, t] {
-                total += TileRange(width, height, kStages * t / threads, kStages * (t + 1) / threads);
+                total +=
+                    TileRange(width, height, kStages * t / threads, kStages * (t + 1) / threads);
             });
         }
         for (auto& w : workers) {

@@ -60,9 +60,9 @@ int RunSearchCommand(std::span<const std::string_view> args) {
         return UsageError("these conditions cannot be searched: they are all 'any', all "
                           "'exactly 0', or demand more blocks than the stage has");
     }
-    const auto found = SearchStageNumbers(*conditions, size->width, size->height,
-                                          static_cast<int>(first), static_cast<int>(last),
-                                          static_cast<int>(threads));
+    const auto found =
+        SearchStageNumbers(*conditions, size->width, size->height, static_cast<int>(first),
+                           static_cast<int>(last), static_cast<int>(threads));
     std::string out;
     for (int n : found) {
         out += std::to_string(n);

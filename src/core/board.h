@@ -27,10 +27,12 @@ struct Board {
     std::array<int16_t, kGridSize * kGridSize> grid{};
 
     int16_t& at(int column, int row) {
-        return grid[static_cast<std::size_t>((row + kGridMargin) * kGridSize + column + kGridMargin)];
+        return grid[static_cast<std::size_t>((row + kGridMargin) * kGridSize + column +
+                                             kGridMargin)];
     }
     int16_t at(int column, int row) const {
-        return grid[static_cast<std::size_t>((row + kGridMargin) * kGridSize + column + kGridMargin)];
+        return grid[static_cast<std::size_t>((row + kGridMargin) * kGridSize + column +
+                                             kGridMargin)];
     }
 };
 

@@ -71,10 +71,14 @@ inline constexpr std::array<uint32_t, 4096> FitMaskTable = [] {
     for (uint32_t w = 0; w < 4096; ++w) {
         auto taken = [w](int dx, int dy) -> bool {
             switch (dx) {
-            case 0: return dy > 0 && ((w >> (dy - 1)) & 1u);
-            case 1: return (w >> (3 + dy + 2)) & 1u;
-            case 2: return (w >> (8 + dy + 1)) & 1u;
-            default: return (w >> 11) & 1u;
+            case 0:
+                return dy > 0 && ((w >> (dy - 1)) & 1u);
+            case 1:
+                return (w >> (3 + dy + 2)) & 1u;
+            case 2:
+                return (w >> (8 + dy + 1)) & 1u;
+            default:
+                return (w >> 11) & 1u;
             }
         };
         uint32_t mask = 0;

@@ -52,31 +52,50 @@ constexpr int kScanWidth = 16;
 constexpr int kTableVectors = (kStageRandomSize + 7) / 8;
 
 // The target area as one 16-bit lane per column: bit y + 2 of a lane is row y.
-// Four neighbouring columns form one 64-bit word, so a block is placed,
-// removed or fit-tested with a single load and store. Bits below row 0 and
-// past the last row are set, as are the lanes past the last column, and a row
+// Four neighbouring columns form one 64-bit window, so a block is placed,
+// removed or fit-tested with a few word operations. Bits below row 0 and past
+// the last row are set, as are the lanes past the last column, and a row
 // offset of at most 9 plus a cell offset of -2..3 never leaves its lane.
+// Lanes are stored four to an aligned word and a window is assembled from two
+// words: reading a window from memory at an unaligned column right after a
+// store to another column would stall the processor far longer.
 class Lanes {
   public:
     void reset(int width, int height) {
-        const uint16_t empty = static_cast<uint16_t>(~(((1u << height) - 1u) << kRowBitOffset));
-        for (int x = 0; x < kColumnWords; ++x) {
-            lanes_[static_cast<std::size_t>(x)] = x < width ? empty : 0xFFFF;
+        const uint64_t empty = static_cast<uint16_t>(~(((1u << height) - 1u) << kRowBitOffset));
+        words_.fill(0);
+        for (int x = 0; x < kLaneCount; ++x) {
+            const uint64_t lane = x < width ? empty : 0xFFFF;
+            words_[static_cast<std::size_t>(x / 4)] |= lane << (16 * (x % 4));
         }
     }
-    bool columnFull(int column) const { return lanes_[static_cast<std::size_t>(column)] == 0xFFFF; }
-    int firstFreeRow(int column) const {
-        return std::countr_one(lanes_[static_cast<std::size_t>(column)]) - kRowBitOffset;
+    uint32_t lane(int column) const {
+        return static_cast<uint32_t>(words_[static_cast<std::size_t>(column >> 2)] >>
+                                     (16 * (column & 3))) &
+               0xFFFFu;
     }
+    // Columns column..column+3 as one word, the first in the low lane.
     uint64_t window(int column) const {
-        uint64_t w;
-        std::memcpy(&w, lanes_.data() + column, sizeof w);
-        return w;
+        const auto k = static_cast<std::size_t>(column >> 2);
+        const int shift = 16 * (column & 3);
+        return (words_[k] >> shift) | ((words_[k + 1] << (63 - shift)) << 1);
     }
-    void setWindow(int column, uint64_t w) { std::memcpy(lanes_.data() + column, &w, sizeof w); }
+    void set(int column, uint64_t bits) {
+        const auto k = static_cast<std::size_t>(column >> 2);
+        const int shift = 16 * (column & 3);
+        words_[k] |= bits << shift;
+        words_[k + 1] |= (bits >> (63 - shift)) >> 1;
+    }
+    void clear(int column, uint64_t bits) {
+        const auto k = static_cast<std::size_t>(column >> 2);
+        const int shift = 16 * (column & 3);
+        words_[k] &= ~(bits << shift);
+        words_[k + 1] &= ~((bits >> (63 - shift)) >> 1);
+    }
 
   private:
-    std::array<uint16_t, kColumnWords + 4> lanes_{};
+    static constexpr int kLaneCount = 48;
+    std::array<uint64_t, kLaneCount / 4> words_{};
 };
 
 constexpr std::array<uint64_t, kOrientationCount> ShapeWindow = [] {
@@ -97,8 +116,7 @@ constexpr std::array<uint64_t, kOrientationCount> ShapeWindow = [] {
 class Tiler {
   public:
     Tiler(StageRandom& random, int width, int height, BlockList& list)
-        : random_(random), width_(width), height_(height), list_(list),
-          total_(width * height / 4) {
+        : random_(random), width_(width), height_(height), list_(list), total_(width * height / 4) {
         lanes_.reset(width, height);
         list_.count = 0;
         drawnBits_.fill(kTableEndBit);
@@ -135,10 +153,10 @@ class Tiler {
 
   private:
     Cell firstEmptyCell() {
-        while (lanes_.columnFull(firstColumn_)) {
+        while (lanes_.lane(firstColumn_) == 0xFFFFu) {
             ++firstColumn_;
         }
-        return {firstColumn_, lanes_.firstFreeRow(firstColumn_)};
+        return {firstColumn_, std::countr_one(lanes_.lane(firstColumn_)) - kRowBitOffset};
     }
 
     // The picks that fit at p, found from the cells around p that decide the
@@ -146,8 +164,8 @@ class Tiler {
     // the one after and row 0 of the fourth.
     uint32_t fittingAt(Cell p) const {
         const uint64_t w = lanes_.window(p.column) >> p.row;
-        const uint32_t index = static_cast<uint32_t>(((w >> 3) & 7u) | ((w >> 16 & 31u) << 3) |
-                                                     ((w >> 33 & 7u) << 8) | ((w >> 50 & 1u) << 11));
+        const auto index = static_cast<uint32_t>(((w >> 3) & 7u) | ((w >> 13) & 0xF8u) |
+                                                 ((w >> 25) & 0x700u) | ((w >> 39) & 0x800u));
         return FittingPickTable[index];
     }
 
@@ -166,17 +184,21 @@ class Tiler {
             const __m128i r = _mm_loadu_si128(in + v);
             const __m128i q = _mm_srli_epi16(r, 2);
             const __m128i t = _mm_mulhi_epu16(q, magic);
-            const __m128i d = _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(_mm_sub_epi16(q, t), 1)), 2);
+            const __m128i d =
+                _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(_mm_sub_epi16(q, t), 1)), 2);
             const __m128i pick = _mm_sub_epi16(r, _mm_mullo_epi16(d, _mm_set1_epi16(28)));
-            const __m128i lo = _mm_slli_epi32(_mm_add_epi32(_mm_unpacklo_epi16(pick, zero), bias), 23);
-            const __m128i hi = _mm_slli_epi32(_mm_add_epi32(_mm_unpackhi_epi16(pick, zero), bias), 23);
+            const __m128i lo =
+                _mm_slli_epi32(_mm_add_epi32(_mm_unpacklo_epi16(pick, zero), bias), 23);
+            const __m128i hi =
+                _mm_slli_epi32(_mm_add_epi32(_mm_unpackhi_epi16(pick, zero), bias), 23);
             _mm_store_si128(out + 2 * v, _mm_cvttps_epi32(_mm_castsi128_ps(lo)));
             _mm_store_si128(out + 2 * v + 1, _mm_cvttps_epi32(_mm_castsi128_ps(hi)));
         }
         drawnBits_[kStageRandomSize] = kTableEndBit;
 #else
         for (int i = 0; i < kStageRandomSize; ++i) {
-            drawnBits_[static_cast<std::size_t>(i)] = 1u << (random_.table[static_cast<std::size_t>(i)] % 28);
+            drawnBits_[static_cast<std::size_t>(i)] =
+                1u << (random_.table[static_cast<std::size_t>(i)] % 28);
         }
 #endif
     }
@@ -191,7 +213,8 @@ class Tiler {
             int rejected = 0;
             for (int j = 0; j < kScanWidth / 4; ++j) {
                 const __m128i hit = _mm_and_si128(_mm_loadu_si128(bits + j), wanted);
-                rejected |= _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(hit, zero))) << (4 * j);
+                rejected |= _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(hit, zero)))
+                            << (4 * j);
             }
             const unsigned accepted = ~static_cast<unsigned>(rejected) & 0xFFFFu;
             if (accepted != 0) {
@@ -231,8 +254,7 @@ class Tiler {
     }
 
     void place(Cell p, int orientation) {
-        lanes_.setWindow(p.column, lanes_.window(p.column) |
-                                       ShapeWindow[static_cast<std::size_t>(orientation)] << p.row);
+        lanes_.set(p.column, ShapeWindow[static_cast<std::size_t>(orientation)] << p.row);
         Block& b = list_[list_.count++];
         b.solutionColumn = p.column;
         b.solutionRow = p.row;
@@ -247,7 +269,7 @@ class Tiler {
         const Block& b = list_[--list_.count];
         const uint64_t shape = ShapeWindow[static_cast<std::size_t>(b.orientation)]
                                << b.solutionRow;
-        lanes_.setWindow(b.solutionColumn, lanes_.window(b.solutionColumn) & ~shape);
+        lanes_.clear(b.solutionColumn, shape);
         if (b.solutionColumn < firstColumn_) {
             firstColumn_ = b.solutionColumn;
         }

@@ -14,6 +14,8 @@ constexpr bool IsValidStageSize(int width, int height) {
            height <= kMaxHeight && (width * height) % 4 == 0;
 }
 
-constexpr int BlockCount(int width, int height) { return width * height / 4; }
+constexpr int BlockCount(int width, int height) {
+    return width * height / 4;
+}
 
 } // namespace fenx

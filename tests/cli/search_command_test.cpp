@@ -22,7 +22,8 @@ TEST(SearchCommand, OutputDoesNotDependOnThreads) {
 
 TEST(SearchCommand, RangeLimitsTheNumbersTested) {
     const auto full = RunCli(std::string("search 12 4 ") + kTwoSquaresNoLyingBar);
-    const auto part = RunCli(std::string("search 12 4 ") + kTwoSquaresNoLyingBar + " --range 1000 2000");
+    const auto part =
+        RunCli(std::string("search 12 4 ") + kTwoSquaresNoLyingBar + " --range 1000 2000");
     ASSERT_EQ(part.status, 0);
     std::string expected;
     size_t pos = 0;
@@ -47,7 +48,8 @@ TEST(SearchCommand, RejectsWhatCannotBeSearched) {
          {"search 7 4", "search 7 4 --conditions 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0",
           "search 7 4 --conditions 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1",
           "search 7 4 --conditions 7,7,0,7,0,0,0,7,0,0,0,0,0,0,0,0,0,0,0",
-          "search 7 4 --conditions 1,2,3", "search 7 4 --conditions 1,2,3,4,5,6,7,8,9,10,0,0,0,0,0,0,0,0,0",
+          "search 7 4 --conditions 1,2,3",
+          "search 7 4 --conditions 1,2,3,4,5,6,7,8,9,10,0,0,0,0,0,0,0,0,0",
           "search 7 4 --conditions 1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,2,",
           "search 7 4 --conditions 2,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0 --range 5 4",
           "search 7 4 --conditions 2,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0 --range 0 65536",

@@ -71,12 +71,28 @@ TEST(StageCommand, AllStagesInOrder) {
 }
 
 TEST(StageCommand, RejectsBadArgumentsWithStatusTwo) {
-    for (const char* bad : {"", "stage", "stage 7 4", "stage 6 4 0", "stage 39 4 0", "stage 7 2 0",
-                            "stage 7 11 0", "stage 9 3 0", "stage 7 4 -1", "stage 7 4 2147483648",
-                            "stage 7 4 12x", "stage 7 4 +5", "stage 7 4 ''", "stage 7 4 0 extra",
-                            "stage 7 4 0 --fixed 1", "stage 7 4 0 --fixed a b",
-                            "stage 7 4 0 --fixed 1 2 3", "stage 7 4 --all 5", "stage x 4 0",
-                            "stage 7.0 4 0", "frobnicate", "stage 7 4 0 --unknown"}) {
+    for (const char* bad : {"",
+                            "stage",
+                            "stage 7 4",
+                            "stage 6 4 0",
+                            "stage 39 4 0",
+                            "stage 7 2 0",
+                            "stage 7 11 0",
+                            "stage 9 3 0",
+                            "stage 7 4 -1",
+                            "stage 7 4 2147483648",
+                            "stage 7 4 12x",
+                            "stage 7 4 +5",
+                            "stage 7 4 ''",
+                            "stage 7 4 0 extra",
+                            "stage 7 4 0 --fixed 1",
+                            "stage 7 4 0 --fixed a b",
+                            "stage 7 4 0 --fixed 1 2 3",
+                            "stage 7 4 --all 5",
+                            "stage x 4 0",
+                            "stage 7.0 4 0",
+                            "frobnicate",
+                            "stage 7 4 0 --unknown"}) {
         const auto r = RunCli(bad);
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(r.out, "") << bad;

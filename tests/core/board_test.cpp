@@ -30,7 +30,8 @@ TEST_F(BoardTest, ShapesReachingOutOfTheFieldNeverFit) {
         EXPECT_FALSE(BlockFits(*board, 2, 0, o)) << "orientation " << o << " at row 0";
     }
     for (int o = 0; o < kOrientationCount; ++o) {
-        EXPECT_EQ(BlockFits(*board, 6, 0, o), o == 1) << "orientation " << o << " in the last column";
+        EXPECT_EQ(BlockFits(*board, 6, 0, o), o == 1)
+            << "orientation " << o << " in the last column";
     }
 }
 

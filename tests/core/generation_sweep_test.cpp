@@ -56,7 +56,8 @@ TEST(GenerationSweep, NoSmallStageNeedsMoreThanTwoDeepUndos) {
         SeedStageRandom(e.random, static_cast<uint32_t>(n));
         ResetBoard(*e.board, 7, 4);
         e.blocks.count = 0;
-        most = std::max(most, reference::GenerateTiling(e.random, *e.board, e.blocks, 7, 4).deepUndos);
+        most =
+            std::max(most, reference::GenerateTiling(e.random, *e.board, e.blocks, 7, 4).deepUndos);
     }
     EXPECT_EQ(most, 2);
 }
@@ -75,9 +76,9 @@ void ExpectEnginesAgree(Engine& fast, Engine& plain, int width, int height, int 
     for (int i = 0; i < fast.blocks.count; ++i) {
         const Block& x = fast.blocks[i];
         const Block& y = plain.blocks[i];
-        ASSERT_TRUE(x.column == y.column && x.row == y.row && x.solutionColumn == y.solutionColumn &&
-                    x.solutionRow == y.solutionRow && x.orientation == y.orientation &&
-                    x.kind == y.kind && x.fixed == y.fixed)
+        ASSERT_TRUE(x.column == y.column && x.row == y.row &&
+                    x.solutionColumn == y.solutionColumn && x.solutionRow == y.solutionRow &&
+                    x.orientation == y.orientation && x.kind == y.kind && x.fixed == y.fixed)
             << width << "x" << height << " stage " << n << " block " << i;
     }
 }

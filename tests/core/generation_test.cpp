@@ -72,11 +72,20 @@ TEST(Generation, TallestStageNeedsElevenDeepUndos) {
     Engine e;
     const Tiling t = Tile(e, 7, 8, 5963);
     EXPECT_EQ(t.draws, 8791u);
-    EXPECT_EQ(t.blocks,
-              (std::vector<BlockPlace>{{0, 0, 4, 2},  {0, 2, 12, 4}, {0, 3, 3, 2}, {0, 6, 2, 1},
-                                       {0, 7, 2, 1},  {1, 3, 9, 3},  {2, 2, 9, 3}, {2, 5, 6, 2},
-                                       {3, 0, 14, 5}, {3, 1, 9, 3},  {4, 6, 13, 5}, {5, 0, 5, 2},
-                                       {5, 3, 0, 0},  {5, 7, 8, 3}}));
+    EXPECT_EQ(t.blocks, (std::vector<BlockPlace>{{0, 0, 4, 2},
+                                                 {0, 2, 12, 4},
+                                                 {0, 3, 3, 2},
+                                                 {0, 6, 2, 1},
+                                                 {0, 7, 2, 1},
+                                                 {1, 3, 9, 3},
+                                                 {2, 2, 9, 3},
+                                                 {2, 5, 6, 2},
+                                                 {3, 0, 14, 5},
+                                                 {3, 1, 9, 3},
+                                                 {4, 6, 13, 5},
+                                                 {5, 0, 5, 2},
+                                                 {5, 3, 0, 0},
+                                                 {5, 7, 8, 3}}));
     SeedStageRandom(e.random, 5963);
     ResetBoard(*e.board, 7, 8);
     e.blocks.count = 0;

@@ -20,8 +20,8 @@ TEST(Layout, FirstAttemptSucceedsForStageZero) {
     EXPECT_EQ(trace.tilingDraws, 63u);
     EXPECT_EQ(trace.layoutDraws, (std::vector<uint64_t>{8}));
     EXPECT_EQ(e.random.draws, 71u); // draws 64 to 71 after the seeding
-    EXPECT_EQ(StartAnchors(e.blocks), (std::vector<Anchor>{{1, 6}, {1, 4}, {3, 4}, {1, 3}, {3, 2},
-                                                           {3, 1}, {3, 6}}));
+    EXPECT_EQ(StartAnchors(e.blocks),
+              (std::vector<Anchor>{{1, 6}, {1, 4}, {3, 4}, {1, 3}, {3, 2}, {3, 1}, {3, 6}}));
     EXPECT_EQ(Rows(*e.board, 7, 8), ". . . . 5 5 . / . . . 5 5 . . / . . . 4 4 . . / "
                                     ". 3 3 3 4 4 . / . 1 3 2 2 2 2 / . 1 1 1 6 . . / "
                                     ". 0 0 6 6 . . / . . 0 0 6 . .");
@@ -32,16 +32,16 @@ TEST(Layout, FailedAttemptsContinueTheSequence) {
     const StageBuildTrace five = e.build(7, 4, 5);
     EXPECT_EQ(five.tilingDraws, 137u);
     EXPECT_EQ(five.layoutDraws, (std::vector<uint64_t>{12, 11, 10}));
-    EXPECT_EQ(StartAnchors(e.blocks), (std::vector<Anchor>{{4, 4}, {0, 5}, {3, 2}, {4, 1}, {0, 4},
-                                                           {0, 2}, {5, 5}}));
+    EXPECT_EQ(StartAnchors(e.blocks),
+              (std::vector<Anchor>{{4, 4}, {0, 5}, {3, 2}, {4, 1}, {0, 4}, {0, 2}, {5, 5}}));
     EXPECT_EQ(Rows(*e.board, 7, 8), ". . . . . . . / . 5 . . 3 3 3 / 5 5 5 2 . 3 . / "
                                     ". 4 4 2 2 2 . / 4 4 . . 0 . . / 1 . . . 0 6 6 / "
                                     "1 1 . . 0 . 6 / . 1 . . 0 . 6");
 
     const StageBuildTrace six = e.build(7, 4, 15949);
     EXPECT_EQ(six.layoutDraws, (std::vector<uint64_t>{14, 10, 13, 15, 13, 7}));
-    EXPECT_EQ(StartAnchors(e.blocks), (std::vector<Anchor>{{2, 4}, {3, 6}, {5, 5}, {3, 4}, {1, 3},
-                                                           {3, 2}, {0, 1}}));
+    EXPECT_EQ(StartAnchors(e.blocks),
+              (std::vector<Anchor>{{2, 4}, {3, 6}, {5, 5}, {3, 4}, {1, 3}, {3, 2}, {0, 1}}));
 
     const StageBuildTrace tall = e.build(7, 8, 8020);
     EXPECT_EQ(tall.layoutDraws, (std::vector<uint64_t>{25, 26, 31, 22, 18}));

@@ -53,7 +53,8 @@ struct BlockPlace {
 inline std::vector<BlockPlace> SolutionPlaces(const BlockList& list) {
     std::vector<BlockPlace> out;
     for (int i = 0; i < list.count; ++i) {
-        out.push_back({list[i].solutionColumn, list[i].solutionRow, list[i].orientation, list[i].kind});
+        out.push_back(
+            {list[i].solutionColumn, list[i].solutionRow, list[i].orientation, list[i].kind});
     }
     return out;
 }

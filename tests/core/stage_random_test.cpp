@@ -22,12 +22,12 @@ std::vector<int> FirstDraws(uint32_t seed, int n) {
 }
 
 TEST(StageRandom, KnownSequencesAfterSeeding) {
-    EXPECT_EQ(FirstDraws(0, 10), (std::vector<int>{21639, 59234, 38899, 56323, 63620, 11278,
-                                                    10205, 17796, 55970, 35357}));
+    EXPECT_EQ(FirstDraws(0, 10), (std::vector<int>{21639, 59234, 38899, 56323, 63620, 11278, 10205,
+                                                   17796, 55970, 35357}));
     EXPECT_EQ(FirstDraws(12345, 10), (std::vector<int>{54580, 32406, 2347, 50598, 36601, 13392,
-                                                        60548, 20743, 7243, 43193}));
+                                                       60548, 20743, 7243, 43193}));
     EXPECT_EQ(FirstDraws(65535, 10), (std::vector<int>{26738, 65166, 3323, 43848, 55399, 58812,
-                                                        19454, 41961, 7601, 44705}));
+                                                       19454, 41961, 7601, 44705}));
 }
 
 TEST(StageRandom, SequenceRunsOnAcrossARegeneration) {
@@ -61,8 +61,8 @@ TEST(ProcessRandom, SequenceFromProgramStart) {
     for (int i = 0; i < 10; ++i) {
         out.push_back(NextProcessRandom(random));
     }
-    EXPECT_EQ(out, (std::vector<int>{41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962,
-                                     24464}));
+    EXPECT_EQ(out,
+              (std::vector<int>{41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464}));
 }
 
 TEST(ProcessRandom, IndependentInstancesDoNotShareState) {

@@ -20,8 +20,8 @@ ConditionSet All(C c) {
 TEST(CountCondition, AcceptsTheCountsItsTextPromises) {
     // value: 0 any, 1..5 exactly 0..4, 6..9 at least 1..4
     const std::vector<std::vector<int>> accepted = {
-        {0, 1, 2, 3, 4, 5, 95}, {0}, {1}, {2}, {3}, {4}, {1, 2, 5, 95}, {2, 3, 95}, {3, 4, 95},
-        {4, 5, 95}};
+        {0, 1, 2, 3, 4, 5, 95}, {0},        {1},        {2},       {3}, {4},
+        {1, 2, 5, 95},          {2, 3, 95}, {3, 4, 95}, {4, 5, 95}};
     const std::vector<std::vector<int>> rejected = {
         {}, {1, 2}, {0, 2}, {1, 3}, {2, 4}, {3, 5}, {0}, {0, 1}, {0, 1, 2}, {0, 1, 2, 3}};
     for (int v = 0; v < kCountConditionValues; ++v) {
@@ -67,7 +67,8 @@ TEST(TestStageNumber, CountsWhatAStageStartWouldPlay) {
     BlockList list;
     SearchRun run{0, 0, 0};
     std::vector<int> found;
-    EXPECT_FALSE(testStageNumber(run, exact, random, list, 7, 4, [&](int s) { found.push_back(s); }));
+    EXPECT_FALSE(
+        testStageNumber(run, exact, random, list, 7, 4, [&](int s) { found.push_back(s); }));
     EXPECT_EQ(run.next, 1);
     EXPECT_EQ(run.matches, 1);
     EXPECT_EQ(found, (std::vector<int>{0}));

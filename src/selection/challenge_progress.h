@@ -1,0 +1,38 @@
+// Which challenges have been solved, and how that survives a restart: the
+// 256 solved flags are kept under the settings key `challenge` as 64
+// characters, four flags per character, scrambled with the stage generator
+// and carrying a check value, so a damaged or hand-edited key is noticed and
+// read as "nothing solved".
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace fenx {
+
+inline constexpr int kProgressFlagCount = 256;
+inline constexpr std::size_t kProgressTextLength = 64;
+inline constexpr std::string_view ProgressAlphabet =
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,";
+inline constexpr uint32_t ProgressSeed = 613;
+
+// One flag per challenge row, 1 when solved. Rows past the table are
+// carried along unchanged.
+struct ChallengeProgress {
+    std::array<uint8_t, kProgressFlagCount> flags{};
+
+    bool solved(int row) const { return flags[static_cast<std::size_t>(row)] != 0; }
+};
+
+// Each character holds four flags in its low four bits and the number of
+// them that are set, mod 4, in its two high bits, XOR the low six bits of
+// one draw of a stage generator seeded with ProgressSeed.
+std::array<char, kProgressTextLength> EncodeChallengeProgress(const ChallengeProgress& progress);
+
+// The flags of a stored key. A text that is not exactly 64 characters long,
+// or any character whose check bits disagree with its flags, gives all flags
+// clear. A character outside the alphabet counts as its first character.
+ChallengeProgress DecodeChallengeProgress(std::string_view text);
+
+} // namespace fenx
