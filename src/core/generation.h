@@ -13,6 +13,12 @@ namespace fenx {
 // added to random.draws. Touches no Board: the stage search needs only this.
 void GenerateTilingBlocks(StageRandom& random, int width, int height, BlockList& list);
 
+// Two tilings at once, with their own generators and lists, exactly as two
+// calls of GenerateTilingBlocks would make them. Each tiling waits most of
+// the time on its own previous step; interleaving the two keeps the
+// processor busy, so a search over many stage numbers runs faster in pairs.
+void GenerateTilingPair(StageRandom* random, int width, int height, BlockList* list);
+
 // The same on a board that ResetBoard prepared with rows = H: afterwards
 // every cell of the target area holds the index of the block covering it.
 void GenerateTiling(StageRandom& random, Board& board, BlockList& list);
