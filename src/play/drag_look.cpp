@@ -1,0 +1,34 @@
+#include "play/drag_look.h"
+
+#include "core/shapes.h"
+#include "presentation/sheet_layout.h"
+
+namespace fenx {
+
+int DraggedBlockColour(int32_t mode, int32_t tick, int kind) {
+    return mode == DragFlash && (tick & 3) == 1 ? FlashColour : kind;
+}
+
+int DraggedBlockOutlinePhase(int32_t mode, int32_t tick) {
+    return mode == DragDotted && tick >= 0 ? tick & 3 : -1;
+}
+
+SurfaceRect DraggedBlockArea(int orientation, int column, int row, int dx, int dy) {
+    Bounds b = OrientationBounds[orientation];
+    if (dx > 0) {
+        ++b.maxX;
+    } else if (dx < 0) {
+        --b.minX;
+    }
+    if (dy > 0) {
+        ++b.maxY;
+    } else if (dy < 0) {
+        --b.minY;
+    }
+    const int column0 = column - dx;
+    const int row0 = row - dy;
+    return {(column0 + b.minX + 1) * kTileSize, (row0 + b.minY + 1) * kTileSize,
+            (b.maxX - b.minX) * kTileSize, (b.maxY - b.minY) * kTileSize};
+}
+
+} // namespace fenx

@@ -1,0 +1,29 @@
+// Playing a challenge stage and recording its solution.
+#include "selection/challenge_table.h"
+#include "stage/game_impl.h"
+#include "stage/settings.h"
+
+namespace fenx {
+
+void GameImpl::StartChallenge(int row) {
+    const ChallengeEntry& entry = ChallengeTable[static_cast<std::size_t>(row)];
+    state.currentChallenge = row;
+    state.challengeActive = 1;
+    ChangeStage({entry.width, entry.height}, entry.stageNumber);
+}
+
+void GameImpl::MarkChallengeSolved() {
+    const int row = state.currentChallenge;
+    const bool firstTime = !progress.solved(row);
+    // The flag is set before the dialog hears of it, so that it reads the
+    // new state.
+    progress.flags[static_cast<std::size_t>(row)] = 1;
+    if (firstTime) {
+        platform.ChallengeMarkedSolved(row);
+    }
+    // Written every time, even when the flag was already set.
+    const auto text = EncodeChallengeProgress(progress);
+    platform.WriteSetting(kChallengeKey, {text.data(), text.size()});
+}
+
+} // namespace fenx

@@ -1,0 +1,105 @@
+#include "stage/game.h"
+
+#include "core/stage_size.h"
+#include "selection/challenge_table.h"
+#include "stage/game_impl.h"
+
+namespace fenx {
+
+GameImpl::GameImpl(Platform& p, const SpriteSheet& sheet) : platform(p), canvas(sheet) {}
+
+Game::Game(Platform& platform, const SpriteSheet& sheet)
+    : impl_(std::make_unique<GameImpl>(platform, sheet)) {}
+
+Game::~Game() = default;
+
+void Game::StartUp() {
+    impl_->StartUp();
+}
+void Game::ShowTitleScreen() {
+    impl_->ShowTitleScreen();
+}
+void Game::PlayStartJingle() {
+    impl_->PlayStartJingle();
+}
+void Game::ShutDown() {
+    impl_->ShutDown();
+}
+
+PixelSize Game::ClientSize() const {
+    return {impl_->state.clientWidth(), impl_->state.clientHeight()};
+}
+const OffscreenSurface& Game::Surface() const {
+    return impl_->canvas.surface();
+}
+const ColourTable& Game::Colours() const {
+    return impl_->canvas.colourTable();
+}
+
+void Game::OnLeftButtonDown(int x, int y) {
+    impl_->OnLeftButtonDown(x, y);
+}
+void Game::OnLeftButtonUp() {
+    impl_->OnLeftButtonUp();
+}
+void Game::OnMouseMove(int x, int y, bool leftButton, bool rightButton) {
+    impl_->OnMouseMove(x, y, leftButton, rightButton);
+}
+// The placement hint comes with a later change; until then the right button
+// does nothing, and HintState stays inactive.
+void Game::OnRightButtonDown(int, int) {}
+void Game::OnRightButtonUp() {}
+
+std::optional<uint32_t> Game::OnPlayTimer() {
+    return impl_->OnPlayTimer();
+}
+std::optional<uint32_t> Game::OnPacedFrame() {
+    return impl_->OnPacedFrame();
+}
+
+CommandEffect Game::OnCommand(int id) {
+    return impl_->OnCommand(id);
+}
+MenuState Game::GetMenuState() const {
+    return impl_->GetMenuState();
+}
+void Game::SetDialogOpen(DialogKind dialog, bool open) {
+    impl_->SetDialogOpen(dialog, open);
+}
+
+void Game::StartChallenge(int row) {
+    if (row >= 0 && row < kChallengeCount) {
+        impl_->StartChallenge(row);
+    }
+}
+
+void Game::StartStageNumber(int number) {
+    impl_->state.challengeActive = 0;
+    impl_->StartStage(number);
+}
+
+void Game::StartStageOfSize(int width, int height, int number) {
+    if (!IsValidStageSize(width, height)) {
+        return;
+    }
+    impl_->state.challengeActive = 0;
+    impl_->ChangeStage({width, height}, number);
+}
+
+int Game::StageWidth() const {
+    return impl_->state.W;
+}
+int Game::StageHeight() const {
+    return impl_->state.H;
+}
+int Game::CurrentStageNumber() const {
+    return impl_->state.currentStageNumber;
+}
+bool Game::ChallengeSolved(int row) const {
+    return row >= 0 && row < kProgressFlagCount && impl_->progress.solved(row);
+}
+GamePhase Game::Phase() const {
+    return impl_->state.gamePhase;
+}
+
+} // namespace fenx

@@ -1,0 +1,121 @@
+// The game: one object that owns everything a running game holds (stage
+// size and number, board, blocks, generators, drag, solved animation, the
+// canvas it draws into, the settings it keeps) and talks to the outside only
+// through a Platform. The application holds exactly one; tests hold as many
+// as they like.
+//
+// The window shell forwards input, timer ticks and menu commands here and
+// shows Surface() with Colours() whenever PresentSurface asks it to.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "presentation/colour_table.h"
+#include "presentation/indexed_surface.h"
+#include "presentation/sprite_sheet.h"
+#include "stage/game_state.h"
+#include "stage/menu_commands.h"
+#include "stage/platform.h"
+
+namespace fenx {
+
+// What the shell must do after a menu command.
+enum class CommandEffect {
+    None,
+    OpenHelp,              // 107: show the help window
+    OpenAbout,             // 110: the about box (the game has played its jingle)
+    Quit,                  // 111: close the main window, ending the program
+    OpenSizeDialog,        // 105
+    OpenStageNumberDialog, // 106
+    OpenChallengeDialog,   // 113
+    OpenSearchDialog,      // 118
+    OpenHistoryDialog,     // 119
+};
+
+// The modeless dialogs whose open state grays menu items.
+enum class DialogKind { Challenge, Search, StageNumber, Size, History };
+
+class GameImpl;
+
+class Game {
+  public:
+    Game(Platform& platform, const SpriteSheet& sheet);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Reads the settings (the stage size, clamped and written back at once;
+    // the drag display mode; the challenge progress; the sound switch) and
+    // sets the game up for that size. The caller then creates its window
+    // with ClientSize() and calls ShowTitleScreen().
+    void StartUp();
+    // The title screen of a freshly started program: title "ＤＯＤＩ", the
+    // field with the logo, copied to the window. No stage is started.
+    void ShowTitleScreen();
+    // The jingle played once the program has started, when sound is on.
+    void PlayStartJingle();
+    // The program is ending by any ordinary way: ends a drag and writes the
+    // history line of the stage in play, if one is due. Call exactly once.
+    void ShutDown();
+
+    // Size of the window's client area, equal to the surface size.
+    PixelSize ClientSize() const;
+    // The picture to show: 8-bit pixels, rows top-down, stride = width.
+    const OffscreenSurface& Surface() const;
+    const ColourTable& Colours() const;
+
+    // Mouse input in client pixels (x, y may lie outside the client area
+    // while a button is held).
+    void OnLeftButtonDown(int x, int y);
+    void OnLeftButtonUp();
+    void OnMouseMove(int x, int y, bool leftButton, bool rightButton);
+    void OnRightButtonDown(int x, int y);
+    void OnRightButtonUp();
+
+    // The play timer. Call OnPlayTimer every 100 ms, but only while the
+    // application is active and no menu of the main window is open. It runs
+    // the tick's first frame. When it returns a clock reading, the tick
+    // wants more frames: call OnPacedFrame once Platform::Milliseconds() has
+    // reached that reading (a single-shot timer), again while it returns
+    // one, and while the application stays active with no menu open. A new
+    // OnPlayTimer ends a sequence still pending. Nothing ever waits inside.
+    std::optional<uint32_t> OnPlayTimer();
+    std::optional<uint32_t> OnPacedFrame();
+
+    // A menu command by id (MenuCommand). Ignored, Exit included, while the
+    // blocks of a new stage fly in.
+    CommandEffect OnCommand(int id);
+    // Check marks and grayed items as the menu must show them now.
+    MenuState GetMenuState() const;
+    // A modeless dialog opened or closed (grays its menu item).
+    void SetDialogOpen(DialogKind dialog, bool open);
+
+    // Stage starts asked for by the dialogs. Unlike menu commands they are
+    // not held back during the fly-in.
+    // Challenge row 0..54 (ChallengeTable): sets the challenge flag, changes
+    // the size first when the row's size differs.
+    void StartChallenge(int row);
+    // Stage `number` (mod 65536) at the current size; clears the challenge
+    // flag. The stage-number dialog and the results of a stage search.
+    void StartStageNumber(int number);
+    // Stage `number` at width x height, changing the size first when it
+    // differs; -1 asks for a new random number. Clears the challenge flag.
+    // The size dialog (with -1) and the history dialog. A size that is not
+    // a stage size is ignored.
+    void StartStageOfSize(int width, int height, int number);
+
+    // What the dialogs show.
+    int StageWidth() const;
+    int StageHeight() const;
+    int CurrentStageNumber() const; // 0..65535; 0 before the first stage
+    bool ChallengeSolved(int row) const;
+    GamePhase Phase() const;
+
+  private:
+    friend struct GameInternals; // lets tests look at the state inside
+    std::unique_ptr<GameImpl> impl_;
+};
+
+} // namespace fenx

@@ -1,0 +1,88 @@
+// What the game needs from the world outside it: a window to show its
+// picture in, a clock, sounds, a settings store, the history file and the
+// dialogs that mirror the game's state. The game reaches the outside only
+// through this interface; the application implements it with Qt, the tests
+// with a recording fake.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "presentation/sound_table.h"
+
+namespace fenx {
+
+struct SurfaceRect {
+    int x;
+    int y;
+    int width;
+    int height;
+    bool operator==(const SurfaceRect&) const = default;
+};
+
+// A moment in local time, as the calendar and the wall clock show it.
+struct LocalTime {
+    int year;   // e.g. 1997
+    int month;  // 1..12
+    int day;    // 1..31
+    int hour;   // 0..23
+    int minute; // 0..59
+    bool operator==(const LocalTime&) const = default;
+};
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // --- The main window -------------------------------------------------
+    // Title bar text, UTF-8.
+    virtual void SetWindowTitle(std::string_view title) = 0;
+    // Copy this rectangle of the off-screen surface to the same place in the
+    // window. The surface may change right after the call; the window must
+    // show the picture as it was at the call (or any later one).
+    virtual void PresentSurface(SurfaceRect area) = 0;
+    // Give the window a client area of this size, keeping its top-left
+    // corner where it is. Called after a change of stage size.
+    virtual void ResizeClientArea(int width, int height) = 0;
+    // Whether the mouse cursor lies inside the main window's bounds
+    // (caption and border included).
+    virtual bool CursorInsideWindow() = 0;
+
+    // --- Time ------------------------------------------------------------
+    // A monotonic millisecond clock; wraps around like a 32-bit counter.
+    virtual uint32_t Milliseconds() = 0;
+    // Calendar time: whole seconds since 1970-01-01 00:00 UTC.
+    virtual int64_t CalendarSeconds() = 0;
+    // That calendar time in the user's local time zone.
+    virtual LocalTime ToLocalTime(int64_t calendarSeconds) = 0;
+
+    // --- Sound -----------------------------------------------------------
+    // Start a sound, replacing any sound still playing. The game has already
+    // checked that sound is switched on.
+    virtual void PlaySound(SoundId sound) = 0;
+
+    // --- Settings (the [FENX] section of fenx.ini) ---------------------------
+    // The raw text stored under the key, or nothing when the key is absent.
+    virtual std::optional<std::string> ReadSetting(std::string_view key) = 0;
+    // Store the text under the key now; every other key and line stays.
+    virtual void WriteSetting(std::string_view key, std::string_view value) = 0;
+
+    // --- History -----------------------------------------------------------
+    // Append one whole line (ending in '\n') to the history file fenx.log.
+    virtual void AppendHistoryLine(std::string_view line) = 0;
+
+    // --- Dialogs and menus that mirror the game ----------------------------
+    // The check marks or grayed items of the menu may have changed.
+    virtual void MenuStateChanged() = 0;
+    // A stage has started: the stage-number dialog, if open, shows n.
+    virtual void ShowStageNumber(int stageNumber) = 0;
+    // The stage size has changed: the size dialog, if open, shows it.
+    virtual void ShowStageSize(int width, int height) = 0;
+    // A challenge has been solved for the first time: the challenge
+    // dialog, if open, marks its line.
+    virtual void ChallengeMarkedSolved(int row) = 0;
+};
+
+} // namespace fenx
