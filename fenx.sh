@@ -23,7 +23,11 @@ case "$command" in
     cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DFENX_BUILD_TESTS=OFF \
       -DFENX_BUILD_BENCHMARKS=OFF
     cmake --build build/release --parallel "$jobs"
-    exec build/release/src/fenx-cli stage 7 4 0
+    # The game keeps its history (fenx.log) in the folder it runs in: the
+    # folder this script was called from, not the source tree.
+    program=$PWD/build/release/src/fenx
+    cd "${OLDPWD:-.}"
+    exec "$program"
     ;;
   test)
     cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DFENX_WERROR=ON

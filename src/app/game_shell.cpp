@@ -1,0 +1,129 @@
+#include "app/game_shell.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMetaObject>
+
+#include <utility>
+
+// The sounds and the help page are compiled into this library; a static
+// library must register them itself.
+static void RegisterFenxResources() {
+    Q_INIT_RESOURCE(fenx);
+}
+
+namespace fenx {
+namespace {
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const QString& name : QDir(QStringLiteral(":/icons")).entryList(QDir::Files)) {
+        icon.addFile(QStringLiteral(":/icons/") + name);
+    }
+    return icon;
+}
+
+} // namespace
+
+GameShell::GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent)
+    : QObject(parent), settings_(std::move(paths.settingsFile)),
+      platform_(sound_, settings_, std::move(paths.historyFile)), game_(platform_, sheet),
+      timer_({[this] { return game_.OnPlayTimer(); }, [this] { return game_.OnPacedFrame(); },
+              [this] { return platform_.Milliseconds(); }, [this] { return PlayTimerMayRun(); }}) {
+    RegisterFenxResources();
+    soundData_.LoadInto(sound_);
+    // Like the first activation message, the program counts as active from
+    // the start; afterwards it follows what the desktop reports.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                applicationActive_ = state == Qt::ApplicationActive;
+            });
+}
+
+GameShell::~GameShell() {
+    ShutDown();
+}
+
+void GameShell::Start() {
+    game_.StartUp();
+    window_ = std::make_unique<MainWindow>(game_);
+    window_->setWindowTitle(QStringLiteral("ＤＯＤＩ"));
+    window_->setWindowIcon(ProgramIcon());
+    platform_.AttachWindow(window_.get());
+    platform_.OnMenuStateChanged([this] { RefreshMenu(); });
+    connect(&window_->menu(), &GameMenu::commandChosen, this, &GameShell::RunCommand);
+    connect(window_.get(), &MainWindow::closing, this, [this] {
+        timer_.Stop();
+        if (help_) {
+            help_->close();
+        }
+    });
+    RefreshMenu();
+    window_->CentreOnScreen();
+    window_->show();
+    timer_.Start();
+    game_.ShowTitleScreen();
+    game_.PlayStartJingle();
+}
+
+void GameShell::ShutDown() {
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    timer_.Stop();
+    game_.ShutDown();
+    sound_.Stop();
+}
+
+void GameShell::RequestQuit() {
+    if (window_) {
+        window_->close();
+    }
+}
+
+bool GameShell::PlayTimerMayRun() const {
+    return applicationActive_ && window_ && !window_->menu().AnyOpen();
+}
+
+void GameShell::RefreshMenu() {
+    if (window_) {
+        window_->menu().Apply(game_.GetMenuState());
+    }
+}
+
+void GameShell::ShowHelp() {
+    if (!help_) {
+        help_ = std::make_unique<HelpWindow>();
+        help_->setWindowIcon(window_->windowIcon());
+    }
+    help_->ShowContents();
+}
+
+void GameShell::RunCommand(int id) {
+    const CommandEffect effect = game_.OnCommand(id);
+    switch (effect) {
+    case CommandEffect::OpenHelp:
+        ShowHelp();
+        break;
+    case CommandEffect::Quit:
+        // Like a posted close: the menu finishes its own work first.
+        QMetaObject::invokeMethod(this, &GameShell::RequestQuit, Qt::QueuedConnection);
+        break;
+    case CommandEffect::OpenAbout:
+    case CommandEffect::OpenSizeDialog:
+    case CommandEffect::OpenStageNumberDialog:
+    case CommandEffect::OpenChallengeDialog:
+    case CommandEffect::OpenSearchDialog:
+    case CommandEffect::OpenHistoryDialog:
+        // The dialogs come with the next part of the shell.
+        break;
+    case CommandEffect::None:
+        break;
+    }
+    // A checkable item toggles itself when chosen; the game decides.
+    RefreshMenu();
+}
+
+} // namespace fenx

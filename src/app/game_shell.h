@@ -1,0 +1,72 @@
+// The desktop program around one Game: it owns the sound player, the
+// settings store, the platform, the game, the main window, the help window
+// and the play timer, starts them in the game's order, routes menu commands,
+// and shuts the game down exactly once.
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+#include <string>
+
+#include "app/help_window.h"
+#include "app/main_window.h"
+#include "app/play_timer.h"
+#include "app/qt_platform.h"
+#include "app/sound_player.h"
+#include "app/sound_resources.h"
+#include "settings/settings_store.h"
+#include "stage/game.h"
+
+namespace fenx {
+
+struct ShellPaths {
+    std::string settingsFile; // fenx.ini
+    std::string historyFile;  // fenx.log
+};
+
+class GameShell : public QObject {
+    Q_OBJECT
+  public:
+    // Sets up sound, reads the settings and makes the game; nothing is shown
+    // yet. The sheet must outlive the shell.
+    GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent = nullptr);
+    // Shuts down when that has not happened yet.
+    ~GameShell() override;
+
+    // The game starts up, the window opens with the title screen, the play
+    // timer starts and the start jingle plays.
+    void Start();
+    // The program is ending: stops the timer, lets the game write its last
+    // history line, stops the sound. Runs once; later calls do nothing.
+    void ShutDown();
+    // Closes the main window, which ends the program like Exit does.
+    void RequestQuit();
+
+    Game& game() { return game_; }
+    MainWindow& window() { return *window_; }
+    // Null until the help window was first opened.
+    HelpWindow* helpWindow() { return help_.get(); }
+    SoundPlayer& sound() { return sound_; }
+    // Whether the play timer may run now: the application is active and no
+    // menu of the main window is open.
+    bool PlayTimerMayRun() const;
+
+  private:
+    void RunCommand(int id);
+    void RefreshMenu();
+    void ShowHelp();
+
+    SoundPlayer sound_;
+    SoundResources soundData_;
+    SettingsStore settings_;
+    QtPlatform platform_;
+    Game game_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<HelpWindow> help_;
+    PlayTimer timer_;
+    bool applicationActive_ = true;
+    bool shutDown_ = false;
+};
+
+} // namespace fenx

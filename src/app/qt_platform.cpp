@@ -1,0 +1,90 @@
+#include "app/qt_platform.h"
+
+#include <QCursor>
+#include <QString>
+
+#include <ctime>
+#include <utility>
+
+#include "settings/history_file.h"
+
+namespace fenx {
+
+QtPlatform::QtPlatform(SoundPlayer& sound, SettingsStore& settings, std::string historyPath)
+    : sound_(sound), settings_(settings), historyPath_(std::move(historyPath)) {
+    clock_.start();
+}
+
+void QtPlatform::SetWindowTitle(std::string_view title) {
+    if (window_) {
+        window_->setWindowTitle(
+            QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+    }
+}
+
+void QtPlatform::PresentSurface(SurfaceRect area) {
+    // Frames come at least 10 ms apart, so a scheduled repaint shows each.
+    if (window_) {
+        window_->surface().update(area.x, area.y, area.width, area.height);
+    }
+}
+
+void QtPlatform::ResizeClientArea(int width, int height) {
+    if (window_) {
+        window_->ResizeClientArea({width, height});
+    }
+}
+
+bool QtPlatform::CursorInsideWindow() {
+    // QRect::contains is half-open in pixel terms: right() is the last pixel.
+    return window_ && window_->frameGeometry().contains(QCursor::pos());
+}
+
+uint32_t QtPlatform::Milliseconds() {
+    return static_cast<uint32_t>(clock_.elapsed());
+}
+
+int64_t QtPlatform::CalendarSeconds() {
+    return static_cast<int64_t>(std::time(nullptr));
+}
+
+LocalTime QtPlatform::ToLocalTime(int64_t calendarSeconds) {
+    const auto seconds = static_cast<std::time_t>(calendarSeconds);
+    std::tm local{};
+    if (localtime_r(&seconds, &local) == nullptr) {
+        return LocalTime{1970, 1, 1, 0, 0};
+    }
+    return LocalTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                     local.tm_min};
+}
+
+void QtPlatform::PlaySound(SoundId sound) {
+    sound_.Play(sound);
+}
+
+std::optional<std::string> QtPlatform::ReadSetting(std::string_view key) {
+    return settings_.Read(key);
+}
+
+void QtPlatform::WriteSetting(std::string_view key, std::string_view value) {
+    // A settings file that cannot be written is no reason to stop playing.
+    settings_.Write(key, value);
+}
+
+void QtPlatform::AppendHistoryLine(std::string_view line) {
+    AppendLineToFile(historyPath_, line);
+}
+
+void QtPlatform::MenuStateChanged() {
+    if (menuChanged_) {
+        menuChanged_();
+    }
+}
+
+// The stage-number, size and challenge dialogs come with the dialogs
+// themselves; until then there is nothing open to update.
+void QtPlatform::ShowStageNumber(int) {}
+void QtPlatform::ShowStageSize(int, int) {}
+void QtPlatform::ChallengeMarkedSolved(int) {}
+
+} // namespace fenx

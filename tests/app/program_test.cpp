@@ -1,0 +1,102 @@
+// The fenx program itself, without a screen: it writes the corrected stage
+// size at start, and ends cleanly on SIGTERM and Ctrl+C (exit code 0, not
+// killed by the signal).
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifndef FENX_PROGRAM_PATH
+#error "FENX_PROGRAM_PATH must name the fenx program"
+#endif
+
+namespace fenx {
+namespace {
+
+class ProgramRun {
+  public:
+    explicit ProgramRun(const QByteArray& settings = {}) {
+        QDir().mkpath(folder_.path() + "/config/fenx");
+        if (!settings.isEmpty()) {
+            QFile file(SettingsPath());
+            file.open(QIODevice::WriteOnly);
+            file.write(settings);
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("SDL_AUDIODRIVER", "dummy");
+        environment.insert("XDG_CONFIG_HOME", folder_.path() + "/config");
+        environment.insert("XDG_RUNTIME_DIR", folder_.path());
+        process_.setProcessEnvironment(environment);
+        process_.setWorkingDirectory(folder_.path());
+    }
+    ~ProgramRun() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
+
+    bool StartedAndRunning() {
+        process_.start(QStringLiteral(FENX_PROGRAM_PATH), {});
+        // Give the program time to come up and write its settings.
+        return process_.waitForStarted(5000) && !process_.waitForFinished(1500);
+    }
+    void Send(int signal) { ::kill(static_cast<pid_t>(process_.processId()), signal); }
+    bool Finished() { return process_.waitForFinished(5000); }
+    QProcess& process() { return process_; }
+    QString ConfigPath() const { return folder_.path() + "/config"; }
+    QString SettingsPath() const { return folder_.path() + "/config/fenx/fenx.ini"; }
+    QByteArray Settings() const {
+        QFile file(SettingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    bool HistoryExists() const { return QFile::exists(folder_.path() + "/fenx.log"); }
+
+  private:
+    QTemporaryDir folder_;
+    QProcess process_;
+};
+
+TEST(Program, EndsCleanlyOnSigterm) {
+    ProgramRun run;
+    ASSERT_TRUE(run.StartedAndRunning()) << run.process().readAllStandardError().toStdString();
+    EXPECT_EQ(run.Settings(), QByteArray("[FENX]\nx_size=7\ny_size=4\n"));
+    run.Send(SIGTERM);
+    ASSERT_TRUE(run.Finished());
+    EXPECT_EQ(run.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.process().exitCode(), 0);
+    EXPECT_FALSE(run.HistoryExists()); // no stage was started
+}
+
+TEST(Program, EndsCleanlyOnCtrlCAndCorrectsTheStoredSize) {
+    ProgramRun run("; hand-written\n[FENX]\nx_size=40\ny_size=12\nsound=0\n");
+    ASSERT_TRUE(run.StartedAndRunning());
+    EXPECT_EQ(run.Settings(),
+              QByteArray("; hand-written\n[FENX]\nx_size=38\ny_size=10\nsound=0\n"));
+    run.Send(SIGINT);
+    ASSERT_TRUE(run.Finished());
+    EXPECT_EQ(run.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.process().exitCode(), 0);
+}
+
+TEST(Program, RunsWithAnUnwritableSettingsFolder) {
+    ProgramRun run;
+    // The configuration folder is a file: every write fails, the game goes on.
+    QDir(run.ConfigPath()).removeRecursively();
+    QFile blocker(run.ConfigPath());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ASSERT_TRUE(run.StartedAndRunning());
+    run.Send(SIGTERM);
+    ASSERT_TRUE(run.Finished());
+    EXPECT_EQ(run.process().exitCode(), 0);
+}
+
+} // namespace
+} // namespace fenx

@@ -1,0 +1,66 @@
+// Appending history lines: each call adds exactly its line at the end, the
+// file is created when missing, and a place that cannot hold a file fails
+// without harm.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "settings/history_file.h"
+#include "temp_folder.h"
+
+namespace fenx {
+namespace {
+
+TEST(HistoryFile, CreatesThenAppendsWholeLines) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.log");
+    EXPECT_TRUE(AppendLineToFile(path, "0 97/08/26 21:07 7 4 4829\n"));
+    EXPECT_TRUE(AppendLineToFile(path, "1 97/08/26 21:09 12 4 100\n"));
+    EXPECT_EQ(ReadText(path), "0 97/08/26 21:07 7 4 4829\n1 97/08/26 21:09 12 4 100\n");
+}
+
+TEST(HistoryFile, AppendsAfterWhateverTheFileHeld) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.log");
+    WriteText(path, "old line without end");
+    EXPECT_TRUE(AppendLineToFile(path, "1 24/01/02 03:04 7 8 65535\n"));
+    EXPECT_EQ(ReadText(path), "old line without end1 24/01/02 03:04 7 8 65535\n");
+}
+
+TEST(HistoryFile, FailsWhereNoFileCanBe) {
+    TempFolder temp;
+    EXPECT_FALSE(AppendLineToFile(temp.File("no/such/folder/fenx.log"), "x\n"));
+    EXPECT_FALSE(AppendLineToFile(temp.path().string(), "x\n"));
+}
+
+TEST(HistoryFile, LinesFromManyWritersNeverInterleave) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.log");
+    constexpr int kWriters = 4;
+    constexpr int kLines = 200;
+    for (int w = 0; w < kWriters; ++w) {
+        if (::fork() == 0) {
+            const std::string line = std::string(300, static_cast<char>('a' + w)) + "\n";
+            for (int i = 0; i < kLines; ++i) {
+                AppendLineToFile(path, line);
+            }
+            ::_exit(0);
+        }
+    }
+    for (int w = 0; w < kWriters; ++w) {
+        int status = 0;
+        ::wait(&status);
+    }
+    const std::string text = ReadText(path);
+    ASSERT_EQ(text.size(), std::size_t{kWriters * kLines * 301});
+    for (std::size_t at = 0; at < text.size(); at += 301) {
+        const char c = text[at];
+        ASSERT_EQ(text.substr(at, 301), std::string(300, c) + "\n") << "at " << at;
+    }
+}
+
+} // namespace
+} // namespace fenx

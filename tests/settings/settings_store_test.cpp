@@ -1,0 +1,122 @@
+// The settings store on a real disk: where fenx.ini lives, that it is read
+// once, that each write replaces the file in one step and keeps what others
+// wrote, and that failures leave the game running.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "settings/atomic_file.h"
+#include "settings/settings_store.h"
+#include "temp_folder.h"
+
+namespace fenx {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SettingsFilePath, FollowsXdgConfigHomeThenHome) {
+    EXPECT_EQ(SettingsFilePath("/x/cfg", "/home/u"), "/x/cfg/fenx/fenx.ini");
+    EXPECT_EQ(SettingsFilePath(nullptr, "/home/u"), "/home/u/.config/fenx/fenx.ini");
+    // An empty or relative XDG_CONFIG_HOME is to be ignored.
+    EXPECT_EQ(SettingsFilePath("", "/home/u"), "/home/u/.config/fenx/fenx.ini");
+    EXPECT_EQ(SettingsFilePath("cfg", "/home/u"), "/home/u/.config/fenx/fenx.ini");
+    EXPECT_EQ(SettingsFilePath(nullptr, nullptr), "./.config/fenx/fenx.ini");
+}
+
+TEST(SettingsStore, MissingFileReadsNothingAndFirstWriteCreatesFolderAndFile) {
+    TempFolder temp;
+    const std::string path = temp.File("deep/er/fenx/fenx.ini");
+    SettingsStore store(path);
+    EXPECT_EQ(store.Read("x_size"), std::nullopt);
+    EXPECT_TRUE(store.Write("x_size", "7"));
+    EXPECT_TRUE(store.Write("y_size", "4"));
+    EXPECT_EQ(ReadText(path), "[FENX]\nx_size=7\ny_size=4\n");
+    EXPECT_EQ(store.Read("x_size"), "7");
+    // Nothing but the file is left in the folder: no temporary file.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry :
+         fs::directory_iterator(fs::path(path).parent_path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(SettingsStore, ReadsOnceAndKeepsLinesOthersWroteSince) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.ini");
+    WriteText(path, "# mine\r\n[FENX]\r\nx_size=12\r\ny_size=4\r\nsound=5\r\n");
+    SettingsStore store(path);
+    EXPECT_EQ(store.Read("sound"), "5");
+
+    // Another program changes the file while the game runs.
+    WriteText(path, "# mine\r\n[FENX]\r\nx_size=12\r\ny_size=4\r\nsound=5\r\nextra=1\r\n");
+    EXPECT_EQ(store.Read("extra"), std::nullopt); // read at start only
+    EXPECT_TRUE(store.Write("sound", "0"));
+    EXPECT_EQ(ReadText(path),
+              "# mine\r\n[FENX]\r\nx_size=12\r\ny_size=4\r\nsound=0\r\nextra=1\r\n");
+    EXPECT_EQ(store.Read("sound"), "0");
+}
+
+TEST(SettingsStore, CorruptFileStillServesAndSurvivesAWrite) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.ini");
+    std::string garbage(100000, '\0');
+    for (std::size_t i = 0; i < garbage.size(); ++i) {
+        garbage[i] = static_cast<char>((i * 7919) % 251);
+    }
+    WriteText(path, garbage);
+    SettingsStore store(path);
+    EXPECT_TRUE(store.Write("x_size", "38"));
+    const std::string after = ReadText(path);
+    EXPECT_EQ(after.compare(0, garbage.size(), garbage), 0);
+    EXPECT_EQ(SettingsStore(path).Read("x_size"), "38");
+}
+
+TEST(SettingsStore, KeepsThePermissionsOfTheFileItReplaces) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.ini");
+    WriteText(path, "[FENX]\n");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    SettingsStore store(path);
+    ASSERT_TRUE(store.Write("sound", "1"));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST(SettingsStore, AFailedWriteIsReportedButTheValueIsKept) {
+    TempFolder temp;
+    // The folder the file should go into is a plain file: nothing can be
+    // created there, whoever runs the test.
+    WriteText(temp.File("blocker"), "not a folder");
+    SettingsStore store(temp.File("blocker/fenx/fenx.ini"));
+    EXPECT_FALSE(store.Write("drag_type", "2"));
+    EXPECT_EQ(store.Read("drag_type"), "2");
+    EXPECT_EQ(ReadText(temp.File("blocker")), "not a folder");
+}
+
+TEST(SettingsStore, AFolderInPlaceOfTheFileIsLeftAlone) {
+    TempFolder temp;
+    fs::create_directories(temp.path() / "fenx.ini" / "inside");
+    SettingsStore store(temp.File("fenx.ini"));
+    EXPECT_EQ(store.Read("x_size"), std::nullopt);
+    EXPECT_FALSE(store.Write("x_size", "7"));
+    EXPECT_TRUE(fs::is_directory(temp.path() / "fenx.ini" / "inside"));
+}
+
+TEST(ReplaceFileContents, ReplacesWholeFilesOnly) {
+    TempFolder temp;
+    const std::string path = temp.File("f.txt");
+    WriteText(path, std::string(5000, 'a'));
+    ASSERT_TRUE(ReplaceFileContents(path, "short"));
+    EXPECT_EQ(ReadText(path), "short");
+    ASSERT_TRUE(ReplaceFileContents(path, std::string("\0\n\0", 3)));
+    EXPECT_EQ(ReadWholeFile(path), std::string("\0\n\0", 3));
+    EXPECT_EQ(ReadWholeFile(temp.File("missing")), std::nullopt);
+}
+
+} // namespace
+} // namespace fenx
