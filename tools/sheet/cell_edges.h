@@ -25,6 +25,23 @@ struct Neighbours {
     bool upLeft = false;
 };
 
+// The neighbours of cell (column, row) in a shape, given `inShape(column,
+// row)`, which tells whether a cell (possibly outside the shape's grid)
+// belongs to the same shape.
+template <typename InShape>
+Neighbours NeighboursIn(InShape&& inShape, int column, int row) {
+    Neighbours n;
+    n.up = inShape(column, row - 1);
+    n.down = inShape(column, row + 1);
+    n.left = inShape(column - 1, row);
+    n.right = inShape(column + 1, row);
+    n.upLeft = inShape(column - 1, row - 1);
+    n.upRight = inShape(column + 1, row - 1);
+    n.downLeft = inShape(column - 1, row + 1);
+    n.downRight = inShape(column + 1, row + 1);
+    return n;
+}
+
 enum class Side { None, Top, Right, Bottom, Left };
 
 struct Stroke {

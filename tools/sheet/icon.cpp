@@ -22,16 +22,7 @@ bool Same(int colour, int column, int row) {
 
 Neighbours NeighboursOf(int column, int row) {
     const int c = kIconCells[row][column];
-    Neighbours n;
-    n.up = Same(c, column, row - 1);
-    n.down = Same(c, column, row + 1);
-    n.left = Same(c, column - 1, row);
-    n.right = Same(c, column + 1, row);
-    n.upLeft = Same(c, column - 1, row - 1);
-    n.upRight = Same(c, column + 1, row - 1);
-    n.downLeft = Same(c, column - 1, row + 1);
-    n.downRight = Same(c, column + 1, row + 1);
-    return n;
+    return NeighboursIn([c](int x, int y) { return Same(c, x, y); }, column, row);
 }
 
 } // namespace

@@ -42,16 +42,7 @@ bool LetterCell(const Letter& letter, int column, int row) {
 }
 
 Neighbours LetterNeighbours(const Letter& letter, int column, int row) {
-    Neighbours n;
-    n.up = LetterCell(letter, column, row - 1);
-    n.down = LetterCell(letter, column, row + 1);
-    n.left = LetterCell(letter, column - 1, row);
-    n.right = LetterCell(letter, column + 1, row);
-    n.upLeft = LetterCell(letter, column - 1, row - 1);
-    n.upRight = LetterCell(letter, column + 1, row - 1);
-    n.downLeft = LetterCell(letter, column - 1, row + 1);
-    n.downRight = LetterCell(letter, column + 1, row + 1);
-    return n;
+    return NeighboursIn([&letter](int x, int y) { return LetterCell(letter, x, y); }, column, row);
 }
 
 // A letter is one bevelled shape, like a piece; the upper part of its face
@@ -115,15 +106,8 @@ void DrawMiniPiece(SheetImage& sheet, const MiniPiece& piece, int left, int top)
             if (!PieceCell(piece, column, row)) {
                 continue;
             }
-            Neighbours n;
-            n.up = PieceCell(piece, column, row - 1);
-            n.down = PieceCell(piece, column, row + 1);
-            n.left = PieceCell(piece, column - 1, row);
-            n.right = PieceCell(piece, column + 1, row);
-            n.upLeft = PieceCell(piece, column - 1, row - 1);
-            n.upRight = PieceCell(piece, column + 1, row - 1);
-            n.downLeft = PieceCell(piece, column - 1, row + 1);
-            n.downRight = PieceCell(piece, column + 1, row + 1);
+            const Neighbours n = NeighboursIn(
+                [&piece](int x, int y) { return PieceCell(piece, x, y); }, column, row);
             for (int y = 0; y < kMiniCell; ++y) {
                 for (int x = 0; x < kMiniCell; ++x) {
                     const int value = BlockPixel(piece.colour, n, x, y, kMiniCell);
