@@ -32,6 +32,8 @@ GameShell::GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent
       timer_({[this] { return game_.OnPlayTimer(); }, [this] { return game_.OnPacedFrame(); },
               [this] { return platform_.Milliseconds(); }, [this] { return PlayTimerMayRun(); }}) {
     RegisterFenxResources();
+    game_.SetChangeListener([this](const GameChange& change) { events_.Forward(change); });
+    connect(&events_, &GameEvents::menuStateChanged, this, &GameShell::RefreshMenu);
     soundData_.LoadInto(sound_);
     // Like the first activation message, the program counts as active from
     // the start; afterwards it follows what the desktop reports.
@@ -51,7 +53,6 @@ void GameShell::Start() {
     window_->setWindowTitle(QStringLiteral("ＤＯＤＩ"));
     window_->setWindowIcon(ProgramIcon());
     platform_.AttachWindow(window_.get());
-    platform_.OnMenuStateChanged([this] { RefreshMenu(); });
     connect(&window_->menu(), &GameMenu::commandChosen, this, &GameShell::RunCommand);
     connect(window_.get(), &MainWindow::closing, this, [this] {
         timer_.Stop();

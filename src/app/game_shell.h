@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "app/game_events.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/play_timer.h"
@@ -44,6 +45,8 @@ class GameShell : public QObject {
     void RequestQuit();
 
     Game& game() { return game_; }
+    // The game's change notifications as signals.
+    GameEvents& events() { return events_; }
     MainWindow& window() { return *window_; }
     // Null until the help window was first opened.
     HelpWindow* helpWindow() { return help_.get(); }
@@ -62,6 +65,7 @@ class GameShell : public QObject {
     SettingsStore settings_;
     QtPlatform platform_;
     Game game_;
+    GameEvents events_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<HelpWindow> help_;
     PlayTimer timer_;

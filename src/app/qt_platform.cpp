@@ -75,16 +75,4 @@ void QtPlatform::AppendHistoryLine(std::string_view line) {
     AppendLineToFile(historyPath_, line);
 }
 
-void QtPlatform::MenuStateChanged() {
-    if (menuChanged_) {
-        menuChanged_();
-    }
-}
-
-// The stage-number, size and challenge dialogs come with the dialogs
-// themselves; until then there is nothing open to update.
-void QtPlatform::ShowStageNumber(int) {}
-void QtPlatform::ShowStageSize(int, int) {}
-void QtPlatform::ChallengeMarkedSolved(int) {}
-
 } // namespace fenx

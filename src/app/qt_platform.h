@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QPointer>
 
-#include <functional>
 #include <string>
 
 #include "app/main_window.h"
@@ -22,8 +21,6 @@ class QtPlatform : public Platform {
     QtPlatform(SoundPlayer& sound, SettingsStore& settings, std::string historyPath);
 
     void AttachWindow(MainWindow* window) { window_ = window; }
-    // Called when the game says its menu marks may have changed.
-    void OnMenuStateChanged(std::function<void()> handler) { menuChanged_ = std::move(handler); }
 
     void SetWindowTitle(std::string_view title) override;
     void PresentSurface(SurfaceRect area) override;
@@ -41,18 +38,12 @@ class QtPlatform : public Platform {
 
     void AppendHistoryLine(std::string_view line) override;
 
-    void MenuStateChanged() override;
-    void ShowStageNumber(int stageNumber) override;
-    void ShowStageSize(int width, int height) override;
-    void ChallengeMarkedSolved(int row) override;
-
   private:
     SoundPlayer& sound_;
     SettingsStore& settings_;
     std::string historyPath_;
     QElapsedTimer clock_;
     QPointer<MainWindow> window_;
-    std::function<void()> menuChanged_;
 };
 
 } // namespace fenx

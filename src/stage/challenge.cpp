@@ -19,7 +19,7 @@ void GameImpl::MarkChallengeSolved() {
     // new state.
     progress.flags[static_cast<std::size_t>(row)] = 1;
     if (firstTime) {
-        platform.ChallengeMarkedSolved(row);
+        Notify({GameChange::ChallengeSolved, row});
     }
     // Written every time, even when the flag was already set.
     const auto text = EncodeChallengeProgress(progress);

@@ -27,7 +27,7 @@ CommandEffect GameImpl::OnCommand(int id) {
         return CommandEffect::OpenHelp;
     case CmdSound:
         soundEnabled = !soundEnabled;
-        platform.MenuStateChanged();
+        Notify({GameChange::MenuState});
         platform.WriteSetting(kSoundKey, SettingText(soundEnabled ? 1 : 0).view());
         return CommandEffect::None;
     case CmdAbout:
@@ -72,13 +72,13 @@ MenuState GameImpl::GetMenuState() const {
 
 void GameImpl::SetDragDisplayMode(int32_t mode) {
     dragDisplayMode = mode;
-    platform.MenuStateChanged();
+    Notify({GameChange::MenuState});
     platform.WriteSetting(kDragTypeKey, SettingText(mode).view());
 }
 
 void GameImpl::SetDialogOpen(DialogKind dialog, bool open) {
     dialogOpen[static_cast<std::size_t>(dialog)] = open;
-    platform.MenuStateChanged();
+    Notify({GameChange::MenuState});
 }
 
 } // namespace fenx

@@ -1,5 +1,7 @@
 #include "stage/game.h"
 
+#include <utility>
+
 #include "core/stage_size.h"
 #include "selection/challenge_table.h"
 #include "stage/game_impl.h"
@@ -12,6 +14,10 @@ Game::Game(Platform& platform, const SpriteSheet& sheet)
     : impl_(std::make_unique<GameImpl>(platform, sheet)) {}
 
 Game::~Game() = default;
+
+void Game::SetChangeListener(GameChangeListener listener) {
+    impl_->listener = std::move(listener);
+}
 
 void Game::StartUp() {
     impl_->StartUp();
@@ -86,6 +92,12 @@ void Game::StartStageOfSize(int width, int height, int number) {
     impl_->ChangeStage({width, height}, number);
 }
 
+void Game::HideChallengeStageNumber() {
+    if (impl_->state.challengeActive != 0) {
+        impl_->state.currentStageNumber = 0;
+    }
+}
+
 int Game::StageWidth() const {
     return impl_->state.W;
 }
@@ -97,6 +109,12 @@ int Game::CurrentStageNumber() const {
 }
 bool Game::ChallengeSolved(int row) const {
     return row >= 0 && row < kProgressFlagCount && impl_->progress.solved(row);
+}
+bool Game::ChallengeActive() const {
+    return impl_->state.challengeActive != 0;
+}
+bool Game::SoundEnabled() const {
+    return impl_->soundEnabled;
 }
 GamePhase Game::Phase() const {
     return impl_->state.gamePhase;

@@ -15,6 +15,7 @@
 #include "presentation/colour_table.h"
 #include "presentation/indexed_surface.h"
 #include "presentation/sprite_sheet.h"
+#include "stage/game_change.h"
 #include "stage/game_state.h"
 #include "stage/menu_commands.h"
 #include "stage/platform.h"
@@ -45,6 +46,10 @@ class Game {
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+
+    // Who hears of changes the menu and the dialogs follow (one listener;
+    // an empty one stops the notifications).
+    void SetChangeListener(GameChangeListener listener);
 
     // Reads the settings (the stage size, clamped and written back at once;
     // the drag display mode; the challenge progress; the sound switch) and
@@ -106,11 +111,18 @@ class Game {
     // a stage size is ignored.
     void StartStageOfSize(int width, int height, int number);
 
+    // The stage-number dialog opens: during a challenge the current stage
+    // number becomes 0, so the challenge's number is never shown, and a
+    // random number drawn next adds 0 instead of it.
+    void HideChallengeStageNumber();
+
     // What the dialogs show.
     int StageWidth() const;
     int StageHeight() const;
     int CurrentStageNumber() const; // 0..65535; 0 before the first stage
     bool ChallengeSolved(int row) const;
+    bool ChallengeActive() const;
+    bool SoundEnabled() const;
     GamePhase Phase() const;
 
   private:

@@ -20,6 +20,7 @@
 #include "selection/challenge_progress.h"
 #include "selection/stage_record.h"
 #include "stage/game.h"
+#include "stage/game_change.h"
 #include "stage/game_state.h"
 #include "stage/platform.h"
 
@@ -85,6 +86,12 @@ class GameImpl {
     void DrawOpeningPicture();
 
     void PresentWholeSurface();
+    // Tells the shell, when it listens.
+    void Notify(const GameChange& change) {
+        if (listener) {
+            listener(change);
+        }
+    }
     // Plays a sound when sound is switched on.
     void PlayEffect(SoundId sound);
 
@@ -104,6 +111,7 @@ class GameImpl {
     int32_t dragDisplayMode = 0; // as stored; values outside 0..2 draw plainly
     bool soundEnabled = true;
     std::array<bool, 5> dialogOpen{}; // by DialogKind
+    GameChangeListener listener;
 };
 
 } // namespace fenx

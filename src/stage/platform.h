@@ -1,8 +1,7 @@
 // What the game needs from the world outside it: a window to show its
-// picture in, a clock, sounds, a settings store, the history file and the
-// dialogs that mirror the game's state. The game reaches the outside only
-// through this interface; the application implements it with Qt, the tests
-// with a recording fake.
+// picture in, a clock, sounds, a settings store, and the history file. The game reaches the outside
+// only through this interface; the application implements it with Qt, the tests with a recording
+// fake.
 #pragma once
 
 #include <cstdint>
@@ -72,17 +71,6 @@ class Platform {
     // --- History -----------------------------------------------------------
     // Append one whole line (ending in '\n') to the history file fenx.log.
     virtual void AppendHistoryLine(std::string_view line) = 0;
-
-    // --- Dialogs and menus that mirror the game ----------------------------
-    // The check marks or grayed items of the menu may have changed.
-    virtual void MenuStateChanged() = 0;
-    // A stage has started: the stage-number dialog, if open, shows n.
-    virtual void ShowStageNumber(int stageNumber) = 0;
-    // The stage size has changed: the size dialog, if open, shows it.
-    virtual void ShowStageSize(int width, int height) = 0;
-    // A challenge has been solved for the first time: the challenge
-    // dialog, if open, marks its line.
-    virtual void ChallengeMarkedSolved(int row) = 0;
 };
 
 } // namespace fenx

@@ -38,7 +38,7 @@ void GameImpl::StartStage(int32_t number) {
         platform.SetWindowTitle(
             ChallengeTable[static_cast<std::size_t>(state.currentChallenge)].name);
     } else {
-        platform.ShowStageNumber(n);
+        Notify({GameChange::StageNumber, n});
         std::array<char, 32> title{};
         const int length = std::snprintf(title.data(), title.size(), " %d 面", static_cast<int>(n));
         platform.SetWindowTitle({title.data(), static_cast<std::size_t>(length)});
@@ -68,8 +68,8 @@ void GameImpl::ChangeStage(StageSize size, int32_t number) {
     state.W = size.width;
     state.H = size.height;
     SelectBackgroundTile();
-    platform.MenuStateChanged();
-    platform.ShowStageSize(state.W, state.H);
+    Notify({GameChange::MenuState});
+    Notify({GameChange::StageSize, state.W, state.H});
     canvas.CreateSurfaces(state.W, state.H);
     platform.ResizeClientArea(state.clientWidth(), state.clientHeight());
     StartStage(number);

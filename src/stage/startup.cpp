@@ -20,7 +20,7 @@ void GameImpl::StartUp() {
 
     canvas.CreateSurfaces(state.W, state.H);
     soundEnabled = ParseSettingInt(platform.ReadSetting(kSoundKey), kDefaultSound) != 0;
-    platform.MenuStateChanged();
+    Notify({GameChange::MenuState});
 }
 
 void GameImpl::ShowTitleScreen() {

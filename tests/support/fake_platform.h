@@ -1,4 +1,5 @@
-// A Platform that records everything the game asks of the world, with a
+// A Platform that records everything the game asks of the world, and what
+// it notifies, with a
 // clock, a calendar, a cursor and a settings store that tests set by hand.
 #pragma once
 
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "stage/game_change.h"
 #include "stage/platform.h"
 
 namespace fenx::testing {
@@ -87,16 +89,26 @@ class FakePlatform : public Platform {
         events.push_back("write " + std::string(key) + "=" + std::string(value));
     }
     void AppendHistoryLine(std::string_view line) override { history.emplace_back(line); }
-    void MenuStateChanged() override {
-        ++menuChanges;
-        events.emplace_back("menu");
+    // What the game notified (the harness listens on the fake's behalf).
+    void RecordChange(const GameChange& change) {
+        switch (change.kind) {
+        case GameChange::MenuState:
+            ++menuChanges;
+            events.emplace_back("menu");
+            break;
+        case GameChange::StageNumber:
+            stageNumbersShown.push_back(change.value);
+            break;
+        case GameChange::StageSize:
+            sizesShown.emplace_back(change.value, change.value2);
+            events.push_back("size " + std::to_string(change.value) + "x" +
+                             std::to_string(change.value2));
+            break;
+        case GameChange::ChallengeSolved:
+            challengesMarked.push_back(change.value);
+            break;
+        }
     }
-    void ShowStageNumber(int stageNumber) override { stageNumbersShown.push_back(stageNumber); }
-    void ShowStageSize(int width, int height) override {
-        sizesShown.emplace_back(width, height);
-        events.push_back("size " + std::to_string(width) + "x" + std::to_string(height));
-    }
-    void ChallengeMarkedSolved(int row) override { challengesMarked.push_back(row); }
 
     // Seconds of a UTC date and time, for calendarSeconds.
     static int64_t At(int year, int month, int day, int hour, int minute) {

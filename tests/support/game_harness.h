@@ -35,6 +35,10 @@ class GameHarness {
     std::unique_ptr<Game> game = std::make_unique<Game>(platform, sheet.sheet);
     GameImpl& g = GameInternals::Of(*game);
 
+    GameHarness() {
+        game->SetChangeListener([this](const GameChange& c) { platform.RecordChange(c); });
+    }
+
     // Start-up as the shell does it: settings, then the title screen.
     void StartUp() {
         game->StartUp();
