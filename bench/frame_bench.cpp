@@ -65,8 +65,8 @@ void DrawFrame(Canvas& canvas, const BlockList& blocks) {
     canvas.DrawField();
     for (int i = 0; i < blocks.count; ++i) {
         const Block& b = blocks[i];
-        canvas.DrawBlockAt(Canvas::CellPixel(b.column), Canvas::CellPixel(b.row), b.orientation,
-                           b.kind, b.fixed != 0);
+        canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind,
+                           b.fixed != 0);
     }
 }
 

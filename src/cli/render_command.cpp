@@ -94,8 +94,7 @@ void DrawBlocks(Canvas& canvas, const BlockList& blocks, int rowOffset, bool atS
         const Block& b = blocks[i];
         const int column = atSolution ? b.solutionColumn : b.column;
         const int row = (atSolution ? b.solutionRow : b.row) + rowOffset;
-        canvas.DrawBlockAt(Canvas::CellPixel(column), Canvas::CellPixel(row), b.orientation, b.kind,
-                           b.fixed != 0);
+        canvas.DrawBlockAt(CellPixel(column), CellPixel(row), b.orientation, b.kind, b.fixed != 0);
     }
 }
 

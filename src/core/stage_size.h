@@ -2,7 +2,19 @@
 // a whole number of tetrominoes.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 namespace fenx {
+
+struct StageSize {
+    int32_t width;
+    int32_t height;
+    bool operator==(const StageSize&) const = default;
+};
+
+// The sizes of the three menu presets, in menu order: 7, 12 and 14 blocks.
+inline constexpr std::array<StageSize, 3> StandardSizes = {{{7, 4}, {12, 4}, {7, 8}}};
 
 inline constexpr int kMinWidth = 7;
 inline constexpr int kMaxWidth = 38;

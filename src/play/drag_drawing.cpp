@@ -1,22 +1,23 @@
 // The held block in its drag look, brought to the window.
 #include "play/drag_look.h"
-#include "stage/game_impl.h"
+#include "play/play.h"
 
 namespace fenx {
 
-void GameImpl::DrawDraggedBlock(int dx, int dy) {
-    const Block& b = blocks[drag.block];
-    const int px = Canvas::CellPixel(b.column);
-    const int py = Canvas::CellPixel(b.row);
+void Play::DrawDraggedBlock(int dx, int dy) {
+    const Block& b = stage_.blocks[drag_.block];
+    const int px = CellPixel(b.column);
+    const int py = CellPixel(b.row);
     // Block tiles are opaque, so drawing over the block's present image
     // replaces its previous look.
-    canvas.DrawBlockAt(px, py, b.orientation,
-                       DraggedBlockColour(dragDisplayMode, drag.tick, b.kind), b.fixed != 0);
-    const int phase = DraggedBlockOutlinePhase(dragDisplayMode, drag.tick);
+    stage_.canvas.DrawBlockAt(px, py, b.orientation,
+                              DraggedBlockColour(dragDisplayMode_, drag_.tick, b.kind),
+                              b.fixed != 0);
+    const int phase = DraggedBlockOutlinePhase(dragDisplayMode_, drag_.tick);
     if (phase >= 0) {
-        canvas.DrawOutlineAt(px, py, b.orientation, phase);
+        stage_.canvas.DrawOutlineAt(px, py, b.orientation, phase);
     }
-    platform.PresentSurface(DraggedBlockArea(b.orientation, b.column, b.row, dx, dy));
+    host_.Present(DraggedBlockArea(b.orientation, b.column, b.row, dx, dy));
 }
 
 } // namespace fenx

@@ -1,5 +1,6 @@
 #include "play/drag_look.h"
 
+#include "core/geometry.h"
 #include "core/shapes.h"
 #include "presentation/sheet_layout.h"
 
@@ -27,8 +28,8 @@ SurfaceRect DraggedBlockArea(int orientation, int column, int row, int dx, int d
     }
     const int column0 = column - dx;
     const int row0 = row - dy;
-    return {(column0 + b.minX + 1) * kTileSize, (row0 + b.minY + 1) * kTileSize,
-            (b.maxX - b.minX) * kTileSize, (b.maxY - b.minY) * kTileSize};
+    return {CellPixel(column0 + b.minX), CellPixel(row0 + b.minY), (b.maxX - b.minX) * kCellPixels,
+            (b.maxY - b.minY) * kCellPixels};
 }
 
 } // namespace fenx

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "stage/platform.h"
+#include "core/geometry.h"
 
 namespace fenx {
 

@@ -1,13 +1,13 @@
 // The play timer: which frame runs for the current phase, and how the
 // frames of one tick are paced.
-#include "stage/game_impl.h"
+#include "play/play.h"
 
 namespace fenx {
 
-int GameImpl::PlayFrame() {
-    switch (state.gamePhase) {
+int Play::PlayFrame() {
+    switch (stage_.state.gamePhase) {
     case PhasePlaying:
-        if (drag.active != 0) {
+        if (drag_.active != 0) {
             DragTick();
             return 1;
         }
@@ -18,9 +18,9 @@ int GameImpl::PlayFrame() {
         OpeningFrame();
         return 1;
     case PhaseSolved:
-        canvas.DrawField();
+        stage_.canvas.DrawField();
         if (SolvedFrame() == 0) {
-            state.gamePhase = PhaseTitle; // the frame that found all gone still shows
+            stage_.state.gamePhase = PhaseTitle; // the frame that found all gone still shows
         }
         PresentWholeSurface();
         return 1;
@@ -30,38 +30,38 @@ int GameImpl::PlayFrame() {
     }
 }
 
-std::optional<uint32_t> GameImpl::OnPlayTimer() {
-    pacer.Stop();
-    const uint32_t t0 = platform.Milliseconds();
-    if (drag.active != 0) {
+std::optional<uint32_t> Play::OnPlayTimer() {
+    pacer_.Stop();
+    const uint32_t t0 = host_.Milliseconds();
+    if (drag_.active != 0) {
         PlayFrame(); // a drag gets exactly one frame per tick
         return std::nullopt;
     }
     if (PlayFrame() == 0) {
         return std::nullopt;
     }
-    return pacer.BeginTick(t0);
+    return pacer_.BeginTick(t0);
 }
 
-std::optional<uint32_t> GameImpl::OnPacedFrame() {
-    if (!pacer.pending()) {
+std::optional<uint32_t> Play::OnPacedFrame() {
+    if (!pacer_.pending()) {
         return std::nullopt;
     }
-    if (drag.active != 0) {
+    if (drag_.active != 0) {
         // A block picked up between two paced frames: the rest of the tick
         // belongs to the drag, which takes one frame per tick.
-        pacer.Stop();
+        pacer_.Stop();
         return std::nullopt;
     }
-    const uint32_t now = platform.Milliseconds();
-    if (!pacer.FrameDue(now)) {
-        return pacer.NotDue(now);
+    const uint32_t now = host_.Milliseconds();
+    if (!pacer_.FrameDue(now)) {
+        return pacer_.NotDue(now);
     }
     if (PlayFrame() == 0) {
-        pacer.Stop();
+        pacer_.Stop();
         return std::nullopt;
     }
-    return pacer.FrameDone(now);
+    return pacer_.FrameDone(now);
 }
 
 } // namespace fenx

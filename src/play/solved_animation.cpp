@@ -1,5 +1,7 @@
 #include "play/solved_animation.h"
 
+#include "core/geometry.h"
+
 namespace fenx {
 
 void LaunchSolvedEffect(SolvedAnimation& animation, BlockList& blocks, StageRandom& random,
@@ -9,8 +11,8 @@ void LaunchSolvedEffect(SolvedAnimation& animation, BlockList& blocks, StageRand
     animation.letterY.fill(-(clientHeight / 2) * 256);
     for (int i = 0; i < blocks.count; ++i) {
         Block& b = blocks[i];
-        b.effectX = (b.column + 1) * 16 * 256;
-        b.effectY = (b.row + 1) * 16 * 256;
+        b.effectX = CellPixel(b.column) * 256;
+        b.effectY = CellPixel(b.row) * 256;
         b.effectVelocityX = (NextStageRandom(random) & 0x3FF) - 512;
         b.effectVelocityY = -2048 - (NextStageRandom(random) & 0x1FF);
     }

@@ -20,7 +20,7 @@ bool Canvas::CreateSurfaces(int width, int height) {
     fieldWidth_ = width;
     fieldHeight_ = height;
     colours_ = SurfaceColourTable(sheet_);
-    const PixelSize size = SurfaceSize(width, height);
+    const PixelSize size = ClientSize(width, height);
     surface_.SetUp(size.width, size.height);
     BuildShapeGallery(gallery_, sheet_);
     return true;

@@ -19,7 +19,7 @@ class Canvas {
     explicit Canvas(const SpriteSheet& sheet);
 
     // Sets the canvas up for a stage of width x height cells: the surface
-    // takes SurfaceSize(width, height), both pictures are filled with black,
+    // takes ClientSize(width, height), both pictures are filled with black,
     // the colour table is rebuilt and the gallery drawn. False, leaving the
     // canvas without surfaces, for a size that is not a stage size.
     bool CreateSurfaces(int width, int height);
@@ -55,9 +55,6 @@ class Canvas {
     void DrawOutlineAt(int px, int py, int orientation, int phase);
     // The empty field with the logo centred on it: the title screen.
     void DrawTitlePicture();
-
-    // Surface pixel of field column or row `cell` (its left or top edge).
-    static constexpr int CellPixel(int cell) { return (cell + 1) * kTileSize; }
 
   private:
     SpriteSheet sheet_; // a view: the sheet's bytes are not copied

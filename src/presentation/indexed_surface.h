@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/geometry.h"
 #include "presentation/surface_view.h"
 
 namespace fenx {
@@ -53,16 +54,5 @@ using ShapeGallery = IndexedSurface<192, 112>;
 
 inline constexpr int kGalleryWidth = ShapeGallery::kMaxWidth;
 inline constexpr int kGalleryHeight = ShapeGallery::kMaxHeight;
-
-struct PixelSize {
-    int width;
-    int height;
-    constexpr bool operator==(const PixelSize&) const = default;
-};
-
-// The off-screen surface (and window client area) of a width x height stage.
-constexpr PixelSize SurfaceSize(int width, int height) {
-    return {(width + 2) * 16, (2 * height + 2) * 16};
-}
 
 } // namespace fenx

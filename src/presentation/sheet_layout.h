@@ -4,11 +4,13 @@
 
 #include <array>
 
+#include "core/geometry.h"
 #include "core/shapes.h"
 
 namespace fenx {
 
-inline constexpr int kTileSize = 16;
+// A sheet tile covers one field cell.
+inline constexpr int kTileSize = kCellPixels;
 
 struct SheetTile {
     int column;

@@ -34,12 +34,4 @@ HistoryLine::HistoryLine(const StageRecord& record, const LocalTime& when) {
     length_ = n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
-void AppendHistoryLine(const StageRecord& record, Platform& platform) {
-    if (!HistoryLineDue(record)) {
-        return;
-    }
-    const HistoryLine line(record, platform.ToLocalTime(record.time));
-    platform.AppendHistoryLine(line.view());
-}
-
 } // namespace fenx

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "stage/platform.h"
+#include "core/local_time.h"
 
 namespace fenx {
 
@@ -44,9 +44,5 @@ class HistoryLine {
     std::array<char, 80> chars_{};
     std::size_t length_ = 0;
 };
-
-// Writes the record's line when one is due. The record stays as it is; the
-// next stage start replaces it.
-void AppendHistoryLine(const StageRecord& record, Platform& platform);
 
 } // namespace fenx

@@ -7,23 +7,23 @@ namespace fenx {
 
 void GameImpl::StartChallenge(int row) {
     const ChallengeEntry& entry = ChallengeTable[static_cast<std::size_t>(row)];
-    state.currentChallenge = row;
-    state.challengeActive = 1;
+    state_.currentChallenge = row;
+    state_.challengeActive = 1;
     ChangeStage({entry.width, entry.height}, entry.stageNumber);
 }
 
 void GameImpl::MarkChallengeSolved() {
-    const int row = state.currentChallenge;
-    const bool firstTime = !progress.solved(row);
+    const int row = state_.currentChallenge;
+    const bool firstTime = !progress_.solved(row);
     // The flag is set before the dialog hears of it, so that it reads the
-    // new state.
-    progress.flags[static_cast<std::size_t>(row)] = 1;
+    // new state_.
+    progress_.flags[static_cast<std::size_t>(row)] = 1;
     if (firstTime) {
         Notify({GameChange::ChallengeSolved, row});
     }
     // Written every time, even when the flag was already set.
-    const auto text = EncodeChallengeProgress(progress);
-    platform.WriteSetting(kChallengeKey, {text.data(), text.size()});
+    const auto text = EncodeChallengeProgress(progress_);
+    platform_.WriteSetting(kChallengeKey, {text.data(), text.size()});
 }
 
 } // namespace fenx

@@ -5,18 +5,18 @@
 namespace fenx {
 
 CommandEffect GameImpl::OnCommand(int id) {
-    if (state.gamePhase == PhaseOpening) {
+    if (state_.gamePhase == PhaseOpening) {
         return CommandEffect::None;
     }
     switch (id) {
     case CmdSizeEasy:
     case CmdSizeMedium:
     case CmdSizeHard:
-        state.challengeActive = 0;
+        state_.challengeActive = 0;
         ChangeStage(StandardSizes[static_cast<std::size_t>(id - CmdSizeEasy)], -1);
         return CommandEffect::None;
     case CmdRandomStage:
-        state.challengeActive = 0;
+        state_.challengeActive = 0;
         StartStage(NewRandomStageNumber());
         return CommandEffect::None;
     case CmdAnySize:
@@ -26,9 +26,9 @@ CommandEffect GameImpl::OnCommand(int id) {
     case CmdHelpContents:
         return CommandEffect::OpenHelp;
     case CmdSound:
-        soundEnabled = !soundEnabled;
+        soundEnabled_ = !soundEnabled_;
         Notify({GameChange::MenuState});
-        platform.WriteSetting(kSoundKey, SettingText(soundEnabled ? 1 : 0).view());
+        platform_.WriteSetting(kSoundKey, SettingText(soundEnabled_ ? 1 : 0).view());
         return CommandEffect::None;
     case CmdAbout:
         PlayEffect(SoundId::Open);
@@ -55,14 +55,15 @@ MenuState GameImpl::GetMenuState() const {
     MenuState menu;
     menu.sizeMark = static_cast<int>(StandardSizes.size());
     for (std::size_t i = 0; i < StandardSizes.size(); ++i) {
-        if (StandardSizes[i] == StageSize{state.W, state.H}) {
+        if (StandardSizes[i] == StageSize{state_.W, state_.H}) {
             menu.sizeMark = static_cast<int>(i);
             break;
         }
     }
-    menu.soundChecked = soundEnabled;
-    menu.dragModeMark = dragDisplayMode >= 0 && dragDisplayMode <= 2 ? dragDisplayMode : -1;
-    const auto closed = [this](DialogKind d) { return !dialogOpen[static_cast<std::size_t>(d)]; };
+    menu.soundChecked = soundEnabled_;
+    const int32_t mode = play_.dragDisplayMode();
+    menu.dragModeMark = mode >= 0 && mode <= 2 ? mode : -1;
+    const auto closed = [this](DialogKind d) { return !dialogOpen_[static_cast<std::size_t>(d)]; };
     menu.challengeEnabled = closed(DialogKind::Challenge);
     menu.searchEnabled = closed(DialogKind::Search);
     menu.anySizeEnabled = closed(DialogKind::Size);
@@ -71,13 +72,13 @@ MenuState GameImpl::GetMenuState() const {
 }
 
 void GameImpl::SetDragDisplayMode(int32_t mode) {
-    dragDisplayMode = mode;
+    play_.setDragDisplayMode(mode);
     Notify({GameChange::MenuState});
-    platform.WriteSetting(kDragTypeKey, SettingText(mode).view());
+    platform_.WriteSetting(kDragTypeKey, SettingText(mode).view());
 }
 
 void GameImpl::SetDialogOpen(DialogKind dialog, bool open) {
-    dialogOpen[static_cast<std::size_t>(dialog)] = open;
+    dialogOpen_[static_cast<std::size_t>(dialog)] = open;
     Notify({GameChange::MenuState});
 }
 

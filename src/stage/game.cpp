@@ -8,15 +8,13 @@
 
 namespace fenx {
 
-GameImpl::GameImpl(Platform& p, const SpriteSheet& sheet) : platform(p), canvas(sheet) {}
-
 Game::Game(Platform& platform, const SpriteSheet& sheet)
     : impl_(std::make_unique<GameImpl>(platform, sheet)) {}
 
 Game::~Game() = default;
 
 void Game::SetChangeListener(GameChangeListener listener) {
-    impl_->listener = std::move(listener);
+    impl_->SetChangeListener(std::move(listener));
 }
 
 void Game::StartUp() {
@@ -33,23 +31,23 @@ void Game::ShutDown() {
 }
 
 PixelSize Game::ClientSize() const {
-    return {impl_->state.clientWidth(), impl_->state.clientHeight()};
+    return fenx::ClientSize(impl_->state().W, impl_->state().H);
 }
 const OffscreenSurface& Game::Surface() const {
-    return impl_->canvas.surface();
+    return impl_->canvas().surface();
 }
 const ColourTable& Game::Colours() const {
-    return impl_->canvas.colourTable();
+    return impl_->canvas().colourTable();
 }
 
 void Game::OnLeftButtonDown(int x, int y) {
-    impl_->OnLeftButtonDown(x, y);
+    impl_->play().OnLeftButtonDown(x, y);
 }
 void Game::OnLeftButtonUp() {
-    impl_->OnLeftButtonUp();
+    impl_->play().OnLeftButtonUp();
 }
 void Game::OnMouseMove(int x, int y, bool leftButton, bool rightButton) {
-    impl_->OnMouseMove(x, y, leftButton, rightButton);
+    impl_->play().OnMouseMove(x, y, leftButton, rightButton);
 }
 // The placement hint comes with a later change; until then the right button
 // does nothing, and HintState stays inactive.
@@ -57,10 +55,10 @@ void Game::OnRightButtonDown(int, int) {}
 void Game::OnRightButtonUp() {}
 
 std::optional<uint32_t> Game::OnPlayTimer() {
-    return impl_->OnPlayTimer();
+    return impl_->play().OnPlayTimer();
 }
 std::optional<uint32_t> Game::OnPacedFrame() {
-    return impl_->OnPacedFrame();
+    return impl_->play().OnPacedFrame();
 }
 
 CommandEffect Game::OnCommand(int id) {
@@ -80,7 +78,7 @@ void Game::StartChallenge(int row) {
 }
 
 void Game::StartStageNumber(int number) {
-    impl_->state.challengeActive = 0;
+    impl_->ClearChallengeFlag();
     impl_->StartStage(number);
 }
 
@@ -88,36 +86,34 @@ void Game::StartStageOfSize(int width, int height, int number) {
     if (!IsValidStageSize(width, height)) {
         return;
     }
-    impl_->state.challengeActive = 0;
+    impl_->ClearChallengeFlag();
     impl_->ChangeStage({width, height}, number);
 }
 
 void Game::HideChallengeStageNumber() {
-    if (impl_->state.challengeActive != 0) {
-        impl_->state.currentStageNumber = 0;
-    }
+    impl_->HideChallengeStageNumber();
 }
 
 int Game::StageWidth() const {
-    return impl_->state.W;
+    return impl_->state().W;
 }
 int Game::StageHeight() const {
-    return impl_->state.H;
+    return impl_->state().H;
 }
 int Game::CurrentStageNumber() const {
-    return impl_->state.currentStageNumber;
+    return impl_->state().currentStageNumber;
 }
 bool Game::ChallengeSolved(int row) const {
-    return row >= 0 && row < kProgressFlagCount && impl_->progress.solved(row);
+    return row >= 0 && row < kProgressFlagCount && impl_->progress().solved(row);
 }
 bool Game::ChallengeActive() const {
-    return impl_->state.challengeActive != 0;
+    return impl_->state().challengeActive != 0;
 }
 bool Game::SoundEnabled() const {
-    return impl_->soundEnabled;
+    return impl_->soundEnabled();
 }
 GamePhase Game::Phase() const {
-    return impl_->state.gamePhase;
+    return impl_->state().gamePhase;
 }
 
 } // namespace fenx

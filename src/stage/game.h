@@ -12,11 +12,12 @@
 #include <memory>
 #include <optional>
 
+#include "core/stage_size.h"
+#include "play/game_state.h"
 #include "presentation/colour_table.h"
 #include "presentation/indexed_surface.h"
 #include "presentation/sprite_sheet.h"
 #include "stage/game_change.h"
-#include "stage/game_state.h"
 #include "stage/menu_commands.h"
 #include "stage/platform.h"
 
@@ -126,7 +127,7 @@ class Game {
     GamePhase Phase() const;
 
   private:
-    friend struct GameInternals; // lets tests look at the state inside
+    friend class GameProbe; // a view for tests
     std::unique_ptr<GameImpl> impl_;
 };
 

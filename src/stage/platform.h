@@ -9,27 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/geometry.h"
+#include "core/local_time.h"
 #include "presentation/sound_table.h"
 
 namespace fenx {
-
-struct SurfaceRect {
-    int x;
-    int y;
-    int width;
-    int height;
-    bool operator==(const SurfaceRect&) const = default;
-};
-
-// A moment in local time, as the calendar and the wall clock show it.
-struct LocalTime {
-    int year;   // e.g. 1997
-    int month;  // 1..12
-    int day;    // 1..31
-    int hour;   // 0..23
-    int minute; // 0..59
-    bool operator==(const LocalTime&) const = default;
-};
 
 class Platform {
   public:

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "stage/game_state.h"
+#include "core/stage_size.h"
 
 namespace fenx {
 

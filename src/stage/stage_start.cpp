@@ -12,45 +12,41 @@
 namespace fenx {
 namespace {
 
-FixedBlocks FixedBlocksOf(const GameState& state) {
-    if (state.challengeActive == 0) {
+FixedBlocks FixedBlocksOf(const GameState& state_) {
+    if (state_.challengeActive == 0) {
         return {};
     }
-    const ChallengeEntry& row = ChallengeTable[static_cast<std::size_t>(state.currentChallenge)];
+    const ChallengeEntry& row = ChallengeTable[static_cast<std::size_t>(state_.currentChallenge)];
     return {row.fixedA, row.fixedB};
 }
 
 } // namespace
 
 void GameImpl::StartStage(int32_t number) {
-    AppendHistoryLine(record, platform);
-
-    // Whatever was held or hinted belongs to the stage being left.
-    drag.active = 0;
-    drag.tick = -1;
-    hint.active = 0;
+    WriteHistoryLine();
+    play_.Reset();
 
     const int32_t n = ReduceStageNumber(number);
-    state.currentStageNumber = n;
-    const bool challenge = state.challengeActive != 0;
-    BeginStageRecord(record, state.W, state.H, n, challenge, platform.CalendarSeconds());
+    state_.currentStageNumber = n;
+    const bool challenge = state_.challengeActive != 0;
+    BeginStageRecord(record_, state_.W, state_.H, n, challenge, platform_.CalendarSeconds());
     if (challenge) {
-        platform.SetWindowTitle(
-            ChallengeTable[static_cast<std::size_t>(state.currentChallenge)].name);
+        platform_.SetWindowTitle(
+            ChallengeTable[static_cast<std::size_t>(state_.currentChallenge)].name);
     } else {
         Notify({GameChange::StageNumber, n});
         std::array<char, 32> title{};
         const int length = std::snprintf(title.data(), title.size(), " %d 面", static_cast<int>(n));
-        platform.SetWindowTitle({title.data(), static_cast<std::size_t>(length)});
+        platform_.SetWindowTitle({title.data(), static_cast<std::size_t>(length)});
     }
 
-    BuildStage(stageRandom, board, blocks, state.W, state.H, n, FixedBlocksOf(state));
+    BuildStage(stageRandom_, board_, blocks_, state_.W, state_.H, n, FixedBlocksOf(state_));
     SelectBackgroundTile();
 
-    state.gamePhase = PhaseOpening;
-    ScatterOpeningPositions(processRandom, blocks, state.W);
-    state.openingStep = kOpeningSteps;
-    DrawOpeningPicture();
+    state_.gamePhase = PhaseOpening;
+    ScatterOpeningPositions(processRandom_, blocks_, state_.W);
+    state_.openingStep = kOpeningSteps;
+    play_.DrawOpeningPicture();
     PresentWholeSurface();
     PlayEffect(SoundId::Slide);
 }
@@ -59,54 +55,62 @@ void GameImpl::ChangeStage(StageSize size, int32_t number) {
     if (number < 0) {
         number = NewRandomStageNumber();
     }
-    if (size == StageSize{state.W, state.H}) {
+    if (size == StageSize{state_.W, state_.H}) {
         StartStage(number);
         return;
     }
-    platform.WriteSetting(kWidthKey, SettingText(size.width).view());
-    platform.WriteSetting(kHeightKey, SettingText(size.height).view());
-    state.W = size.width;
-    state.H = size.height;
+    platform_.WriteSetting(kWidthKey, SettingText(size.width).view());
+    platform_.WriteSetting(kHeightKey, SettingText(size.height).view());
+    state_.W = size.width;
+    state_.H = size.height;
     SelectBackgroundTile();
     Notify({GameChange::MenuState});
-    Notify({GameChange::StageSize, state.W, state.H});
-    canvas.CreateSurfaces(state.W, state.H);
-    platform.ResizeClientArea(state.clientWidth(), state.clientHeight());
+    Notify({GameChange::StageSize, state_.W, state_.H});
+    canvas_.CreateSurfaces(state_.W, state_.H);
+    platform_.ResizeClientArea(state_.clientWidth(), state_.clientHeight());
     StartStage(number);
 }
 
 int32_t GameImpl::NewRandomStageNumber() {
-    const int64_t seconds = platform.CalendarSeconds();
-    const int draw = NextProcessRandom(processRandom);
-    return MixRandomStageNumber(seconds, draw, state.currentStageNumber);
+    const int64_t seconds = platform_.CalendarSeconds();
+    const int draw = NextProcessRandom(processRandom_);
+    return MixRandomStageNumber(seconds, draw, state_.currentStageNumber);
 }
 
 void GameImpl::ShowTitle() {
-    platform.SetWindowTitle(kTitleScreenCaption);
-    state.gamePhase = PhaseTitle;
-    canvas.DrawTitlePicture();
+    platform_.SetWindowTitle(kTitleScreenCaption);
+    state_.gamePhase = PhaseTitle;
+    canvas_.DrawTitlePicture();
 }
 
 void GameImpl::ApplyStageSize(StageSize size) {
-    platform.WriteSetting(kWidthKey, SettingText(size.width).view());
-    platform.WriteSetting(kHeightKey, SettingText(size.height).view());
-    state.W = size.width;
-    state.H = size.height;
+    platform_.WriteSetting(kWidthKey, SettingText(size.width).view());
+    platform_.WriteSetting(kHeightKey, SettingText(size.height).view());
+    state_.W = size.width;
+    state_.H = size.height;
     SelectBackgroundTile();
 }
 
 void GameImpl::SelectBackgroundTile() {
-    canvas.SelectBackgroundTile(platform.ToLocalTime(platform.CalendarSeconds()).hour);
+    canvas_.SelectBackgroundTile(platform_.ToLocalTime(platform_.CalendarSeconds()).hour);
+}
+
+void GameImpl::HideChallengeStageNumber() {
+    if (state_.challengeActive != 0) {
+        state_.currentStageNumber = 0;
+    }
+}
+
+void GameImpl::WriteHistoryLine() {
+    // The record stays as it is; the next stage start replaces it.
+    if (HistoryLineDue(record_)) {
+        platform_.AppendHistoryLine(
+            HistoryLine(record_, platform_.ToLocalTime(record_.time)).view());
+    }
 }
 
 void GameImpl::PresentWholeSurface() {
-    platform.PresentSurface({0, 0, state.clientWidth(), state.clientHeight()});
-}
-
-void GameImpl::PlayEffect(SoundId sound) {
-    if (soundEnabled) {
-        platform.PlaySound(sound);
-    }
+    platform_.PresentSurface({0, 0, state_.clientWidth(), state_.clientHeight()});
 }
 
 } // namespace fenx

@@ -5,21 +5,22 @@
 namespace fenx {
 
 void GameImpl::StartUp() {
-    const int32_t width = ParseSettingInt(platform.ReadSetting(kWidthKey), kDefaultWidth);
-    const int32_t height = ParseSettingInt(platform.ReadSetting(kHeightKey), kDefaultHeight);
+    const int32_t width = ParseSettingInt(platform_.ReadSetting(kWidthKey), kDefaultWidth);
+    const int32_t height = ParseSettingInt(platform_.ReadSetting(kHeightKey), kDefaultHeight);
     ApplyStageSize(CorrectStoredStageSize(width, height));
-    record.width = state.W;
-    record.height = state.H;
+    record_.width = state_.W;
+    record_.height = state_.H;
 
-    dragDisplayMode = ParseSettingInt(platform.ReadSetting(kDragTypeKey), kDefaultDragType);
-    progress = DecodeChallengeProgress(platform.ReadSetting(kChallengeKey).value_or(""));
+    play_.setDragDisplayMode(
+        ParseSettingInt(platform_.ReadSetting(kDragTypeKey), kDefaultDragType));
+    progress_ = DecodeChallengeProgress(platform_.ReadSetting(kChallengeKey).value_or(""));
 
-    state.challengeActive = 0;
-    drag.active = 0;
-    record.status = ResultNoStage;
+    state_.challengeActive = 0;
+    play_.Reset();
+    record_.status = ResultNoStage;
 
-    canvas.CreateSurfaces(state.W, state.H);
-    soundEnabled = ParseSettingInt(platform.ReadSetting(kSoundKey), kDefaultSound) != 0;
+    canvas_.CreateSurfaces(state_.W, state_.H);
+    soundEnabled_ = ParseSettingInt(platform_.ReadSetting(kSoundKey), kDefaultSound) != 0;
     Notify({GameChange::MenuState});
 }
 
@@ -33,11 +34,9 @@ void GameImpl::PlayStartJingle() {
 }
 
 void GameImpl::ShutDown() {
-    pacer.Stop();
-    if (drag.active != 0) {
-        EndDrag();
-    }
-    AppendHistoryLine(record, platform);
+    play_.StopFrames();
+    play_.EndDragIfActive();
+    WriteHistoryLine();
 }
 
 } // namespace fenx

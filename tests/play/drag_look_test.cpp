@@ -13,7 +13,7 @@ class DragLookTest : public ::testing::Test {
         h.PlaceBlocks({{0, 3, 3}}); // a square, colour 0
     }
 
-    void SetMode(int32_t mode) { h.g.dragDisplayMode = mode; }
+    void SetMode(int32_t mode) { h.SetDragDisplayMode(mode); }
 
     // The square's four cells show `colour` with, when phase >= 0, the
     // outline of that phase over them.
@@ -22,8 +22,8 @@ class DragLookTest : public ::testing::Test {
         for (int j = 0; j < 4; ++j) {
             const CellOffset c = ShapeTable[0][static_cast<std::size_t>(j)];
             const SheetTile cell = BlockCellTile(0, j, colour, false);
-            const int x = Canvas::CellPixel(b.column + c.dx);
-            const int y = Canvas::CellPixel(b.row + c.dy);
+            const int x = CellPixel(b.column + c.dx);
+            const int y = CellPixel(b.row + c.dy);
             const bool ok = phase < 0 ? ShowsTile(h.g.canvas.surface(), x, y, h.sheet.sheet, cell)
                                       : ShowsTile(h.g.canvas.surface(), x, y, h.sheet.sheet,
                                                   OutlineCellTile(0, j, phase), cell);

@@ -140,8 +140,8 @@ TEST_F(DragTest, ReleaseOutsideTheWindowEndsTheDragAtTheNextMoveWithoutTheButton
 
 TEST_F(DragTest, FixedBlocksOfAChallengeCannotBePickedUpButStopOthers) {
     h.PlaceBlocks({{0, 0, 0}, {0, 3, 0}});
-    h.g.blocks[1].fixed = 1;
-    h.g.state.challengeActive = 1;
+    h.MakeFixed(1);
+    h.SetChallengeFlag(true);
     h.Press(3, 0);
     EXPECT_EQ(h.g.drag.active, 0);
     h.Press(0, 0);
@@ -150,10 +150,10 @@ TEST_F(DragTest, FixedBlocksOfAChallengeCannotBePickedUpButStopOthers) {
 }
 
 TEST_F(DragTest, PressesDuringTheFlyInOrTheSolvedAnimationDoNothing) {
-    h.g.StartStage(2);
+    h.StartStage(2);
     h.Press(0, 7);
     EXPECT_EQ(h.g.drag.active, 0);
-    h.g.state.gamePhase = PhaseSolved;
+    h.SetPhase(PhaseSolved);
     h.Press(0, 7);
     EXPECT_EQ(h.g.drag.active, 0);
     EXPECT_EQ(h.g.state.gamePhase, PhaseSolved);
@@ -161,10 +161,10 @@ TEST_F(DragTest, PressesDuringTheFlyInOrTheSolvedAnimationDoNothing) {
 }
 
 TEST_F(DragTest, AClickOnTheTitleStartsARandomStageUnlessAChallengeIsSet) {
-    h.g.state.challengeActive = 1;
+    h.SetChallengeFlag(true);
     h.Press(3, 3);
     EXPECT_EQ(h.g.state.gamePhase, PhaseTitle);
-    h.g.state.challengeActive = 0;
+    h.SetChallengeFlag(false);
     h.Press(3, 3);
     EXPECT_EQ(h.g.state.gamePhase, PhaseOpening);
 }

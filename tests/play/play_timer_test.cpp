@@ -22,7 +22,7 @@ class PlayTimerTest : public ::testing::Test {
 };
 
 TEST_F(PlayTimerTest, FlyInTakesThirtyTwoPacedFramesThenPlayStarts) {
-    h.g.StartStage(2);
+    h.StartStage(2);
     EXPECT_EQ(h.Tick(), 11);
     EXPECT_EQ(h.g.state.openingStep, 21);
     EXPECT_EQ(h.Tick(), 11);
@@ -42,8 +42,7 @@ TEST_F(PlayTimerTest, LastFlyInFramePutsEveryBlockOnItsCell) {
     expected.DrawField();
     for (int i = 0; i < h.g.blocks.count; ++i) {
         const Block& b = h.g.blocks[i];
-        expected.DrawBlockAt(Canvas::CellPixel(b.column), Canvas::CellPixel(b.row), b.orientation,
-                             b.kind, false);
+        expected.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind, false);
     }
     EXPECT_EQ(0, std::memcmp(expected.surface().pixels(), h.g.canvas.surface().pixels(),
                              static_cast<std::size_t>(144 * 160)));
@@ -61,7 +60,7 @@ TEST_F(PlayTimerTest, ADragTakesExactlyOneFramePerTick) {
 }
 
 TEST_F(PlayTimerTest, APickUpBetweenPacedFramesEndsTheTick) {
-    h.g.StartStage(2);
+    h.StartStage(2);
     std::optional<uint32_t> due = h.game->OnPlayTimer();
     while (h.g.state.gamePhase == PhaseOpening) {
         if (!due) {

@@ -83,7 +83,7 @@ class ChallengeSolvedTest : public ::testing::Test {
         SolveChallengeZero();
     }
     void SolveChallengeZero() {
-        h.g.StartChallenge(0);
+        h.game->StartChallenge(0);
         while (h.g.state.gamePhase == PhaseOpening) {
             h.Tick();
         }
@@ -114,7 +114,7 @@ TEST_F(ChallengeSolvedTest, RecordedOnceAndWrittenEveryTime) {
 TEST_F(ChallengeSolvedTest, TheMessageDropsInLetterByLetterAndNeverEnds) {
     const int32_t start = -(160 / 2) * 256;
     for (int frame = 1; frame <= 300; ++frame) {
-        ASSERT_EQ(h.g.PlayFrame(), 1);
+        ASSERT_TRUE(h.game->OnPlayTimer().has_value()); // one frame
         ASSERT_EQ(h.g.state.gamePhase, PhaseSolved);
         for (std::size_t j = 0; frame <= 40 && j < kSolvedMessageLength; ++j) {
             // Letter j first swings on frame 2j + 2.

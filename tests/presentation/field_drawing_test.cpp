@@ -13,10 +13,10 @@ using testing::ShowsTile;
 using testing::TestSheet;
 
 TEST(SurfaceSize, IsTheFieldPlusAOneCellFrame) {
-    EXPECT_EQ(SurfaceSize(7, 4), (PixelSize{144, 160}));
-    EXPECT_EQ(SurfaceSize(8, 3), (PixelSize{160, 128}));
-    EXPECT_EQ(SurfaceSize(38, 10), (PixelSize{640, 352}));
-    EXPECT_EQ(SurfaceSize(12, 4), (PixelSize{224, 160}));
+    EXPECT_EQ(ClientSize(7, 4), (PixelSize{144, 160}));
+    EXPECT_EQ(ClientSize(8, 3), (PixelSize{160, 128}));
+    EXPECT_EQ(ClientSize(38, 10), (PixelSize{640, 352}));
+    EXPECT_EQ(ClientSize(12, 4), (PixelSize{224, 160}));
 }
 
 TEST(SelectBackgroundTile, FollowsTheHourOnATwelveHourDial) {
@@ -123,7 +123,7 @@ TEST(CanvasErase, BackgroundCellRestoresTheFieldUnderABlock) {
     canvas->DrawField();
     const auto before = std::make_unique<OffscreenSurface>(canvas->surface());
     // An O with its anchor at cell (2, 5) covers cells 2..3 of rows 5..6.
-    canvas->DrawBlockAt(Canvas::CellPixel(2), Canvas::CellPixel(5), 0, 0, false);
+    canvas->DrawBlockAt(CellPixel(2), CellPixel(5), 0, 0, false);
     ASSERT_FALSE(testing::SamePixels(canvas->surface(), *before));
     for (const auto& [cx, cy] : {std::pair{2, 5}, {3, 5}, {2, 6}}) {
         canvas->DrawBackgroundCell(cx, cy);

@@ -12,7 +12,7 @@ class CommandsTest : public ::testing::Test {
 };
 
 TEST_F(CommandsTest, EveryCommandIsIgnoredDuringTheFlyIn) {
-    h.g.StartStage(5);
+    h.StartStage(5);
     const auto writes = h.platform.writes.size();
     const auto titles = h.platform.titles.size();
     for (int id :

@@ -34,10 +34,10 @@ TEST_F(StageStartTest, NumberIsTakenModulo65536) {
 }
 
 TEST_F(StageStartTest, SameNumberGivesTheSameFieldButNewFlyInPositions) {
-    h.g.StartStage(4829);
+    h.StartStage(4829);
     const auto board = std::make_unique<Board>(h.g.board);
     const BlockList first = h.g.blocks;
-    h.g.StartStage(4829);
+    h.StartStage(4829);
     EXPECT_EQ(board->grid, h.g.board.grid);
     bool sameOpening = true;
     for (int i = 0; i < first.count; ++i) {
@@ -54,8 +54,8 @@ TEST_F(StageStartTest, RandomNumberMixesReversedClockBitsADrawAndTheCurrentNumbe
     EXPECT_EQ(MixRandomStageNumber(0x5678, 41, 0), 7827);
     // A fresh game's first ProcessRandom draw is 41.
     h.platform.calendarSeconds = 0x12345678;
-    EXPECT_EQ(h.g.NewRandomStageNumber(), 7827);
-    EXPECT_EQ(h.g.NewRandomStageNumber(), 7786 + 18467);
+    EXPECT_EQ(GameProbe::NewRandomStageNumber(*h.game), 7827);
+    EXPECT_EQ(GameProbe::NewRandomStageNumber(*h.game), 7786 + 18467);
 }
 
 TEST_F(StageStartTest, RandomStageCommandStartsTheNumberFromTheClock) {
@@ -69,7 +69,7 @@ TEST_F(StageStartTest, BackgroundFollowsTheLocalHourAtTheStart) {
     const std::pair<int, SheetTile> cases[] = {{13, {8, 2}}, {0, {5, 3}}, {12, {5, 3}}};
     for (const auto& [hour, tile] : cases) {
         h.platform.calendarSeconds = FakePlatform::At(2024, 5, 6, hour, hour == 13 ? 5 : 30);
-        h.g.StartStage(1);
+        h.StartStage(1);
         EXPECT_EQ(h.g.canvas.backgroundTile(), tile) << "hour " << hour;
     }
 }

@@ -246,7 +246,7 @@ class DragSolver {
     }
 
     GameHarness& h_;
-    GameImpl& g_;
+    const GameView& g_;
 };
 
 } // namespace fenx::testing

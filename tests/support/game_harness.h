@@ -10,16 +10,11 @@
 #include "play/step_rule.h"
 
 #include "stage/game.h"
-#include "stage/game_impl.h"
 #include "support/fake_platform.h"
+#include "support/game_probe.h"
 #include "support/pattern_sheet.h"
 
 namespace fenx {
-
-// The Game's own state, for tests to look at.
-struct GameInternals {
-    static GameImpl& Of(Game& game) { return *game.impl_; }
-};
 
 namespace testing {
 
@@ -33,7 +28,7 @@ class GameHarness {
     FakePlatform platform;
     PatternSheet sheet;
     std::unique_ptr<Game> game = std::make_unique<Game>(platform, sheet.sheet);
-    GameImpl& g = GameInternals::Of(*game);
+    GameView g{*game};
 
     GameHarness() {
         game->SetChangeListener([this](const GameChange& c) { platform.RecordChange(c); });
@@ -61,11 +56,27 @@ class GameHarness {
 
     // A stage at the current size, flown in and ready to play.
     void StartPlaying(int number) {
-        g.StartStage(number);
+        StartStage(number);
         while (g.state.gamePhase == PhaseOpening) {
             Tick();
         }
     }
+
+    // A stage start that keeps the challenge flag as it is.
+    void StartStage(int number) { GameProbe::StartStage(*game, number); }
+
+    // --- Hand-made situations -----------------------------------------------
+    void SetPhase(GamePhase phase) { GameProbe::EditState(*game).gamePhase = phase; }
+    void SetChallengeFlag(bool on) { GameProbe::EditState(*game).challengeActive = on ? 1 : 0; }
+    void MakeFixed(int block) { GameProbe::EditBlocks(*game)[block].fixed = 1; }
+    // Block b's anchor in the generated tiling (row 0..H-1 of the tiling).
+    void SetSolution(int block, int column, int row) {
+        Block& b = GameProbe::EditBlocks(*game)[block];
+        b.solutionColumn = column;
+        b.solutionRow = row;
+    }
+    // Any stored display mode, also one that no menu item sets.
+    void SetDragDisplayMode(int32_t mode) { GameProbe::PlayOf(*game).setDragDisplayMode(mode); }
 
     void Press(int cx, int cy) { game->OnLeftButtonDown(CellCentre(cx), CellCentre(cy)); }
     void DragTo(int cx, int cy) { game->OnMouseMove(CellCentre(cx), CellCentre(cy), true, false); }
@@ -81,40 +92,45 @@ class GameHarness {
     // A hand-made field in PhasePlaying: exactly these blocks, block i in
     // colour i mod 7, the picture drawn as a finished fly-in leaves it.
     void PlaceBlocks(std::initializer_list<Placed> placed) {
-        ResetBoard(g.board, g.state.W, 2 * g.state.H);
-        g.blocks.count = 0;
+        Board& board = GameProbe::EditBoard(*game);
+        BlockList& blocks = GameProbe::EditBlocks(*game);
+        GameState& state = GameProbe::EditState(*game);
+        ResetBoard(board, state.W, 2 * state.H);
+        blocks.count = 0;
         for (const Placed& p : placed) {
-            const int i = g.blocks.count++;
-            Block& b = g.blocks[i];
+            const int i = blocks.count++;
+            Block& b = blocks[i];
             b = Block{};
             b.orientation = static_cast<int16_t>(p.orientation);
             b.kind = static_cast<int16_t>(i % 7);
             b.column = p.column;
             b.row = p.row;
-            WriteBlockCells(g.board, p.column, p.row, p.orientation, static_cast<int16_t>(i));
+            WriteBlockCells(board, p.column, p.row, p.orientation, static_cast<int16_t>(i));
         }
-        g.state.openingStep = 0;
-        g.DrawOpeningPicture();
-        g.state.gamePhase = PhasePlaying;
+        state.openingStep = 0;
+        GameProbe::PlayOf(*game).DrawOpeningPicture();
+        state.gamePhase = PhasePlaying;
     }
 
     // Puts every block of the stage in play on its place in the tiling,
     // then lifts one movable block a row, so that dragging it one cell down
     // solves the stage. Returns that block.
     int SetUpOneStepFromSolved() {
-        ResetBoard(g.board, g.state.W, 2 * g.state.H);
-        for (int i = 0; i < g.blocks.count; ++i) {
-            Block& b = g.blocks[i];
+        Board& board = GameProbe::EditBoard(*game);
+        BlockList& blocks = GameProbe::EditBlocks(*game);
+        ResetBoard(board, g.state.W, 2 * g.state.H);
+        for (int i = 0; i < blocks.count; ++i) {
+            Block& b = blocks[i];
             b.column = b.solutionColumn;
             b.row = b.solutionRow + g.state.H;
-            WriteBlockCells(g.board, b.column, b.row, b.orientation, static_cast<int16_t>(i));
+            WriteBlockCells(board, b.column, b.row, b.orientation, static_cast<int16_t>(i));
         }
-        for (int i = 0; i < g.blocks.count; ++i) {
-            Block& b = g.blocks[i];
-            if (b.fixed == 0 && StepFits(g.board, b, i, 0, -1)) {
-                WriteBlockCells(g.board, b.column, b.row, b.orientation, CellEmpty);
+        for (int i = 0; i < blocks.count; ++i) {
+            Block& b = blocks[i];
+            if (b.fixed == 0 && StepFits(board, b, i, 0, -1)) {
+                WriteBlockCells(board, b.column, b.row, b.orientation, CellEmpty);
                 --b.row;
-                WriteBlockCells(g.board, b.column, b.row, b.orientation, static_cast<int16_t>(i));
+                WriteBlockCells(board, b.column, b.row, b.orientation, static_cast<int16_t>(i));
                 return i;
             }
         }

@@ -2,8 +2,9 @@
 // and which phase the game is in. Every part of the game reads these.
 #pragma once
 
-#include <array>
 #include <cstdint>
+
+#include "core/geometry.h"
 
 namespace fenx {
 
@@ -26,17 +27,8 @@ struct GameState {
     GamePhase gamePhase = PhaseTitle;
     int32_t openingStep = 0; // fly-in frames still to show
 
-    int32_t clientWidth() const { return (W + 2) * 16; }
-    int32_t clientHeight() const { return (H + 1) * 32; }
+    int32_t clientWidth() const { return ClientSize(W, H).width; }
+    int32_t clientHeight() const { return ClientSize(W, H).height; }
 };
-
-struct StageSize {
-    int32_t width;
-    int32_t height;
-    bool operator==(const StageSize&) const = default;
-};
-
-// The sizes of the three menu presets, in menu order: 7, 12 and 14 blocks.
-inline constexpr std::array<StageSize, 3> StandardSizes = {{{7, 4}, {12, 4}, {7, 8}}};
 
 } // namespace fenx

@@ -1,0 +1,94 @@
+// Playing a stage: the held block and its steps, the placement hint, the
+// solved test and animation, the opening fly-in and the frames of the play
+// timer. A Play acts on the stage it is given (its state, board, blocks and
+// the canvas they are drawn on) and keeps only what belongs to play itself.
+// Several may exist side by side, each with its own stage.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/block.h"
+#include "core/board.h"
+#include "core/stage_random.h"
+#include "play/drag_state.h"
+#include "play/frame_pacer.h"
+#include "play/game_state.h"
+#include "play/hint_state.h"
+#include "play/play_host.h"
+#include "play/solved_animation.h"
+#include "presentation/canvas.h"
+
+namespace fenx {
+
+// The stage the play operations act on; owned by the stage control.
+struct PlayStage {
+    GameState& state;
+    Board& board;
+    BlockList& blocks;
+    StageRandom& stageRandom; // the solved animation draws from it
+    Canvas& canvas;
+};
+
+class Play {
+  public:
+    Play(PlayStage stage, PlayHost& host) : stage_(stage), host_(host) {}
+    Play(const Play&) = delete;
+    Play& operator=(const Play&) = delete;
+
+    // --- Mouse (drag.cpp) ------------------------------------------
+    // Coordinates are client pixels.
+    void OnLeftButtonDown(int x, int y);
+    void OnMouseMove(int x, int y, bool leftButton, bool rightButton);
+    void OnLeftButtonUp();
+
+    // --- Play timer (frame_dispatch.cpp) -------------------------------------
+    std::optional<uint32_t> OnPlayTimer();
+    std::optional<uint32_t> OnPacedFrame();
+    void StopFrames() { pacer_.Stop(); }
+
+    // --- Stage start ------------------------------------------------------------
+    // Drops whatever was held or hinted in the stage being left.
+    void Reset();
+    // The fly-in picture for the stage's openingStep, not yet presented
+    // (opening.cpp).
+    void DrawOpeningPicture();
+    // The program is ending: a held block is let go.
+    void EndDragIfActive();
+
+    int32_t dragDisplayMode() const { return dragDisplayMode_; }
+    // As stored; values outside 0..2 draw plainly.
+    void setDragDisplayMode(int32_t mode) { dragDisplayMode_ = mode; }
+
+    const DragState& drag() const { return drag_; }
+    const HintState& hint() const { return hint_; }
+    const SolvedAnimation& solved() const { return solved_; }
+
+  private:
+    // Walks the held block toward the field cell under client pixel (x, y).
+    void DragTo(int x, int y);
+    // Moves `block` by (dx, dy) when the rule allows it; false changes nothing
+    // (step.cpp).
+    bool TryStep(int block, int dx, int dy);
+    void EndDrag();
+    void DragTick();
+    void DrawDraggedBlock(int dx, int dy); // drag_drawing.cpp
+
+    void EnterSolved(); // solved.cpp
+    int SolvedFrame();
+
+    int PlayFrame();
+    void OpeningFrame();
+    void DrawBlocksInPlace();
+    void PresentWholeSurface();
+
+    PlayStage stage_;
+    PlayHost& host_;
+    DragState drag_;
+    HintState hint_;
+    SolvedAnimation solved_;
+    FramePacer pacer_;
+    int32_t dragDisplayMode_ = 0;
+};
+
+} // namespace fenx
