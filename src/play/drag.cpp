@@ -62,9 +62,9 @@ void Play::OnMouseMove(int x, int y, bool leftButton, bool rightButton) {
     if (drag_.active != 0) {
         EndDrag(); // the button was released where the window did not see it
     }
-    // A move with the right button held redraws the placement hint here once
-    // the hint exists; HintState never becomes active before then.
-    (void)rightButton;
+    if (rightButton && hint_.active != 0) {
+        DrawHint(); // without a new tick: the places keep their blink phase
+    }
 }
 
 void Play::OnLeftButtonUp() {

@@ -11,8 +11,10 @@ int Play::PlayFrame() {
             DragTick();
             return 1;
         }
-        // The placement hint takes its frames here, after the drag, once it
-        // exists; until then HintState never becomes active.
+        if (hint_.active != 0) {
+            HintTick();
+            return 1;
+        }
         return 0;
     case PhaseOpening:
         OpeningFrame();

@@ -36,11 +36,13 @@ class Play {
     Play(const Play&) = delete;
     Play& operator=(const Play&) = delete;
 
-    // --- Mouse (drag.cpp) ------------------------------------------
+    // --- Mouse (drag.cpp, hint.cpp) ------------------------------------------
     // Coordinates are client pixels.
     void OnLeftButtonDown(int x, int y);
     void OnMouseMove(int x, int y, bool leftButton, bool rightButton);
     void OnLeftButtonUp();
+    void OnRightButtonDown(int x, int y);
+    void OnRightButtonUp();
 
     // --- Play timer (frame_dispatch.cpp) -------------------------------------
     std::optional<uint32_t> OnPlayTimer();
@@ -73,6 +75,10 @@ class Play {
     void EndDrag();
     void DragTick();
     void DrawDraggedBlock(int dx, int dy); // drag_drawing.cpp
+
+    void DrawHint();
+    void HintTick();
+    void EndHint();
 
     void EnterSolved(); // solved.cpp
     int SolvedFrame();

@@ -49,10 +49,12 @@ void Game::OnLeftButtonUp() {
 void Game::OnMouseMove(int x, int y, bool leftButton, bool rightButton) {
     impl_->play().OnMouseMove(x, y, leftButton, rightButton);
 }
-// The placement hint comes with a later change; until then the right button
-// does nothing, and HintState stays inactive.
-void Game::OnRightButtonDown(int, int) {}
-void Game::OnRightButtonUp() {}
+void Game::OnRightButtonDown(int x, int y) {
+    impl_->play().OnRightButtonDown(x, y);
+}
+void Game::OnRightButtonUp() {
+    impl_->play().OnRightButtonUp();
+}
 
 std::optional<uint32_t> Game::OnPlayTimer() {
     return impl_->play().OnPlayTimer();
