@@ -3,6 +3,7 @@
 // without harm.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,6 +61,21 @@ TEST(HistoryFile, LinesFromManyWritersNeverInterleave) {
         const char c = text[at];
         ASSERT_EQ(text.substr(at, 301), std::string(300, c) + "\n") << "at " << at;
     }
+}
+
+TEST(HistoryFile, ReadsOnlyRegularFilesAndNeverWaits) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.log");
+    EXPECT_FALSE(ReadWholeFile(path).has_value()); // missing
+    WriteText(path, "1 97/08/26 21:07 12 4 4829\n");
+    EXPECT_EQ(ReadWholeFile(path), "1 97/08/26 21:07 12 4 4829\n");
+    EXPECT_FALSE(ReadWholeFile(path, 10).has_value()); // larger than allowed
+
+    EXPECT_FALSE(ReadWholeFile(temp.path().string()).has_value()); // a folder
+    const std::string fifo = temp.File("fifo.log");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(ReadWholeFile(fifo).has_value()); // a FIFO with no writer: no hang
+    EXPECT_FALSE(ReadWholeFile("/dev/zero").has_value());
 }
 
 } // namespace
