@@ -1,5 +1,10 @@
 #include "dialogs/modeless_dialogs.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
 namespace fenx {
 namespace {
 
@@ -8,10 +13,16 @@ std::size_t Slot(DialogKind kind) {
 }
 
 void Activate(QDialog& dialog) {
-    dialog.show();
-    dialog.raise();
+    if (dialog.isVisible()) {
+        dialog.raise();
+    } else {
+        dialog.show();
+    }
     dialog.activateWindow();
 }
+
+// Space between the main window and the dialogs beside it.
+constexpr int kGap = 8;
 
 } // namespace
 
@@ -30,12 +41,35 @@ QDialog* ModelessDialogs::Open(DialogKind kind, const Maker& make) {
     open_[Slot(kind)] = dialog;
     connect(dialog, &QDialog::finished, this, [this, kind, dialog] { Closed(kind, dialog); });
     game_.SetDialogOpen(kind, true);
+    PlaceBeside(*dialog);
     Activate(*dialog);
     return dialog;
 }
 
 QDialog* ModelessDialogs::Find(DialogKind kind) const {
     return open_[Slot(kind)];
+}
+
+void ModelessDialogs::PlaceBeside(QDialog& dialog) const {
+    const QRect owner = owner_.frameGeometry();
+    const QSize size = dialog.frameGeometry().size();
+    int x = owner.right() + 1 + kGap;
+    int y = owner.top();
+    for (const QPointer<QDialog>& other : open_) {
+        if (other && other != &dialog && other->isVisible() && other->x() == x) {
+            y = std::max(y, other->frameGeometry().bottom() + 1 + kGap);
+        }
+    }
+    const QScreen* screen = owner_.screen() ? owner_.screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        if (x + size.width() > area.right() + 1) {
+            x = owner.left() - kGap - size.width();
+        }
+        x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
+        y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    }
+    dialog.move(x, y);
 }
 
 void ModelessDialogs::Closed(DialogKind kind, QDialog* dialog) {

@@ -4,7 +4,8 @@
 // input away from the main window and from every open modeless dialog
 // until they end.
 //
-// Opening a dialog tells the game, which grays its menu item; closing it
+// A dialog opens beside the main window rather than over it. Opening a
+// dialog tells the game, which grays its menu item; closing it
 // (Close, Escape, the close box) forgets it and tells the game again.
 #pragma once
 
@@ -44,6 +45,9 @@ class ModelessDialogs : public QObject {
     void CloseAll();
 
   private:
+    // New dialogs open beside the main window, below the others there, so
+    // that none hides the game.
+    void PlaceBeside(QDialog& dialog) const;
     void Closed(DialogKind kind, QDialog* dialog);
     void SetInputEnabled(bool enabled);
 
