@@ -142,13 +142,14 @@ TEST_F(ModelessDialogsTest, DialogsWorkWhileAStageIsDragged) {
     auto* dialog =
         OpenByMenu<StageNumberDialog>(kStageNumberDialog.command, kStageNumberDialog.kind);
     ASSERT_NE(dialog, nullptr);
-    // A button held down in the main window, as in a drag.
-    QTest::mousePress(&shell.window().surface(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 150));
+    // A button held down in the main window on the pile's bottom row, as
+    // in a drag.
+    QTest::mousePress(&shell.window().surface(), Qt::LeftButton, Qt::NoModifier, QPoint(72, 136));
     Press(*dialog, kIdClearNumber);
     Press(*dialog, kIdDigit0 + 9);
     Press(*dialog, kIdStart);
     EXPECT_EQ(shell.game().CurrentStageNumber(), 9);
-    QTest::mouseRelease(&shell.window().surface(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 150));
+    QTest::mouseRelease(&shell.window().surface(), Qt::LeftButton, Qt::NoModifier, QPoint(72, 136));
 }
 
 TEST_F(ModelessDialogsTest, AboutBoxTakesTheInputFromEveryWindowUntilOk) {

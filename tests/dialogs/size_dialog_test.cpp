@@ -45,10 +45,6 @@ TEST_F(SizeDialogTest, ImpossibleSizeDoesNothing) {
     EXPECT_EQ(game().StageWidth(), 7);
     EXPECT_EQ(game().StageHeight(), 4);
     EXPECT_EQ(SettingsText(), settings);
-    // Clamping into the limits can give an impossible size as well.
-    StartSize(QStringLiteral("40"), QStringLiteral("2"));
-    EXPECT_EQ(game().Phase(), PhaseTitle);
-    EXPECT_EQ(Width(), QStringLiteral("40"));
 }
 
 TEST_F(SizeDialogTest, TooNarrowStartsTheNarrowestAndKeepsTheTyping) {
@@ -78,8 +74,6 @@ TEST_F(SizeDialogTest, TooLargeStartsTheLargestAndPersistsIt) {
 
 TEST_F(SizeDialogTest, EmptyEditKeepsTheCurrentValue) {
     Open();
-    StartSize(QString(), QStringLiteral("5"));
-    EXPECT_EQ(game().Phase(), PhaseTitle); // 7 x 5 holds 35 cells
     StartSize(QStringLiteral("8"), QString());
     EXPECT_EQ(game().StageWidth(), 8);
     EXPECT_EQ(game().StageHeight(), 4);
@@ -140,10 +134,6 @@ TEST_F(SizeDialogTest, ArrowsAndArrowKeysStepByOne) {
     EXPECT_EQ(Width(), QStringLiteral("0"));
     width->upArrow().click();
     EXPECT_EQ(Width(), QStringLiteral("1"));
-    // Nor past five digits.
-    Type(*dialog_, kIdWidthEdit, QStringLiteral("99999"));
-    width->upArrow().click();
-    EXPECT_EQ(Width(), QStringLiteral("99999"));
     // The arrows change the edits only; Start decides.
     EXPECT_EQ(game().Phase(), PhaseTitle);
 }
