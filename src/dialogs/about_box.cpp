@@ -7,7 +7,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::array<ControlSpec, 5> kControls = {{
+constexpr std::array<DialogControl, 5> kControls = {{
     {Static, kNoControlId, "DODI", {13, 9, 96, 8}, Centred},
     {Icon, kNoControlId, "", {51, 21, 18, 21}},
     {Static, kNoControlId, "Version 2.0", {0, 48, 121, 8}, Centred},

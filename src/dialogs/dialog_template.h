@@ -27,7 +27,7 @@ enum ControlFlag : unsigned {
 // Controls without a command of their own carry the id -1.
 inline constexpr int kNoControlId = -1;
 
-struct ControlSpec {
+struct DialogControl {
     ControlKind kind;
     int id;
     const char* text; // UTF-8
@@ -45,7 +45,7 @@ struct DialogTemplate {
     const char* title; // UTF-8
     int width;         // client area in dialog units
     int height;
-    std::span<const ControlSpec> controls;
+    std::span<const DialogControl> controls;
     // Top-left corner relative to the owner's client area, in dialog
     // units; without one the dialog opens over the middle of its owner.
     std::optional<DialogRect> position = std::nullopt;

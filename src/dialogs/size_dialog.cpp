@@ -10,7 +10,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::array<ControlSpec, 8> kControls = {{
+constexpr std::array<DialogControl, 8> kControls = {{
     {Static, kNoControlId, "横幅 (7～38)", {10, 10, 40, 8}},
     {Edit, kIdWidthEdit, "", {60, 5, 25, 14}},
     {UpDown, kIdWidthArrows, "", {85, 8, 9, 10}},

@@ -10,7 +10,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::array<ControlSpec, 17> kControls = {{
+constexpr std::array<DialogControl, 17> kControls = {{
     {Static, kNoControlId, "面 (0～65535)", {11, 7, 49, 8}},
     {Edit, kIdStageNumberEdit, "", {70, 5, 45, 12}},
     {Button, kIdClearNumber, "ｸﾘｱｰ(&A)", {10, 25, 30, 15}},

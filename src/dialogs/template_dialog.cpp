@@ -53,14 +53,14 @@ TemplateDialog::TemplateDialog(const DialogTemplate& layout, QWidget* owner)
     }
 }
 
-QString TemplateDialog::ObjectName(const ControlSpec& control, std::size_t row) {
+QString TemplateDialog::ObjectName(const DialogControl& control, std::size_t row) {
     if (control.id == kNoControlId) {
         return QStringLiteral("static%1").arg(row);
     }
     return QString::number(control.id);
 }
 
-QWidget* TemplateDialog::Make(const ControlSpec& control, std::size_t row) {
+QWidget* TemplateDialog::Make(const DialogControl& control, std::size_t row) {
     const QString text = QString::fromUtf8(control.text);
     QWidget* widget = nullptr;
     switch (control.kind) {
@@ -103,7 +103,7 @@ QWidget* TemplateDialog::Make(const ControlSpec& control, std::size_t row) {
     return widget;
 }
 
-void TemplateDialog::Place(QWidget& widget, const ControlSpec& control) {
+void TemplateDialog::Place(QWidget& widget, const DialogControl& control) {
     const DialogRect box = ToPixels(control.units, base_);
     switch (control.kind) {
     case ControlKind::UpDown: {

@@ -38,7 +38,7 @@ class TemplateDialog : public QDialog {
     NumberEdit* Edit(int id) const;
     DialogBaseUnits baseUnits() const { return base_; }
 
-    static QString ObjectName(const ControlSpec& control, std::size_t row);
+    static QString ObjectName(const DialogControl& control, std::size_t row);
 
   protected:
     // A button was pressed (or Cancel given): its id.
@@ -49,8 +49,8 @@ class TemplateDialog : public QDialog {
     void End();
 
   private:
-    QWidget* Make(const ControlSpec& control, std::size_t row);
-    void Place(QWidget& widget, const ControlSpec& control);
+    QWidget* Make(const DialogControl& control, std::size_t row);
+    void Place(QWidget& widget, const DialogControl& control);
 
     DialogBaseUnits base_;
     std::vector<QWidget*> controls_;
