@@ -7,6 +7,10 @@
 
 #include <utility>
 
+#include "dialogs/about_box.h"
+#include "dialogs/size_dialog.h"
+#include "dialogs/stage_number_dialog.h"
+
 // The sounds and the help page are compiled into this library; a static
 // library must register them itself.
 static void RegisterFenxResources() {
@@ -53,9 +57,11 @@ void GameShell::Start() {
     window_->setWindowTitle(QStringLiteral("ＤＯＤＩ"));
     window_->setWindowIcon(ProgramIcon());
     platform_.AttachWindow(window_.get());
+    dialogs_ = std::make_unique<ModelessDialogs>(game_, *window_);
     connect(&window_->menu(), &GameMenu::commandChosen, this, &GameShell::RunCommand);
     connect(window_.get(), &MainWindow::closing, this, [this] {
         timer_.Stop();
+        dialogs_->CloseAll();
         if (help_) {
             help_->close();
         }
@@ -113,8 +119,18 @@ void GameShell::RunCommand(int id) {
         QMetaObject::invokeMethod(this, &GameShell::RequestQuit, Qt::QueuedConnection);
         break;
     case CommandEffect::OpenAbout:
+        // The game has played its jingle already.
+        dialogs_->RunModal(new AboutBox(window_.get()));
+        break;
     case CommandEffect::OpenSizeDialog:
+        dialogs_->Open(DialogKind::Size,
+                       [this](QWidget& owner) { return new SizeDialog(game_, events_, &owner); });
+        break;
     case CommandEffect::OpenStageNumberDialog:
+        dialogs_->Open(DialogKind::StageNumber, [this](QWidget& owner) {
+            return new StageNumberDialog(game_, events_, &owner);
+        });
+        break;
     case CommandEffect::OpenChallengeDialog:
     case CommandEffect::OpenSearchDialog:
     case CommandEffect::OpenHistoryDialog:

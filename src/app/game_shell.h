@@ -1,6 +1,6 @@
 // The desktop program around one Game: it owns the sound player, the
-// settings store, the platform, the game, the main window, the help window
-// and the play timer, starts them in the game's order, routes menu commands,
+// settings store, the platform, the game, the main window with its dialogs,
+// the help window and the play timer, starts them in the game's order, routes menu commands,
 // and shuts the game down exactly once.
 #pragma once
 
@@ -16,6 +16,7 @@
 #include "app/qt_platform.h"
 #include "app/sound_player.h"
 #include "app/sound_resources.h"
+#include "dialogs/modeless_dialogs.h"
 #include "settings/settings_store.h"
 #include "stage/game.h"
 
@@ -48,6 +49,8 @@ class GameShell : public QObject {
     // The game's change notifications as signals.
     GameEvents& events() { return events_; }
     MainWindow& window() { return *window_; }
+    // The dialogs opened by the menu; exists from Start on.
+    ModelessDialogs& dialogs() { return *dialogs_; }
     // Null until the help window was first opened.
     HelpWindow* helpWindow() { return help_.get(); }
     SoundPlayer& sound() { return sound_; }
@@ -67,6 +70,7 @@ class GameShell : public QObject {
     Game game_;
     GameEvents events_;
     std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<ModelessDialogs> dialogs_;
     std::unique_ptr<HelpWindow> help_;
     PlayTimer timer_;
     bool applicationActive_ = true;

@@ -1,0 +1,59 @@
+// A dialog built from its table (DialogTemplate): every control is placed
+// where its dialog units put it in the dialog font, with the table's texts,
+// default button and Tab order, and named after its id ("1001"; a control
+// without an id is named "static" followed by its row in the table).
+//
+// Keys work as in any dialog: Tab and Shift+Tab walk the controls in table
+// order, Enter presses the default button (or the button that has focus),
+// Escape is Cancel, Alt with a button's marked letter presses it. Every
+// button, and Cancel, arrives at Command with its id.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <vector>
+
+#include "dialogs/dialog_template.h"
+#include "selection/dialog_units.h"
+
+class QPushButton;
+
+namespace fenx {
+
+class NumberEdit;
+
+class TemplateDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // `owner` is the main window: the dialog stays above it, has no taskbar
+    // entry of its own, and an icon control shows the owner's icon.
+    TemplateDialog(const DialogTemplate& layout, QWidget* owner);
+
+    // The controls in table order.
+    const std::vector<QWidget*>& controls() const { return controls_; }
+    // The control with this id, or null.
+    QWidget* Control(int id) const;
+    QPushButton* Button(int id) const;
+    NumberEdit* Edit(int id) const;
+    DialogBaseUnits baseUnits() const { return base_; }
+
+    static QString ObjectName(const DialogControl& control, std::size_t row);
+
+  protected:
+    // A button was pressed (or Cancel given): its id.
+    virtual void Command(int id) = 0;
+    // Escape, the close box and Cancel all come here: Command(kIdCancel).
+    void reject() override;
+    // Closes the dialog; finished() tells its owner.
+    void End();
+
+  private:
+    QWidget* Make(const DialogControl& control, std::size_t row);
+    void Place(QWidget& widget, const DialogControl& control);
+
+    DialogBaseUnits base_;
+    std::vector<QWidget*> controls_;
+};
+
+} // namespace fenx
