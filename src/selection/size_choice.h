@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "stage/game_state.h"
+#include "core/stage_size.h"
 
 namespace fenx {
 
