@@ -11,7 +11,7 @@
 #include <string>
 
 #include "selection/history_list.h"
-#include "settings/history_file.h"
+#include "settings/atomic_file.h"
 
 namespace fenx {
 namespace {

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace fenx {
 namespace {
@@ -73,29 +74,47 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
     return true;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+FileText ReadFileText(const std::string& path, std::size_t limit) {
+    FileText result;
+    // Opened without blocking, so a FIFO in the file's place cannot hold the
+    // game up; only a regular file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return std::nullopt;
+        result.state = errno == ENOENT ? FileState::Missing : FileState::Unreadable;
+        return result;
     }
-    std::string contents;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
-            continue;
+    result.state = FileState::Unreadable;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+        static_cast<std::size_t>(info.st_size) <= limit) {
+        result.text.reserve(static_cast<std::size_t>(info.st_size));
+        char buffer[1 << 16];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0 || result.text.size() + static_cast<std::size_t>(got) > limit) {
+                result.text.clear();
+                break;
+            }
+            if (got == 0) {
+                result.state = FileState::Read;
+                break;
+            }
+            result.text.append(buffer, static_cast<std::size_t>(got));
         }
-        if (got < 0) {
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (got == 0) {
-            break;
-        }
-        contents.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(fd);
-    return contents;
+    return result;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit) {
+    FileText file = ReadFileText(path, limit);
+    if (file.state != FileState::Read) {
+        return std::nullopt;
+    }
+    return std::move(file.text);
 }
 
 } // namespace fenx

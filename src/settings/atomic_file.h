@@ -4,6 +4,7 @@
 // never a half-written file.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +16,24 @@ namespace fenx {
 // old file as it was and no temporary file behind.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 
-// The whole file, or nothing when it cannot be opened or read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+enum class FileState {
+    Read,       // the text is the whole file
+    Missing,    // no file of that name
+    Unreadable, // something is there but cannot be read as a file
+};
+
+struct FileText {
+    FileState state = FileState::Missing;
+    std::string text;
+};
+
+// Reads a regular file whole. Anything else in its place (a folder, a FIFO,
+// a device) is unreadable and never waited on, as is a file that cannot be
+// opened or read, or one larger than `limit` bytes.
+FileText ReadFileText(const std::string& path, std::size_t limit = std::size_t{1} << 30);
+
+// The whole file, or nothing when it is missing or unreadable.
+std::optional<std::string> ReadWholeFile(const std::string& path,
+                                         std::size_t limit = std::size_t{1} << 30);
 
 } // namespace fenx

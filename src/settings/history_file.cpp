@@ -1,57 +1,43 @@
 #include "settings/history_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 namespace fenx {
 
 bool AppendLineToFile(const std::string& path, std::string_view line) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    // Without blocking, and only into a regular file: a FIFO or a device in
+    // the log's place must not hold the game up at exit.
+    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) {
         return false;
     }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    // A last line without its end (written by hand, or cut short) must not
+    // swallow the new record. Other games appending meanwhile hold the lock,
+    // so the last byte seen is the last byte of a whole line of theirs.
+    ::flock(fd, LOCK_EX);
+    std::string record;
+    char last = '\n';
+    if (info.st_size > 0 && ::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') {
+        record.push_back('\n');
+    }
+    record.append(line);
     ssize_t written;
     do {
-        written = ::write(fd, line.data(), line.size());
+        written = ::write(fd, record.data(), record.size());
     } while (written < 0 && errno == EINTR);
     const bool closed = ::close(fd) == 0;
-    return closed && written == static_cast<ssize_t>(line.size());
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit) {
-    // Opened without blocking, so a FIFO in the file's place cannot hold
-    // the game up; only a regular file is read.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    struct stat info {};
-    std::optional<std::string> text;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-        static_cast<std::size_t>(info.st_size) <= limit) {
-        text.emplace();
-        text->reserve(static_cast<std::size_t>(info.st_size));
-        char buffer[1 << 16];
-        for (;;) {
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0 || text->size() + static_cast<std::size_t>(got) > limit) {
-                text.reset();
-                break;
-            }
-            if (got == 0) {
-                break;
-            }
-            text->append(buffer, static_cast<std::size_t>(got));
-        }
-    }
-    ::close(fd);
-    return text;
+    return closed && written == static_cast<ssize_t>(record.size());
 }
 
 } // namespace fenx

@@ -1,9 +1,12 @@
 #include "settings/settings_store.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -59,11 +62,26 @@ bool SettingsStore::Write(std::string_view key, std::string_view value) {
     if (!contents_.Set(kSettingsSection, key, value)) {
         return false;
     }
+    const FileText file = ReadFileText(path_);
+    if (file.state == FileState::Unreadable) {
+        // Whatever is stored there cannot be kept, so nothing replaces it.
+        return false;
+    }
     IniFile onDisk;
-    if (const auto text = ReadWholeFile(path_)) {
-        onDisk = IniFile::Parse(*text);
+    if (file.state == FileState::Read) {
+        onDisk = IniFile::Parse(file.text);
+        if (onDisk.Get(kSettingsSection, key) == value) {
+            return true; // already stored: the file stays untouched
+        }
     }
     onDisk.Set(kSettingsSection, key, value);
+    // A linked settings file stays a link: its target takes the new text.
+    struct stat link {};
+    if (::lstat(path_.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::canonical(path_, error);
+        return !error && ReplaceFileContents(target.string(), onDisk.Serialize());
+    }
     return ReplaceFileContents(path_, onDisk.Serialize());
 }
 

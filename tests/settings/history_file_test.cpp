@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "settings/atomic_file.h"
 #include "settings/history_file.h"
 #include "temp_folder.h"
 
@@ -23,18 +24,22 @@ TEST(HistoryFile, CreatesThenAppendsWholeLines) {
     EXPECT_EQ(ReadText(path), "0 97/08/26 21:07 7 4 4829\n1 97/08/26 21:09 12 4 100\n");
 }
 
-TEST(HistoryFile, AppendsAfterWhateverTheFileHeld) {
+TEST(HistoryFile, AppendsAfterWhateverTheFileHeldOnALineOfItsOwn) {
     TempFolder temp;
     const std::string path = temp.File("fenx.log");
     WriteText(path, "old line without end");
     EXPECT_TRUE(AppendLineToFile(path, "1 24/01/02 03:04 7 8 65535\n"));
-    EXPECT_EQ(ReadText(path), "old line without end1 24/01/02 03:04 7 8 65535\n");
+    EXPECT_EQ(ReadText(path), "old line without end\n1 24/01/02 03:04 7 8 65535\n");
 }
 
 TEST(HistoryFile, FailsWhereNoFileCanBe) {
     TempFolder temp;
     EXPECT_FALSE(AppendLineToFile(temp.File("no/such/folder/fenx.log"), "x\n"));
     EXPECT_FALSE(AppendLineToFile(temp.path().string(), "x\n"));
+    // A FIFO with nobody reading it: refused at once instead of waiting.
+    const std::string fifo = temp.File("fifo.log");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(AppendLineToFile(fifo, "x\n"));
 }
 
 TEST(HistoryFile, LinesFromManyWritersNeverInterleave) {

@@ -118,5 +118,54 @@ TEST(ReplaceFileContents, ReplacesWholeFilesOnly) {
     EXPECT_EQ(ReadWholeFile(temp.File("missing")), std::nullopt);
 }
 
+TEST(SettingsStore, AFileThatExistsButCannotBeReadIsNeverReplaced) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads a file of mode 000 all the same";
+    }
+    TempFolder temp;
+    const std::string path = temp.File("fenx.ini");
+    WriteText(path, "[FENX]\nchallenge=abc\nsound=0\n");
+    ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+    SettingsStore store(path);
+    EXPECT_FALSE(store.Write("x_size", "12"));
+    EXPECT_EQ(store.Read("x_size"), "12"); // the game goes on with the new value
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    EXPECT_EQ(ReadText(path), "[FENX]\nchallenge=abc\nsound=0\n");
+}
+
+TEST(SettingsStore, AnythingButARegularFileIsLeftAloneAndNeverWaitedOn) {
+    TempFolder temp;
+    const std::string fifo = temp.File("fenx.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    SettingsStore store(fifo); // a FIFO with no writer: the read must not block
+    EXPECT_EQ(store.Read("x_size"), std::nullopt);
+    EXPECT_FALSE(store.Write("x_size", "12"));
+    EXPECT_TRUE(fs::is_fifo(fifo));
+
+    const std::string folder = temp.File("folder.ini");
+    fs::create_directory(folder);
+    SettingsStore inFolder(folder);
+    EXPECT_FALSE(inFolder.Write("x_size", "12"));
+    EXPECT_TRUE(fs::is_directory(folder));
+}
+
+TEST(SettingsStore, AnUnchangedValueLeavesTheFileUntouchedAndALinkStaysALink) {
+    TempFolder temp;
+    const std::string real = temp.File("real.ini");
+    const std::string link = temp.File("fenx.ini");
+    WriteText(real, "; mine\n[FENX]\nx_size=7\n");
+    fs::create_symlink(real, link);
+    SettingsStore store(link);
+    const auto before = fs::last_write_time(real);
+    const auto inode = fs::status(real).type();
+    EXPECT_TRUE(store.Write("x_size", "7"));
+    EXPECT_EQ(fs::last_write_time(real), before);
+    EXPECT_EQ(fs::status(real).type(), inode);
+
+    EXPECT_TRUE(store.Write("y_size", "4"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadText(real), "; mine\n[FENX]\nx_size=7\ny_size=4\n");
+}
+
 } // namespace
 } // namespace fenx
