@@ -76,6 +76,24 @@ bool StorableName(std::string_view name) {
     return name.find_first_of("=[]\r\n") == std::string_view::npos;
 }
 
+// A value that reading would change (blanks at its ends, or quotes round
+// it) is stored in quotes.
+std::string QuotedValue(std::string_view value) {
+    const bool quote =
+        !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) ||
+                           (value.size() >= 2 && value.front() == '"' && value.back() == '"'));
+    std::string text;
+    text.reserve(value.size() + 2);
+    if (quote) {
+        text.push_back('"');
+    }
+    text.append(value);
+    if (quote) {
+        text.push_back('"');
+    }
+    return text;
+}
+
 bool StorableValue(std::string_view value) {
     return value.find_first_of("\r\n") == std::string_view::npos;
 }
@@ -84,11 +102,19 @@ bool StorableValue(std::string_view value) {
 
 IniFile IniFile::Parse(std::string_view text) {
     IniFile file;
+    // Editors may put a UTF-8 byte order mark before the first section.
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        file.byteOrderMark_ = true;
+        text.remove_prefix(kByteOrderMark.size());
+    }
     while (!text.empty()) {
         const std::size_t newline = text.find('\n');
         Line line;
         if (newline == std::string_view::npos) {
-            line.text = std::string(text);
+            // A last line may end in a lone CR; it is its line end.
+            const bool cr = text.back() == '\r';
+            line.text = std::string(text.substr(0, text.size() - (cr ? 1 : 0)));
+            line.ending.assign(cr ? 1 : 0, '\r');
             text = {};
         } else {
             const bool crlf = newline > 0 && text[newline - 1] == '\r';
@@ -104,21 +130,10 @@ IniFile IniFile::Parse(std::string_view text) {
 
 std::optional<IniFile::Place> IniFile::Locate(std::string_view section,
                                               std::string_view key) const {
-    // The key itself, in the first section of that name that holds it.
-    bool inSection = false;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (const auto name = SectionName(lines_[i].text)) {
-            inSection = SameName(*name, section);
-        } else if (inSection) {
-            const auto keyLine = ParseKeyLine(lines_[i].text);
-            if (keyLine && SameName(keyLine->name, key)) {
-                return Place{i, true};
-            }
-        }
-    }
-    // Otherwise the line after the last key of the first such section, so a
-    // new key does not land behind the blank lines or comments that lead
-    // into the next section.
+    // Only the first section of that name counts, for reading and writing
+    // alike. A missing key goes after the section's last key, so it does
+    // not land behind the blank lines or comments that lead into the next
+    // section.
     std::optional<Place> insertAt;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (const auto name = SectionName(lines_[i].text)) {
@@ -128,8 +143,14 @@ std::optional<IniFile::Place> IniFile::Locate(std::string_view section,
             if (SameName(*name, section)) {
                 insertAt = Place{i + 1, false};
             }
-        } else if (insertAt && ParseKeyLine(lines_[i].text)) {
-            insertAt->line = i + 1;
+        } else if (insertAt) {
+            const auto keyLine = ParseKeyLine(lines_[i].text);
+            if (keyLine && SameName(keyLine->name, key)) {
+                return Place{i, true};
+            }
+            if (keyLine) {
+                insertAt->line = i + 1;
+            }
         }
     }
     return insertAt;
@@ -153,22 +174,20 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
         // Keep the key as it was spelt and the line's own end.
         std::string& text = lines_[place->line].text;
         const std::string name(ParseKeyLine(text)->name);
-        text = name + "=" + std::string(value);
+        text = name + "=" + QuotedValue(value);
         return true;
     }
     const std::string ending = DefaultEnding();
-    Line keyLine{std::string(key) + "=" + std::string(value), ending};
+    Line keyLine{std::string(key) + "=" + QuotedValue(value), ending};
     if (place) {
-        if (place->line == lines_.size() && lines_.back().ending.empty()) {
-            lines_.back().ending = ending;
+        if (place->line == lines_.size()) {
+            EndLastLine(ending);
         }
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(place->line),
                       std::move(keyLine));
         return true;
     }
-    if (!lines_.empty() && lines_.back().ending.empty()) {
-        lines_.back().ending = ending;
-    }
+    EndLastLine(ending);
     std::string header(1, '[');
     header.append(section).append(1, ']');
     lines_.push_back(Line{std::move(header), ending});
@@ -181,11 +200,28 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
     if (!place || !place->found) {
         return std::nullopt;
     }
-    return std::string(ParseKeyLine(lines_[place->line].text)->value);
+    std::string_view value = ParseKeyLine(lines_[place->line].text)->value;
+    // Quotes keep blanks at a value's ends; they are not part of it.
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        value = value.substr(1, value.size() - 2);
+    }
+    return std::string(value);
+}
+
+void IniFile::EndLastLine(const std::string& ending) {
+    if (lines_.empty()) {
+        return;
+    }
+    std::string& last = lines_.back().ending;
+    if (last.empty()) {
+        last = ending;
+    } else if (last == "\r") {
+        last = "\r\n"; // a lone CR ends nothing once more lines follow
+    }
 }
 
 std::string IniFile::Serialize() const {
-    std::string text;
+    std::string text(byteOrderMark_ ? kByteOrderMark : "");
     for (const Line& line : lines_) {
         text += line.text;
         text += line.ending;

@@ -4,12 +4,17 @@
 // sections and keys the game does not know all survive a write.
 //
 // The reading rules follow the usual profile conventions:
-// - lines end in "\n" or "\r\n"; the last line may lack its end;
+// - a UTF-8 byte order mark at the start is kept and otherwise ignored;
+// - lines end in "\n" or "\r\n"; the last line may end in a lone "\r" or
+//   lack its end;
 // - a section starts at "[name]" (blanks around the name are ignored);
 // - "name = value" inside a section is a key; blanks around the name and the
 //   value are ignored; lines starting with ';' or '#' are comments;
 // - section and key names compare without regard to ASCII case;
-// - when a section or a key appears twice, the first one counts;
+// - when a section appears twice, only the first one counts, for reading
+//   and for writing; when a key appears twice in it, the first one counts;
+// - a value in double quotes is read without them; values with blanks at
+//   their ends are written that way, so they read back as written;
 // - anything else (garbage, NUL bytes, lines without '=') is kept and
 //   otherwise ignored.
 #pragma once
@@ -50,8 +55,13 @@ class IniFile {
     };
     std::optional<Place> Locate(std::string_view section, std::string_view key) const;
     std::string DefaultEnding() const;
+    // Gives the last line an end before lines are added after it.
+    void EndLastLine(const std::string& ending);
+
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
     std::vector<Line> lines_;
+    bool byteOrderMark_ = false;
 };
 
 } // namespace fenx

@@ -45,8 +45,8 @@ TEST(IniFileRead, CrlfAndMissingFinalNewline) {
 TEST(IniFileRead, FirstSectionAndFirstKeyWin) {
     const std::string text = "[FENX]\nx_size=8\nx_size=9\n[FENX]\nx_size=10\ny_size=6\n";
     EXPECT_EQ(Get(text, "x_size"), "8");
-    // A key only the repeated section holds is still found there.
-    EXPECT_EQ(Get(text, "y_size"), "6");
+    // A key only the repeated section holds does not count.
+    EXPECT_EQ(Get(text, "y_size"), std::nullopt);
 }
 
 TEST(IniFileRead, KeysOutsideTheSectionDoNotCount) {
@@ -114,9 +114,10 @@ TEST(IniFileWrite, AddsAMissingKeyAfterTheLastKeyOfTheFirstSection) {
     EXPECT_EQ(AfterSet("[FENX]\n[other]\n", "sound", "1"), "[FENX]\nsound=1\n[other]\n");
 }
 
-TEST(IniFileWrite, ReplacesInTheRepeatedSectionThatHoldsTheKey) {
-    EXPECT_EQ(AfterSet("[FENX]\na=1\n[FENX]\nsound=1\n", "sound", "0"),
-              "[FENX]\na=1\n[FENX]\nsound=0\n");
+TEST(IniFileWrite, WritesIntoTheFirstSectionOnlyAsReadingDoes) {
+    const std::string after = AfterSet("[FENX]\na=1\n[FENX]\nsound=1\n", "sound", "0");
+    EXPECT_EQ(after, "[FENX]\na=1\nsound=0\n[FENX]\nsound=1\n");
+    EXPECT_EQ(Get(after, "sound"), "0");
 }
 
 TEST(IniFileWrite, AddsTheSectionAtTheEnd) {
@@ -156,6 +157,30 @@ TEST(IniFileWrite, SetThenGetAgreesForEveryKeyOfTheGame) {
         EXPECT_EQ(reread.Get("FENX", key), std::to_string(++n)) << key;
     }
     EXPECT_EQ(file.Serialize().rfind("garbage\n\x01\x02\n[FENX\n", 0), 0u);
+}
+
+TEST(IniFileRead, AByteOrderMarkBeforeTheSectionIsKeptAndIgnored) {
+    const std::string text = "\xEF\xBB\xBF[FENX]\nx_size=12\n";
+    EXPECT_EQ(Get(text, "x_size"), "12");
+    EXPECT_EQ(AfterSet(text, "y_size", "4"), "\xEF\xBB\xBF[FENX]\nx_size=12\ny_size=4\n");
+}
+
+TEST(IniFileWrite, ALastLineEndingInALoneCrKeepsItsValueAndItsEnd) {
+    const std::string text = "[FENX]\r\nsound=0\r";
+    EXPECT_EQ(Get(text, "sound"), "0");
+    const std::string after = AfterSet(text, "x_size", "7");
+    EXPECT_EQ(after, "[FENX]\r\nsound=0\r\nx_size=7\r\n");
+    EXPECT_EQ(Get(after, "sound"), "0");
+    EXPECT_EQ(AfterSet(text, "sound", "1"), "[FENX]\r\nsound=1\r");
+}
+
+TEST(IniFileWrite, ValuesWithBlanksAtTheirEndsReadBackAsWritten) {
+    for (const std::string value : {" a", "b ", "  ", "\"q\"", "\"", " \"x\" ", "plain"}) {
+        const std::string after = AfterSet("[FENX]\n", "k", value);
+        EXPECT_EQ(Get(after, "k"), value) << after;
+        EXPECT_EQ(Get(AfterSet(after, "k", value), "k"), value);
+    }
+    EXPECT_EQ(AfterSet("[FENX]\n", "k", "7"), "[FENX]\nk=7\n"); // the game's values stay bare
 }
 
 } // namespace
