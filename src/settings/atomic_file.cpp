@@ -1,10 +1,15 @@
 #include "settings/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -35,7 +40,69 @@ void SyncFolder(const std::filesystem::path& folder) {
     }
 }
 
+std::string RandomTag() {
+    uint64_t bits = 0;
+    if (::getrandom(&bits, sizeof bits, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bits)) {
+        timespec now{};
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        bits = static_cast<uint64_t>(now.tv_nsec) ^ (static_cast<uint64_t>(now.tv_sec) << 30) ^
+               reinterpret_cast<uintptr_t>(&now);
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(bits));
+    return text;
+}
+
 } // namespace
+
+std::string TemporaryPrefix(const std::filesystem::path& target) {
+    std::string prefix(1, '.');
+    prefix.append(target.filename().string()).push_back('.');
+    return prefix;
+}
+
+void RemoveLeftoverTemporaries(const std::string& path) {
+    const std::filesystem::path target(path);
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) {
+        folder = ".";
+    }
+    const std::string prefix = TemporaryPrefix(target);
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() > prefix.size() + 4 && name.compare(0, prefix.size(), prefix) == 0 &&
+            name.compare(name.size() - 4, 4, ".tmp") == 0) {
+            std::error_code ignored;
+            std::filesystem::remove(it->path(), ignored);
+        }
+    }
+}
+
+FileLock::FileLock(const std::string& path) {
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd_ < 0) {
+        return;
+    }
+    struct stat info {};
+    int result = -1;
+    if (::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) {
+        do {
+            result = ::flock(fd_, LOCK_EX);
+        } while (result != 0 && errno == EINTR);
+    }
+    if (result != 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+FileLock::~FileLock() {
+    if (fd_ >= 0) {
+        ::close(fd_); // releases the lock
+    }
+}
 
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
     const std::filesystem::path target(path);
@@ -49,13 +116,14 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
         return false;
     }
 
-    std::string temporaryName(1, '.');
-    temporaryName.append(target.filename().string())
+    // Process ids repeat across PID namespaces, so the name carries random
+    // bits too; O_EXCL makes sure no one else's file is ever reused.
+    std::string temporaryName = TemporaryPrefix(target);
+    temporaryName.append(std::to_string(::getpid()))
         .append(1, '.')
-        .append(std::to_string(::getpid()))
+        .append(RandomTag())
         .append(".tmp");
     const std::filesystem::path temporary = folder / temporaryName;
-    ::unlink(temporary.c_str()); // a leftover of an earlier run with the same id
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) {
         return false;

@@ -5,11 +5,33 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace fenx {
+
+// Holds an advisory lock on the file at `path` (created when missing) from
+// construction to destruction, so that the read-modify-write of another
+// program's store waits for ours. Without a lock (the file cannot be made)
+// locked() is false.
+class FileLock {
+  public:
+    explicit FileLock(const std::string& path);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    bool locked() const { return fd_ >= 0; }
+
+  private:
+    int fd_ = -1;
+};
+
+// The start of the names of the temporary files made for `target`.
+std::string TemporaryPrefix(const std::filesystem::path& target);
+// Removes temporary files a crash left beside `path`; call under the lock.
+void RemoveLeftoverTemporaries(const std::string& path);
 
 // Creates the folder (and its parents) when needed. Keeps the permission
 // bits of the file it replaces. Returns false on any failure, leaving the

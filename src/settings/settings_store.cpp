@@ -62,6 +62,15 @@ bool SettingsStore::Write(std::string_view key, std::string_view value) {
     if (!contents_.Set(kSettingsSection, key, value)) {
         return false;
     }
+    // Two games open at once must not lose each other's changes: the read,
+    // the change and the write happen under one lock.
+    std::error_code made;
+    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), made);
+    const FileLock lock(path_ + ".lock");
+    if (!lock.locked()) {
+        return false;
+    }
+    RemoveLeftoverTemporaries(path_);
     const FileText file = ReadFileText(path_);
     if (file.state == FileState::Unreadable) {
         // Whatever is stored there cannot be kept, so nothing replaces it.

@@ -6,7 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "settings/atomic_file.h"
 #include "settings/settings_store.h"
@@ -35,13 +41,13 @@ TEST(SettingsStore, MissingFileReadsNothingAndFirstWriteCreatesFolderAndFile) {
     EXPECT_TRUE(store.Write("y_size", "4"));
     EXPECT_EQ(ReadText(path), "[FENX]\nx_size=7\ny_size=4\n");
     EXPECT_EQ(store.Read("x_size"), "7");
-    // Nothing but the file is left in the folder: no temporary file.
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry :
-         fs::directory_iterator(fs::path(path).parent_path())) {
-        ++entries;
+    // Nothing but the file and its lock file is left: no temporary file.
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(fs::path(path).parent_path())) {
+        names.push_back(entry.path().filename().string());
     }
-    EXPECT_EQ(entries, 1);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"fenx.ini", "fenx.ini.lock"}));
 }
 
 TEST(SettingsStore, ReadsOnceAndKeepsLinesOthersWroteSince) {
@@ -165,6 +171,55 @@ TEST(SettingsStore, AnUnchangedValueLeavesTheFileUntouchedAndALinkStaysALink) {
     EXPECT_TRUE(store.Write("y_size", "4"));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadText(real), "; mine\n[FENX]\nx_size=7\ny_size=4\n");
+}
+
+std::string KeyName(int writer, int key) {
+    char name[32];
+    std::snprintf(name, sizeof name, "w%d_%d", writer, key);
+    return name;
+}
+
+TEST(SettingsStore, TwoGamesWritingAtOnceLoseNothing) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.ini");
+    constexpr int kWriters = 4;
+    constexpr int kKeys = 60;
+    for (int w = 0; w < kWriters; ++w) {
+        if (::fork() == 0) {
+            SettingsStore store(path);
+            bool all = true;
+            for (int k = 0; k < kKeys; ++k) {
+                all = store.Write(KeyName(w, k), "1") && all;
+            }
+            ::_exit(all ? 0 : 1);
+        }
+    }
+    for (int w = 0; w < kWriters; ++w) {
+        int status = 0;
+        ::wait(&status);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const SettingsStore reread(path);
+    int missing = 0;
+    for (int w = 0; w < kWriters; ++w) {
+        for (int k = 0; k < kKeys; ++k) {
+            missing += reread.Read(KeyName(w, k)) ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(missing, 0);
+}
+
+TEST(SettingsStore, ATemporaryFileLeftByACrashGoesAtTheNextWrite) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.ini");
+    const std::string leftover = temp.File(".fenx.ini.123.deadbeef.tmp");
+    const std::string unrelated = temp.File(".other.ini.123.tmp");
+    WriteText(leftover, "[FENX]\nhalf");
+    WriteText(unrelated, "not ours");
+    SettingsStore store(path);
+    EXPECT_TRUE(store.Write("sound", "0"));
+    EXPECT_FALSE(fs::exists(leftover));
+    EXPECT_TRUE(fs::exists(unrelated));
 }
 
 } // namespace
