@@ -41,6 +41,7 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent) {
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGINT, &action, &previousInterrupt_);
     ::sigaction(SIGTERM, &action, &previousTerminate_);
+    ::sigaction(SIGHUP, &action, &previousHangUp_); // the terminal was closed
 }
 
 QuitSignals::~QuitSignals() {
@@ -49,6 +50,7 @@ QuitSignals::~QuitSignals() {
     }
     ::sigaction(SIGINT, &previousInterrupt_, nullptr);
     ::sigaction(SIGTERM, &previousTerminate_, nullptr);
+    ::sigaction(SIGHUP, &previousHangUp_, nullptr);
     gQuitPipeWriteEnd = -1;
     delete notifier_;
     ::close(pipe_[0]);

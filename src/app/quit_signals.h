@@ -1,5 +1,5 @@
-// Ctrl+C and SIGTERM end the program the ordinary way, through the main
-// window's close, so the history line of the stage in play is written.
+// Ctrl+C, SIGTERM and SIGHUP (the terminal closed) end the program the ordinary way, through the
+// main window's close, so the history line of the stage in play is written.
 //
 // A signal handler may do almost nothing, so it only writes a byte into a
 // pipe; the event loop watches the other end and reports the request. The
@@ -34,6 +34,7 @@ class QuitSignals : public QObject {
     QSocketNotifier* notifier_ = nullptr;
     struct sigaction previousInterrupt_ {};
     struct sigaction previousTerminate_ {};
+    struct sigaction previousHangUp_ {};
 };
 
 } // namespace fenx

@@ -18,6 +18,10 @@ uint16_t SdlFormatOf(const WaveView& wave) {
 
 SoundPlayer::SoundPlayer(QObject* parent, int idleCloseMs)
     : QObject(parent), idleCloseMs_(idleCloseMs) {
+    // SDL would put its own SIGINT and SIGTERM handlers in place of the
+    // game's, which end the program through its window so that the last
+    // history line is written.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     audioReady_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     idleClose_.setSingleShot(true);
     connect(&idleClose_, &QTimer::timeout, this, &SoundPlayer::CloseWhenIdle);

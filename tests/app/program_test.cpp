@@ -85,6 +85,15 @@ TEST(Program, EndsCleanlyOnCtrlCAndCorrectsTheStoredSize) {
     EXPECT_EQ(run.process().exitCode(), 0);
 }
 
+TEST(Program, EndsCleanlyWhenItsTerminalCloses) {
+    ProgramRun run;
+    ASSERT_TRUE(run.StartedAndRunning());
+    run.Send(SIGHUP);
+    ASSERT_TRUE(run.Finished());
+    EXPECT_EQ(run.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.process().exitCode(), 0);
+}
+
 TEST(Program, RunsWithAnUnwritableSettingsFolder) {
     ProgramRun run;
     // The configuration folder is a file: every write fails, the game goes on.

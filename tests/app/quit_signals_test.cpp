@@ -7,6 +7,7 @@
 #include <csignal>
 
 #include "app/quit_signals.h"
+#include "app/sound_player.h"
 
 namespace fenx {
 namespace {
@@ -25,7 +26,9 @@ TEST(QuitSignals, EachSignalBecomesAQuitRequest) {
     ASSERT_TRUE(spy.wait(2000));
     ASSERT_EQ(std::raise(SIGINT), 0);
     ASSERT_TRUE(spy.wait(2000));
-    EXPECT_EQ(spy.count(), 2);
+    ASSERT_EQ(std::raise(SIGHUP), 0);
+    ASSERT_TRUE(spy.wait(2000));
+    EXPECT_EQ(spy.count(), 3);
 }
 
 TEST(QuitSignals, ManySignalsAtOnceGiveAtLeastOneRequest) {
@@ -50,6 +53,14 @@ TEST(QuitSignals, RestoresTheEarlierHandlersAndAllowsOnlyOneWatcher) {
     }
     EXPECT_EQ(CurrentHandler(SIGTERM), terminateBefore);
     EXPECT_EQ(CurrentHandler(SIGINT), interruptBefore);
+}
+
+TEST(QuitSignals, StartingTheSoundLeavesTheHandlersAlone) {
+    const auto interruptBefore = CurrentHandler(SIGINT);
+    const auto terminateBefore = CurrentHandler(SIGTERM);
+    SoundPlayer sound;
+    EXPECT_EQ(CurrentHandler(SIGINT), interruptBefore);
+    EXPECT_EQ(CurrentHandler(SIGTERM), terminateBefore);
 }
 
 } // namespace
