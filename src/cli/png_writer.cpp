@@ -1,11 +1,15 @@
 #include "cli/png_writer.h"
 
 #include <png.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string>
 
 namespace fenx {
 namespace {
@@ -50,15 +54,54 @@ bool WriteIndexedPng(const std::string& path, const IndexedImage& image, const C
         error = "there is no picture to write";
         return false;
     }
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) {
+        error = "cannot write '" + path + "': it is a folder";
+        return false;
+    }
+    if (exists && !S_ISREG(old.st_mode)) {
+        // A device or a pipe takes the bytes as they come; it is never
+        // replaced or removed.
+        std::FILE* device = std::fopen(path.c_str(), "wb");
+        if (device == nullptr) {
+            error = "cannot write '" + path + "': " + std::strerror(errno);
+            return false;
+        }
+        const bool written = WritePng(device, image, colours);
+        const bool closed = std::fclose(device) == 0;
+        if (!written || !closed) {
+            error = "writing '" + path + "' failed";
+            return false;
+        }
+        return true;
+    }
+
+    // A file is written beside the target and renamed over it only once it
+    // is whole, so a failed write (a full disk) keeps the old picture.
+    const std::filesystem::path target(path);
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    std::string name(1, '.');
+    name.append(target.filename().string()).append(".XXXXXX");
+    std::string temporary = (folder / name).string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
         error = "cannot write '" + path + "': " + std::strerror(errno);
         return false;
     }
-    const bool written = WritePng(file, image, colours);
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        std::remove(path.c_str());
+    if (exists) {
+        ::fchmod(fd, old.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    std::FILE* file = ::fdopen(fd, "wb");
+    const bool written = file != nullptr && WritePng(file, image, colours);
+    const bool closed = file != nullptr ? std::fclose(file) == 0 : ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str()); // only the file made here
         error = "writing '" + path + "' failed";
         return false;
     }

@@ -16,8 +16,10 @@ struct IndexedImage {
     int stride;
 };
 
-// Writes `image` to `path` as a palette PNG with all 256 colours. On failure
-// returns false with a one-line reason in `error` and leaves no file behind.
+// Writes `image` to `path` as a palette PNG with all 256 colours. A file is
+// replaced only once the new one is whole; a device or pipe is written
+// into. On failure returns false with a one-line reason in `error`, leaving
+// whatever was at `path` as it was and nothing of its own behind.
 bool WriteIndexedPng(const std::string& path, const IndexedImage& image, const ColourTable& colours,
                      std::string& error);
 

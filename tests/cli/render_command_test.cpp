@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/stat.h>
 
 #include <csetjmp>
 #include <cstdio>
@@ -163,6 +164,24 @@ TEST(RenderCommandArguments, BadArgumentsExitWithStatusTwoAndWriteNothing) {
         EXPECT_EQ(RunCli(args).status, 2) << args;
         EXPECT_FALSE(FileExists(out)) << args;
     }
+}
+
+TEST_F(RenderCommandTest, AnExistingPictureIsReplacedWholeAndADeviceIsNeverRemoved) {
+    const std::string out = ::testing::TempDir() + "fenx-render-replace.png";
+    ASSERT_EQ(RunCli("render 7 4 0 " + out).status, 0);
+    const Picture first = ReadPng(out);
+    ASSERT_EQ(RunCli("render 12 4 5 " + out).status, 0);
+    EXPECT_EQ(ReadPng(out).width, 224);
+    EXPECT_NE(first.width, 224);
+    std::remove(out.c_str());
+    // A device that refuses the bytes: the command fails and the device stays.
+    if (FileExists("/dev/full")) {
+        EXPECT_NE(RunCli("render 7 4 0 /dev/full").status, 0);
+        struct stat full {};
+        ASSERT_EQ(::stat("/dev/full", &full), 0);
+        EXPECT_TRUE(S_ISCHR(full.st_mode));
+    }
+    EXPECT_EQ(RunCli("render 7 4 0 /dev/null").status, 0);
 }
 
 TEST_F(RenderCommandTest, UnwritableOutputIsAUsageError) {
