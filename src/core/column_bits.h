@@ -65,29 +65,39 @@ inline uint32_t FitWindow(const ColumnBits& cols, int column, int row) {
            (((c[2] >> (row + 1)) & 7u) << 8) | (((c[3] >> (row + 2)) & 1u) << 11);
 }
 
-// For every window, the set of orientations (bit o) that fit at its anchor.
+// Each orientation's cells as bits of that window (the anchor cell itself,
+// always empty there, has none).
+inline constexpr std::array<uint32_t, kOrientationCount> OrientationWindowBits = [] {
+    std::array<uint32_t, kOrientationCount> bits{};
+    for (int o = 0; o < kOrientationCount; ++o) {
+        for (const CellOffset& c : ShapeTable[o]) {
+            switch (c.dx) {
+            case 0:
+                bits[o] |= c.dy > 0 ? 1u << (c.dy - 1) : 0u;
+                break;
+            case 1:
+                bits[o] |= 1u << (3 + c.dy + 2);
+                break;
+            case 2:
+                bits[o] |= 1u << (8 + c.dy + 1);
+                break;
+            default:
+                bits[o] |= 1u << 11;
+                break;
+            }
+        }
+    }
+    return bits;
+}();
+
+// For every window, the set of orientations (bit o) that fit at its anchor:
+// those none of whose cells is taken. Kept cheap to build at compile time.
 inline constexpr std::array<uint32_t, 4096> FitMaskTable = [] {
     std::array<uint32_t, 4096> table{};
     for (uint32_t w = 0; w < 4096; ++w) {
-        auto taken = [w](int dx, int dy) -> bool {
-            switch (dx) {
-            case 0:
-                return dy > 0 && ((w >> (dy - 1)) & 1u);
-            case 1:
-                return (w >> (3 + dy + 2)) & 1u;
-            case 2:
-                return (w >> (8 + dy + 1)) & 1u;
-            default:
-                return (w >> 11) & 1u;
-            }
-        };
         uint32_t mask = 0;
         for (int o = 0; o < kOrientationCount; ++o) {
-            bool fits = true;
-            for (const CellOffset& c : ShapeTable[o]) {
-                fits = fits && !taken(c.dx, c.dy);
-            }
-            mask |= fits ? 1u << o : 0u;
+            mask |= (w & OrientationWindowBits[o]) == 0 ? 1u << o : 0u;
         }
         table[w] = mask;
     }

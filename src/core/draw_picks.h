@@ -40,15 +40,24 @@ inline constexpr std::array<uint64_t, kPickCount> PickShape = [] {
     return shapes;
 }();
 
+// The picks (bit 0..27) of each orientation.
+inline constexpr std::array<uint32_t, kOrientationCount> OrientationPicks = [] {
+    std::array<uint32_t, kOrientationCount> picks{};
+    for (int pick = 0; pick < kPickCount; ++pick) {
+        picks[PickOrientation[static_cast<std::size_t>(pick)]] |= 1u << pick;
+    }
+    return picks;
+}();
+
 // For every FitIndex, the picks (bit 0..27) whose orientation fits there.
 inline constexpr std::array<uint32_t, 4096> FittingPickTable = [] {
     std::array<uint32_t, 4096> table{};
     for (std::size_t w = 0; w < table.size(); ++w) {
-        for (int pick = 0; pick < kPickCount; ++pick) {
-            if ((FitMaskTable[w] >> PickOrientation[static_cast<std::size_t>(pick)]) & 1u) {
-                table[w] |= 1u << pick;
-            }
+        uint32_t picks = 0;
+        for (uint32_t fits = FitMaskTable[w]; fits != 0; fits &= fits - 1) {
+            picks |= OrientationPicks[static_cast<std::size_t>(std::countr_zero(fits))];
         }
+        table[w] = picks;
     }
     return table;
 }();
