@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::size_t blank = text.find(' ');
     std::string error;
     if (blank != std::string_view::npos) {
-        if (const auto size =
+        if (const auto stage =
                 fenx::ParseStageSize(text.substr(0, blank), text.substr(blank + 1), error)) {
-            if (size->width < 7 || size->width > 38 || size->height < 3 || size->height > 10) {
+            if (stage->width < 7 || stage->width > 38 || stage->height < 3 || stage->height > 10) {
                 std::abort();
             }
         }

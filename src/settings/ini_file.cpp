@@ -159,7 +159,8 @@ std::optional<IniFile::Place> IniFile::Locate(std::string_view section,
 std::string IniFile::DefaultEnding() const {
     for (const Line& line : lines_) {
         if (!line.ending.empty()) {
-            return line.ending;
+            // A lone CR ends only a last line; new lines take CR LF.
+            return line.ending == "\r" ? "\r\n" : line.ending;
         }
     }
     return "\n";

@@ -172,6 +172,8 @@ TEST(IniFileWrite, ALastLineEndingInALoneCrKeepsItsValueAndItsEnd) {
     EXPECT_EQ(after, "[FENX]\r\nsound=0\r\nx_size=7\r\n");
     EXPECT_EQ(Get(after, "sound"), "0");
     EXPECT_EQ(AfterSet(text, "sound", "1"), "[FENX]\r\nsound=1\r");
+    // The only line end of the file: new lines take CR LF, not a lone CR.
+    EXPECT_EQ(AfterSet("\r", "sound", "1"), "\r\n[FENX]\r\nsound=1\r\n");
 }
 
 TEST(IniFileWrite, ValuesWithBlanksAtTheirEndsReadBackAsWritten) {
