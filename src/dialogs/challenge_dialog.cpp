@@ -1,9 +1,12 @@
 #include "dialogs/challenge_dialog.h"
 
+#include <QFontMetrics>
+
 #include <array>
 
 #include "dialogs/challenge_list_model.h"
 #include "dialogs/dialog_list.h"
+#include "selection/challenge_line.h"
 
 namespace fenx {
 namespace {
@@ -24,6 +27,20 @@ ChallengeListModel::Solved SolvedRows(const Game& game) {
     return solved;
 }
 
+// The table's longest line in the list's font, with either mark.
+QString WidestLine(const QFontMetrics& metrics) {
+    QString widest;
+    int widestPixels = 0;
+    for (const ChallengeEntry& entry : ChallengeTable) {
+        const QString line = QString::fromStdString(ChallengeListLine(entry, true));
+        if (const int pixels = metrics.horizontalAdvance(line); pixels > widestPixels) {
+            widest = line;
+            widestPixels = pixels;
+        }
+    }
+    return widest;
+}
+
 } // namespace
 
 const DialogTemplate& AppChallenge() {
@@ -35,6 +52,7 @@ const DialogTemplate& AppChallenge() {
 ChallengeDialog::ChallengeDialog(Game& game, GameEvents& events, QWidget* owner)
     : TemplateDialog(AppChallenge(), owner), game_(game), list_(*List(kIdList)),
       model_(new ChallengeListModel(SolvedRows(game), this)) {
+    list_.SetWidestLine(WidestLine(list_.fontMetrics()));
     list_.setModel(model_);
     connect(&list_, &DialogList::lineDoubleClicked, this, &ChallengeDialog::Start);
     connect(&events, &GameEvents::challengeSolved, model_, &ChallengeListModel::MarkSolved);

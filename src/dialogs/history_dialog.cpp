@@ -37,6 +37,7 @@ const DialogTemplate& AppHistory() {
 HistoryDialog::HistoryDialog(Game& game, const std::string& historyFile, QWidget* owner)
     : TemplateDialog(AppHistory(), owner), game_(game), list_(*List(kIdList)),
       model_(new HistoryListModel(LoadHistory(historyFile), this)) {
+    list_.SetWidestLine(model_->WidestLine());
     list_.setModel(model_);
     connect(&list_, &DialogList::lineDoubleClicked, this, &HistoryDialog::Start);
 }

@@ -56,6 +56,18 @@ TEST_F(HistoryDialogTest, ListsTheLinesOldestFirstWithTheirMarks) {
     EXPECT_EQ(dialog_->focusWidget(), &list());
 }
 
+TEST_F(HistoryDialogTest, EveryLineHasRoomForItsWholeText) {
+    // The lines share the size of one sample line, which the list takes
+    // from its last; here that is the shortest, and the first is wider than
+    // the list.
+    WriteHistory("1 24/03/09 10:20 38 10 65535\n0 24/03/09 10:15 7 4 1\n");
+    Open();
+    for (int row : {0, 1}) {
+        const QModelIndex line = list().model()->index(row, 0);
+        EXPECT_GE(list().visualRect(line).width(), list().sizeHintForIndex(line).width()) << row;
+    }
+}
+
 TEST_F(HistoryDialogTest, NoFileAnEmptyFileOrAFolderGiveNoLines) {
     StartShell();
     started_ = true;
