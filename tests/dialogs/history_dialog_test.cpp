@@ -1,6 +1,8 @@
 // The history dialog: the lines of fenx.log with their marks, a file that
 // gives no lines, Start at the entry's own size, one dialog at a time with a
 // list read when it opens, and a long history.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 
@@ -68,7 +70,7 @@ TEST_F(HistoryDialogTest, EveryLineHasRoomForItsWholeText) {
     }
 }
 
-TEST_F(HistoryDialogTest, NoFileAnEmptyFileOrAFolderGiveNoLines) {
+TEST_F(HistoryDialogTest, NoFileAnEmptyFileAFolderOrAFifoGiveNoLines) {
     StartShell();
     started_ = true;
     const auto expectEmpty = [this] {
@@ -91,6 +93,14 @@ TEST_F(HistoryDialogTest, NoFileAnEmptyFileOrAFolderGiveNoLines) {
         SCOPED_TRACE("folder");
         ASSERT_TRUE(QFile::remove(sandbox() + QStringLiteral("/fenx.log")));
         ASSERT_TRUE(QDir(sandbox()).mkdir(QStringLiteral("fenx.log")));
+        expectEmpty();
+    }
+    {
+        // Nothing writes to it: opening must not wait for a writer.
+        SCOPED_TRACE("fifo");
+        ASSERT_TRUE(QDir(sandbox()).rmdir(QStringLiteral("fenx.log")));
+        ASSERT_EQ(
+            ::mkfifo((sandbox() + QStringLiteral("/fenx.log")).toLocal8Bit().constData(), 0600), 0);
         expectEmpty();
     }
 }
