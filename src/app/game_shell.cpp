@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "dialogs/about_box.h"
+#include "dialogs/challenge_dialog.h"
+#include "dialogs/history_dialog.h"
 #include "dialogs/size_dialog.h"
 #include "dialogs/stage_number_dialog.h"
 
@@ -31,7 +33,7 @@ QIcon ProgramIcon() {
 } // namespace
 
 GameShell::GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent)
-    : QObject(parent), settings_(std::move(paths.settingsFile)),
+    : QObject(parent), historyFile_(paths.historyFile), settings_(std::move(paths.settingsFile)),
       platform_(sound_, settings_, std::move(paths.historyFile)), game_(platform_, sheet),
       timer_({[this] { return game_.OnPlayTimer(); }, [this] { return game_.OnPacedFrame(); },
               [this] { return platform_.Milliseconds(); }, [this] { return PlayTimerMayRun(); }}) {
@@ -132,9 +134,19 @@ void GameShell::RunCommand(int id) {
         });
         break;
     case CommandEffect::OpenChallengeDialog:
-    case CommandEffect::OpenSearchDialog:
+        dialogs_->Open(DialogKind::Challenge, [this](QWidget& owner) {
+            return new ChallengeDialog(game_, events_, &owner);
+        });
+        break;
     case CommandEffect::OpenHistoryDialog:
-        // The dialogs come with the next part of the shell.
+        // Its item stays usable while it is open: choosing it again brings
+        // the open dialog forward with the list it read when it opened.
+        dialogs_->Open(DialogKind::History, [this](QWidget& owner) {
+            return new HistoryDialog(game_, historyFile_, &owner);
+        });
+        break;
+    case CommandEffect::OpenSearchDialog:
+        // The search comes with the next part of the shell.
         break;
     case CommandEffect::None:
         break;

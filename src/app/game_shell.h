@@ -63,6 +63,8 @@ class GameShell : public QObject {
     void RefreshMenu();
     void ShowHelp();
 
+    // Where the history dialog reads the history the platform writes.
+    std::string historyFile_;
     SoundPlayer sound_;
     SoundResources soundData_;
     SettingsStore settings_;

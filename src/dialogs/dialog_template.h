@@ -16,6 +16,7 @@ enum class ControlKind {
     Button, // a push button; `&` marks its mnemonic
     UpDown, // step arrows for the edit just before them, on its right edge
     Icon,   // the program's icon, at its own size
+    List,   // a list box of lines, in the order given, at most one selected
 };
 
 enum ControlFlag : unsigned {
@@ -40,6 +41,8 @@ inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 inline constexpr int kIdClose = 3;
 inline constexpr int kIdStart = 5;
+// The list box of the dialogs that start a stage from a list.
+inline constexpr int kIdList = 1008;
 
 struct DialogTemplate {
     const char* title; // UTF-8

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "dialogs/dialog_font.h"
+#include "dialogs/dialog_list.h"
 #include "dialogs/number_edit.h"
 #include "dialogs/up_down_arrows.h"
 
@@ -97,6 +98,9 @@ QWidget* TemplateDialog::Make(const DialogControl& control, std::size_t row) {
         widget = label;
         break;
     }
+    case ControlKind::List:
+        widget = new DialogList(this);
+        break;
     }
     widget->setObjectName(ObjectName(control, row));
     Place(*widget, control);
@@ -135,6 +139,10 @@ QPushButton* TemplateDialog::Button(int id) const {
 
 NumberEdit* TemplateDialog::Edit(int id) const {
     return qobject_cast<NumberEdit*>(Control(id));
+}
+
+DialogList* TemplateDialog::List(int id) const {
+    return qobject_cast<DialogList*>(Control(id));
 }
 
 void TemplateDialog::reject() {

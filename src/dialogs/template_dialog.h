@@ -21,6 +21,7 @@ class QPushButton;
 
 namespace fenx {
 
+class DialogList;
 class NumberEdit;
 
 class TemplateDialog : public QDialog {
@@ -36,6 +37,7 @@ class TemplateDialog : public QDialog {
     QWidget* Control(int id) const;
     QPushButton* Button(int id) const;
     NumberEdit* Edit(int id) const;
+    DialogList* List(int id) const;
     DialogBaseUnits baseUnits() const { return base_; }
 
     static QString ObjectName(const DialogControl& control, std::size_t row);

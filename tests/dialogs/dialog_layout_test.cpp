@@ -9,7 +9,10 @@
 
 #include "dialog_fixture.h"
 #include "dialogs/about_box.h"
+#include "dialogs/challenge_dialog.h"
 #include "dialogs/dialog_font.h"
+#include "dialogs/dialog_list.h"
+#include "dialogs/history_dialog.h"
 #include "dialogs/size_dialog.h"
 #include "dialogs/stage_number_dialog.h"
 #include "dialogs/up_down_arrows.h"
@@ -17,7 +20,7 @@
 namespace fenx {
 namespace {
 
-enum class Kind { Static, Edit, Button, UpDown, Icon };
+enum class Kind { Static, Edit, Button, UpDown, Icon, List };
 
 struct Expected {
     Kind kind;
@@ -35,6 +38,9 @@ Kind KindOf(const QWidget& widget) {
     }
     if (qobject_cast<const UpDownArrows*>(&widget)) {
         return Kind::UpDown;
+    }
+    if (qobject_cast<const DialogList*>(&widget)) {
+        return Kind::List;
     }
     const auto* label = qobject_cast<const QLabel*>(&widget);
     return label && label->text().isEmpty() ? Kind::Icon : Kind::Static;
@@ -199,6 +205,44 @@ TEST_F(DialogLayoutTest, SizeDialogFollowsItsTableWithArrowsOnTheirEdits) {
     EXPECT_EQ(DefaultButtons(*dialog), std::vector<std::string>{"3"});
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     EXPECT_EQ(TabWalk(*dialog), (std::vector<std::string>{"1000", "1001", "5", "3"}));
+}
+
+TEST_F(DialogLayoutTest, ChallengeDialogFollowsItsTable) {
+    StartShell();
+    auto* dialog = OpenByMenu<ChallengeDialog>(113, DialogKind::Challenge);
+    ASSERT_NE(dialog, nullptr);
+    // The title ends in an ideographic space.
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("チャレンジ面選択\u3000"));
+    const DialogBaseUnits base = dialog->baseUnits();
+    EXPECT_EQ(dialog->size(), QSize(HorizontalPixels(191, base), VerticalPixels(139, base)));
+    ExpectControls(*dialog, {
+                                {Kind::List, "1008", "", {7, 7, 177, 104}},
+                                {Kind::Button, "5", "スタート(&S)", {13, 118, 50, 14}},
+                                {Kind::Button, "3", "閉じる(&C)", {126, 118, 50, 14}},
+                            });
+    EXPECT_EQ(DefaultButtons(*dialog), std::vector<std::string>{"3"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_EQ(TabWalk(*dialog), (std::vector<std::string>{"1008", "5", "3"}));
+}
+
+TEST_F(DialogLayoutTest, HistoryDialogFollowsItsTable) {
+    StartShell();
+    auto* dialog = OpenByMenu<HistoryDialog>(119, DialogKind::History);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("履歴"));
+    const DialogBaseUnits base = dialog->baseUnits();
+    EXPECT_EQ(dialog->size(), QSize(HorizontalPixels(127, base), VerticalPixels(183, base)));
+    // Eight blanks before 日付, five before 時刻, one before サイズ, two before 面.
+    ExpectControls(*dialog,
+                   {
+                       {Kind::Static, "static0", "        日付     時刻 サイズ  面", {7, 7, 91, 8}},
+                       {Kind::List, "1008", "", {7, 17, 113, 135}},
+                       {Kind::Button, "5", "スタート(&S)", {7, 162, 50, 14}},
+                       {Kind::Button, "3", "閉じる(&C)", {70, 162, 50, 14}},
+                   });
+    EXPECT_EQ(DefaultButtons(*dialog), std::vector<std::string>{"3"});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_EQ(TabWalk(*dialog), (std::vector<std::string>{"1008", "5", "3"}));
 }
 
 TEST_F(DialogLayoutTest, AboutBoxFollowsItsTable) {

@@ -1,0 +1,69 @@
+#include "dialogs/history_dialog.h"
+
+#include <array>
+#include <optional>
+
+#include "dialogs/dialog_list.h"
+#include "dialogs/history_list_model.h"
+#include "selection/history_list.h"
+#include "settings/history_file.h"
+
+namespace fenx {
+namespace {
+
+using enum ControlKind;
+
+constexpr std::array<DialogControl, 4> kControls = {{
+    // Blanks set the column titles over the fields of the lines below.
+    {Static, kNoControlId, "        日付     時刻 サイズ  面", {7, 7, 91, 8}},
+    {List, kIdList, "", {7, 17, 113, 135}},
+    {Button, kIdStart, "スタート(&S)", {7, 162, 50, 14}},
+    {Button, kIdClose, "閉じる(&C)", {70, 162, 50, 14}, DefaultButton},
+}};
+
+// A file that is missing, unreadable or not a regular file gives no lines.
+std::vector<HistoryEntry> LoadHistory(const std::string& path) {
+    const std::optional<std::string> text = ReadWholeFile(path);
+    return text ? ParseHistory(*text) : std::vector<HistoryEntry>{};
+}
+
+} // namespace
+
+const DialogTemplate& AppHistory() {
+    static const DialogTemplate layout{"履歴", 127, 183, kControls};
+    return layout;
+}
+
+HistoryDialog::HistoryDialog(Game& game, const std::string& historyFile, QWidget* owner)
+    : TemplateDialog(AppHistory(), owner), game_(game), list_(*List(kIdList)),
+      model_(new HistoryListModel(LoadHistory(historyFile), this)) {
+    list_.SetWidestLine(model_->WidestLine());
+    list_.setModel(model_);
+    connect(&list_, &DialogList::lineDoubleClicked, this, &HistoryDialog::Start);
+}
+
+void HistoryDialog::Start(int row) {
+    if (row < 0 || row >= model_->rowCount()) {
+        return;
+    }
+    // Ends a challenge; a stage of another size changes (and keeps) the
+    // size first.
+    const HistoryEntry& entry = model_->Entry(row);
+    game_.StartStageOfSize(entry.width, entry.height, entry.stageNumber);
+}
+
+void HistoryDialog::Command(int id) {
+    switch (id) {
+    case kIdStart:
+        Start(list_.SelectedRow());
+        break;
+    case kIdClose:
+    case kIdCancel:
+        End();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace fenx

@@ -1,0 +1,39 @@
+// "履歴": every stage of the history file, oldest first, marked solved, not
+// solved, or solved in another line; Start (or a double click) plays the
+// chosen one again at its own size and leaves the dialog open. The file is
+// read once when the dialog opens; the lines that stages started from it
+// add show the next time.
+#pragma once
+
+#include <string>
+
+#include "dialogs/template_dialog.h"
+#include "stage/game.h"
+
+namespace fenx {
+
+class DialogList;
+class HistoryListModel;
+
+const DialogTemplate& AppHistory();
+
+class HistoryDialog : public TemplateDialog {
+    Q_OBJECT
+  public:
+    // `historyFile` is the path of fenx.log.
+    HistoryDialog(Game& game, const std::string& historyFile, QWidget* owner);
+
+    DialogList& list() { return list_; }
+
+  protected:
+    void Command(int id) override;
+
+  private:
+    void Start(int row);
+
+    Game& game_;
+    DialogList& list_;
+    HistoryListModel* model_;
+};
+
+} // namespace fenx
