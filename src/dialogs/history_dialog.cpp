@@ -6,7 +6,7 @@
 #include "dialogs/dialog_list.h"
 #include "dialogs/history_list_model.h"
 #include "selection/history_list.h"
-#include "settings/history_file.h"
+#include "settings/atomic_file.h"
 
 namespace fenx {
 namespace {
