@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "dialogs/about_box.h"
+#include "dialogs/search_dialog.h"
 #include "dialogs/size_dialog.h"
 #include "dialogs/stage_number_dialog.h"
 
@@ -131,8 +132,12 @@ void GameShell::RunCommand(int id) {
             return new StageNumberDialog(game_, events_, &owner);
         });
         break;
-    case CommandEffect::OpenChallengeDialog:
     case CommandEffect::OpenSearchDialog:
+        dialogs_->Open(DialogKind::Search, [this](QWidget& owner) {
+            return new SearchDialog(game_, *dialogs_, searchCriteria_, &owner);
+        });
+        break;
+    case CommandEffect::OpenChallengeDialog:
     case CommandEffect::OpenHistoryDialog:
         // The dialogs come with the next part of the shell.
         break;
