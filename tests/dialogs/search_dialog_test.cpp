@@ -3,6 +3,7 @@
 // game to) and starting a result.
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 
 #include <vector>
 
@@ -64,6 +65,9 @@ class SearchDialogTest : public DialogTest {
         return model.data(model.index(row), Qt::DisplayRole).toString();
     }
     Game& game() { return shell().game(); }
+    void ExpectTheEnginesResults(int width, int height,
+                                 std::initializer_list<std::pair<std::size_t, C>> wanted, int first,
+                                 int last);
 
     SearchDialog* dialog_ = nullptr;
 };
@@ -149,41 +153,44 @@ TEST_F(SearchDialogTest, ConditionsAndRangeOutliveTheDialogButResultsDoNot) {
     EXPECT_EQ(dialog_->resultsModel().rowCount(), 0);
 }
 
-TEST_F(SearchDialogTest, ResultsAreTheEnginesInOrderNumberedFromOne) {
-    struct Case {
-        int width, height;
-        std::vector<std::pair<std::size_t, C>> wanted;
-        QString first, last;
-    };
-    const std::vector<Case> cases = {
-        {7, 4, {{0, C::AtLeast1}, {1, C::Exactly0}}, "0", "2000"},
-        {12, 4, {{3, C::AtLeast2}}, "60000", "65535"},
-        {38, 10, {{11, C::AtLeast3}, {13, C::Exactly2}, {0, C::AtLeast4}}, "10", "8000"},
-    };
-    for (const Case& c : cases) {
-        Open(c.width, c.height);
-        for (const auto& [o, value] : c.wanted) {
-            Choose(o, value);
-        }
-        SetRange(c.first, c.last);
-        SearchToEnd();
-        const std::vector<int> expected =
-            SearchStageNumbers(Conditions(), c.width, c.height, c.first.toInt(), c.last.toInt(), 1);
-        ASSERT_FALSE(expected.empty());
-        EXPECT_EQ(Found(), expected) << c.width << "x" << c.height;
-        const auto& model = dialog_->resultsModel();
-        for (int row : {0, static_cast<int>(expected.size()) - 1}) {
-            const int n = expected[static_cast<std::size_t>(row)];
-            EXPECT_EQ(Line(row), QStringLiteral(" %1 : %2").arg(row + 1).arg(n));
-            EXPECT_EQ(model.data(model.index(row), Qt::UserRole).toInt(), n);
-        }
-        // The newest match is the selected line.
-        EXPECT_EQ(dialog_->results().currentIndex().row(), static_cast<int>(expected.size()) - 1);
-        EXPECT_TRUE(dialog_->results().selectionModel()->isSelected(
-            model.index(static_cast<int>(expected.size()) - 1)));
-        TearDown();
-        SetUp();
+// Searches at this size and compares with the engine's search, which is
+// what the command-line search prints.
+void SearchDialogTest::ExpectTheEnginesResults(
+    int width, int height, std::initializer_list<std::pair<std::size_t, C>> wanted, int first,
+    int last) {
+    Open(width, height);
+    for (const auto& [o, value] : wanted) {
+        Choose(o, value);
     }
+    SetRange(QString::number(first), QString::number(last));
+    SearchToEnd();
+    const std::vector<int> expected =
+        SearchStageNumbers(Conditions(), width, height, first, last, 1);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(Found(), expected);
+    const auto& model = dialog_->resultsModel();
+    const int newest = static_cast<int>(expected.size()) - 1;
+    for (int row : {0, newest}) {
+        const int n = expected[static_cast<std::size_t>(row)];
+        EXPECT_EQ(Line(row), QStringLiteral(" %1 : %2").arg(row + 1).arg(n));
+        EXPECT_EQ(model.data(model.index(row), Qt::UserRole).toInt(), n);
+    }
+    // The newest match is the selected line.
+    EXPECT_EQ(dialog_->results().currentIndex().row(), newest);
+    EXPECT_TRUE(dialog_->results().selectionModel()->isSelected(model.index(newest)));
+}
+
+TEST_F(SearchDialogTest, ResultsAreTheEnginesOnTheSmallestStage) {
+    ExpectTheEnginesResults(7, 4, {{0, C::AtLeast1}, {1, C::Exactly0}}, 0, 2000);
+}
+
+TEST_F(SearchDialogTest, ResultsAreTheEnginesAtTheTopOfTheRange) {
+    ExpectTheEnginesResults(12, 4, {{3, C::AtLeast2}}, 60000, 65535);
+}
+
+TEST_F(SearchDialogTest, ResultsAreTheEnginesOnTheLargestStage) {
+    ExpectTheEnginesResults(38, 10, {{11, C::AtLeast3}, {13, C::Exactly2}, {0, C::AtLeast4}}, 10,
+                            8000);
 }
 
 TEST_F(SearchDialogTest, ARangeOfOneNumberTestsJustThatNumber) {
@@ -196,6 +203,11 @@ TEST_F(SearchDialogTest, ARangeOfOneNumberTestsJustThatNumber) {
     Press(*dialog_, kIdSearchRun);
     EXPECT_EQ(ProgressText(kIdSearchTestedText), QStringLiteral("検索面数 : 0/1 (0%)"));
     EXPECT_EQ(ProgressText(kIdSearchMatchedText), QStringLiteral("適合面数 : 0"));
+    // Centred on the screen, whatever its owner.
+    const QRect screen = Progress()->screen()->geometry();
+    EXPECT_EQ(Progress()->x(), (screen.width() - Progress()->width()) / 2);
+    EXPECT_EQ(Progress()->y(), (screen.height() - Progress()->height()) / 2);
+    EXPECT_EQ(Progress()->windowTitle(), QStringLiteral("面検索実行"));
     ASSERT_TRUE(QTest::qWaitFor([this] { return Progress() == nullptr; }, 60000));
     EXPECT_EQ(Found(), std::vector<int>{hit});
 }
