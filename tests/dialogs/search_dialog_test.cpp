@@ -121,20 +121,6 @@ TEST_F(SearchDialogTest, SetAllChoosesTheValueForEveryOrientation) {
     EXPECT_FALSE(SearchEnabled());
 }
 
-TEST_F(SearchDialogTest, CombosListTheTenTextsInValueOrder) {
-    Open();
-    const QStringList texts = {"任意", "０個",   "１個",   "２個",   "３個",
-                               "４個", "１以上", "２以上", "３以上", "４以上"};
-    for (std::size_t row = 0; row <= kOrientationCount; ++row) {
-        QComboBox& combo = dialog_->combo(row);
-        ASSERT_EQ(combo.count(), 10);
-        for (int i = 0; i < 10; ++i) {
-            EXPECT_EQ(combo.itemText(i), texts[i]);
-        }
-        EXPECT_EQ(combo.objectName(), QString::number(kSearchComboIds[row]));
-    }
-}
-
 TEST_F(SearchDialogTest, ConditionsAndRangeOutliveTheDialogButResultsDoNot) {
     Open();
     Choose(1, C::Exactly0);
