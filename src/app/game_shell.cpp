@@ -10,6 +10,7 @@
 #include "dialogs/about_box.h"
 #include "dialogs/challenge_dialog.h"
 #include "dialogs/history_dialog.h"
+#include "dialogs/search_dialog.h"
 #include "dialogs/size_dialog.h"
 #include "dialogs/stage_number_dialog.h"
 
@@ -138,15 +139,17 @@ void GameShell::RunCommand(int id) {
             return new ChallengeDialog(game_, events_, &owner);
         });
         break;
+    case CommandEffect::OpenSearchDialog:
+        dialogs_->Open(DialogKind::Search, [this](QWidget& owner) {
+            return new SearchDialog(game_, *dialogs_, searchCriteria_, &owner);
+        });
+        break;
     case CommandEffect::OpenHistoryDialog:
         // Its item stays usable while it is open: choosing it again brings
         // the open dialog forward with the list it read when it opened.
         dialogs_->Open(DialogKind::History, [this](QWidget& owner) {
             return new HistoryDialog(game_, historyFile_, &owner);
         });
-        break;
-    case CommandEffect::OpenSearchDialog:
-        // The search comes with the next part of the shell.
         break;
     case CommandEffect::None:
         break;

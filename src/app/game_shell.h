@@ -17,6 +17,7 @@
 #include "app/sound_player.h"
 #include "app/sound_resources.h"
 #include "dialogs/modeless_dialogs.h"
+#include "selection/search_conditions.h"
 #include "settings/settings_store.h"
 #include "stage/game.h"
 
@@ -75,6 +76,8 @@ class GameShell : public QObject {
     std::unique_ptr<ModelessDialogs> dialogs_;
     std::unique_ptr<HelpWindow> help_;
     PlayTimer timer_;
+    // The search dialog's conditions and range, kept for the program run.
+    SearchCriteria searchCriteria_;
     bool applicationActive_ = true;
     bool shutDown_ = false;
 };

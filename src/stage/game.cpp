@@ -118,4 +118,8 @@ GamePhase Game::Phase() const {
     return impl_->state().gamePhase;
 }
 
+const ShapeGallery& Game::Gallery() const {
+    return impl_->canvas().gallery();
+}
+
 } // namespace fenx

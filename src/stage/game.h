@@ -126,6 +126,10 @@ class Game {
     bool SoundEnabled() const;
     GamePhase Phase() const;
 
+    // The nineteen orientations as the search dialog shows them; the same
+    // colours as Surface(), Colours().
+    const ShapeGallery& Gallery() const;
+
   private:
     friend class GameProbe; // a view for tests
     std::unique_ptr<GameImpl> impl_;

@@ -199,15 +199,5 @@ TEST_F(MenuTest, AnOpenDialogGraysItsItemUntilItCloses) {
     }
 }
 
-TEST_F(MenuTest, TheSearchItemStillToComeIsInert) {
-    GameShell& shell = StartShell();
-    const std::string before = SettingsText();
-    Choose(118);
-    Wait(50);
-    EXPECT_TRUE(shell.window().isVisible());
-    EXPECT_EQ(shell.window().windowTitle(), QStringLiteral("ＤＯＤＩ"));
-    EXPECT_EQ(SettingsText(), before);
-}
-
 } // namespace
 } // namespace fenx
