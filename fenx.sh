@@ -1,22 +1,44 @@
 #!/usr/bin/env bash
 # FENX build entry point.
 #   ./fenx.sh play    install what is missing, build, start the game
-#   ./fenx.sh test    install what is missing, build, run every test
+#   ./fenx.sh test    install what is missing, build, run every test, then
+#                     the whole suite again under AddressSanitizer and
+#                     UndefinedBehaviorSanitizer, then each fuzz target briefly
 #   ./fenx.sh bench   build and run the benchmarks
+#   ./fenx.sh fuzz [S] build the fuzz targets with clang and run each for S
+#                     seconds (default 60)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 command=${1:-}
 case "$command" in
-  play | test | bench) ;;
+  play | test | bench | fuzz) ;;
   *)
-    echo "usage: ./fenx.sh play | test | bench" >&2
+    echo "usage: ./fenx.sh play | test | bench | fuzz [seconds]" >&2
     exit 2
     ;;
 esac
 
 scripts/install-deps.sh
 jobs=$(nproc 2>/dev/null || echo 2)
+
+# Every fuzz target for $1 seconds, on the corpus it has gathered so far.
+run_fuzzers() {
+  local seconds=$1
+  CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DFENX_BUILD_GUI=OFF -DFENX_BUILD_TESTS=OFF -DFENX_BUILD_BENCHMARKS=OFF \
+    -DFENX_BUILD_FUZZERS=ON \
+    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all"
+  local targets=(ini_file challenge_progress history_list wave_reader sprite_sheet cli_arguments)
+  cmake --build build/fuzz --parallel "$jobs" --target "${targets[@]/#/fuzz_}"
+  for t in "${targets[@]}"; do
+    mkdir -p "build/fuzz/corpus/$t"
+    echo "fuzzing $t for ${seconds}s"
+    "build/fuzz/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 \
+      "build/fuzz/corpus/$t" 2>&1 | grep -E '^(stat::number_of_executed_units|==|SUMMARY|ERROR)' || true
+    test "${PIPESTATUS[0]}" -eq 0
+  done
+}
 
 case "$command" in
   play)
@@ -34,6 +56,19 @@ case "$command" in
     cmake --build build/test --parallel "$jobs"
     export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
     ctest --test-dir build/test --output-on-failure --parallel "$jobs"
+    # The same suite with memory, leak and undefined-behaviour checks.
+    cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENX_WERROR=ON \
+      -DFENX_BUILD_BENCHMARKS=OFF \
+      -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    cmake --build build/sanitize --parallel "$jobs"
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --test-dir build/sanitize --output-on-failure --parallel "$jobs"
+    if command -v clang++ >/dev/null 2>&1; then
+      run_fuzzers 10
+    fi
+    ;;
+  fuzz)
+    run_fuzzers "${2:-60}"
     ;;
   bench)
     cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release

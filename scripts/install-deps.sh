@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
   qt6-base-dev qt6-base-dev-tools libsdl2-dev fonts-ipafont-gothic
+  clang libclang-rt-14-dev
 )
 
 missing=()
