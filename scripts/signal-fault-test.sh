@@ -2,7 +2,7 @@
 # Ends the game with SIGTERM, SIGINT or SIGHUP at random moments (during the
 # fly-in, while a block is dragged, with dialogs open) and checks that every
 # run writes exactly one history line for the stage it left and leaves
-# fenx.ini whole. Needs Xvfb and xdotool.
+# fenx.ini whole. Needs Xvfb, xdotool and xdpyinfo (x11-utils).
 #
 #   scripts/signal-fault-test.sh [runs] [path to fenx]
 set -euo pipefail
@@ -11,11 +11,16 @@ program=${2:-build/test/src/fenx}
 program=$(realpath "$program")
 
 display=:47
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
 export DISPLAY=$display SDL_AUDIODRIVER=dummy
+# A loaded machine can take a while to bring the server up.
+for _ in $(seq 100); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.1
+done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $display"; exit 1; }
 
 signals=(TERM INT HUP)
 failures=0
@@ -40,6 +45,12 @@ for ((run = 1; run <= runs; ++run)); do
   # Start a stage with a click on the title screen, then do one of the
   # things a player does before the signal comes.
   xdotool mousemove --window "$window" 72 100 click 1
+  # The stage has started when the title shows its number; a signal before
+  # that would rightly leave no history line.
+  for _ in $(seq 50); do
+    case $(xdotool getwindowname "$window" 2>/dev/null) in *面) break ;; esac
+    sleep 0.1
+  done
   case $((RANDOM % 4)) in
     0) ;;                                            # still flying in
     1) sleep 1; xdotool mousemove --window "$window" 24 155 mousedown 1 \
