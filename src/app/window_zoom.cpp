@@ -16,6 +16,9 @@ void AddShortcuts(QWidget& window, std::initializer_list<QKeySequence> keys, Win
         auto* shortcut = new QShortcut(key, &window);
         shortcut->setContext(Qt::WindowShortcut);
         QObject::connect(shortcut, &QShortcut::activated, &zoom, step);
+        // A key that matches two of the sequences (a shifted plus may read
+        // as Ctrl+Plus and as Ctrl+Shift+=) still means the same step.
+        QObject::connect(shortcut, &QShortcut::activatedAmbiguously, &zoom, step);
     }
 }
 
@@ -24,17 +27,12 @@ void AddShortcuts(QWidget& window, std::initializer_list<QKeySequence> keys, Win
 WindowZoom::WindowZoom(MainWindow& window, SettingsStore& settings)
     : QObject(&window), window_(window), settings_(settings) {
     window_.SetZoom(CorrectStoredZoom(settings_.Read(kZoomKey)));
-    // Plus is a shifted key on most layouts, so Ctrl with the key that
-    // carries it counts too, as does the keypad's.
+    // Plus is a shifted key on most layouts; Qt finds Ctrl+Plus in
+    // Ctrl+Shift+= by itself. Ctrl+= is the same key without Shift.
     AddShortcuts(window_,
-                 {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Equal),
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
+                 {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
                  *this, &WindowZoom::ZoomIn);
-    AddShortcuts(window_,
-                 {QKeySequence(Qt::CTRL | Qt::Key_Minus),
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Underscore)},
-                 *this, &WindowZoom::ZoomOut);
+    AddShortcuts(window_, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, *this, &WindowZoom::ZoomOut);
     AddShortcuts(window_, {QKeySequence(Qt::CTRL | Qt::Key_0)}, *this, &WindowZoom::Reset);
 }
 
