@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fenx-make-sheet OUTDIR: draws the game's artwork and writes
 // OUTDIR/fenx00.bmp (the sprite sheet), OUTDIR/icon/fenx-<size>.png and the
 // scalable OUTDIR/icon/fenx.svg.
