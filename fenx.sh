@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # FENX build entry point.
-#   ./fenx.sh play    install what is missing, build, start the game
+#   ./fenx.sh play    install what the game needs, build the game, start it
 #   ./fenx.sh test    install what is missing, build, run every test, then
 #                     the whole suite again under AddressSanitizer and
-#                     UndefinedBehaviorSanitizer, then each fuzz target briefly
+#                     UndefinedBehaviorSanitizer, then each fuzz target
+#                     briefly; checks the desktop entry and the AppStream
+#                     file and builds the Debian package
 #   ./fenx.sh bench   build and run the benchmarks
 #   ./fenx.sh fuzz [S] build the fuzz targets with clang and run each for S
 #                     seconds (default 60)
@@ -19,7 +22,17 @@ case "$command" in
     ;;
 esac
 
-scripts/install-deps.sh
+# The game needs a desktop to show its window: say so before any work.
+if [ "$command" = play ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "fenx.sh: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set): run it from a desktop" >&2
+  exit 2
+fi
+
+if [ "$command" = play ]; then
+  scripts/install-deps.sh play
+else
+  scripts/install-deps.sh test
+fi
 jobs=$(nproc 2>/dev/null || echo 2)
 
 # Every fuzz target for $1 seconds, on the corpus it has gathered so far.
@@ -40,11 +53,26 @@ run_fuzzers() {
   done
 }
 
+# The desktop entry and the AppStream file as installed, then the Debian
+# package from the test build.
+check_package() {
+  local staged=build/test/staged
+  rm -rf "$staged"
+  DESTDIR="$PWD/$staged" cmake --install build/test --prefix /usr >/dev/null
+  if command -v desktop-file-validate >/dev/null 2>&1; then
+    desktop-file-validate "$staged"/usr/share/applications/*.desktop
+  fi
+  if command -v appstreamcli >/dev/null 2>&1; then
+    appstreamcli validate --no-net --pedantic "$staged"/usr/share/metainfo/*.metainfo.xml
+  fi
+  (cd build/test && cpack -G DEB)
+}
+
 case "$command" in
   play)
     cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DFENX_BUILD_TESTS=OFF \
       -DFENX_BUILD_BENCHMARKS=OFF
-    cmake --build build/release --parallel "$jobs"
+    cmake --build build/release --parallel "$jobs" --target fenx
     # The game keeps its history (fenx.log) in the folder it runs in: the
     # folder this script was called from, not the source tree.
     program=$PWD/build/release/src/fenx
@@ -52,10 +80,13 @@ case "$command" in
     exec "$program"
     ;;
   test)
-    cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DFENX_WERROR=ON
+    # Installed as the Debian package installs it: the programs in games.
+    cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DFENX_WERROR=ON \
+      -DFENX_INSTALL_BINDIR=games
     cmake --build build/test --parallel "$jobs"
     export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
     ctest --test-dir build/test --output-on-failure --parallel "$jobs"
+    check_package
     # The same suite with memory, leak and undefined-behaviour checks.
     cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENX_WERROR=ON \
       -DFENX_BUILD_BENCHMARKS=OFF \
@@ -71,8 +102,8 @@ case "$command" in
     run_fuzzers "${2:-60}"
     ;;
   bench)
-    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
-    cmake --build build/release --parallel "$jobs"
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DFENX_BUILD_BENCHMARKS=ON
+    cmake --build build/release --parallel "$jobs" --target fenx_bench
     build/release/bench/fenx_bench "${@:2}"
     ;;
 esac

@@ -1,14 +1,36 @@
 #!/usr/bin/env bash
-# Installs the Debian packages FENX needs to build, test and run. Does nothing
-# when everything is present; uses sudo when not run as root.
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages FENX needs. Does nothing when everything is
+# present; uses sudo when not run as root.
+#   scripts/install-deps.sh play   what building and running the game needs
+#   scripts/install-deps.sh test   that, plus what the tests, the benchmarks,
+#                                  the fuzz targets and the package checks add
 set -euo pipefail
 
-packages=(
+# Compiler and build tools, libpng (fenx-cli's pictures, the artwork
+# generator), Qt 6 Widgets (pkg-config is used by Qt's own CMake modules),
+# SDL2 for the sounds, and a Japanese font for the interface.
+game_packages=(
   g++ cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
-  qt6-base-dev qt6-base-dev-tools libsdl2-dev fonts-ipafont-gothic
-  clang libclang-rt-14-dev
+  libpng-dev qt6-base-dev libsdl2-dev fonts-ipafont-gothic
 )
+# GoogleTest, Google Benchmark, clang with its libFuzzer runtime, and what
+# the package checks use: dpkg-shlibdeps and file for CPack's dependencies,
+# the desktop entry and AppStream validators.
+test_packages=(
+  libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream
+)
+
+case "${1:-}" in
+  play) packages=("${game_packages[@]}") ;;
+  test) packages=("${game_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: scripts/install-deps.sh play | test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Ends the game with SIGTERM, SIGINT or SIGHUP at random moments (during the
 # fly-in, while a block is dragged, with dialogs open) and checks that every
 # run writes exactly one history line for the stage it left and leaves

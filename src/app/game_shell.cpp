@@ -70,6 +70,7 @@ void GameShell::Start() {
         }
     });
     RefreshMenu();
+    zoom_ = new WindowZoom(*window_, settings_);
     window_->CentreOnScreen();
     window_->show();
     timer_.Start();

@@ -16,6 +16,7 @@
 #include "app/qt_platform.h"
 #include "app/sound_player.h"
 #include "app/sound_resources.h"
+#include "app/window_zoom.h"
 #include "dialogs/modeless_dialogs.h"
 #include "selection/search_conditions.h"
 #include "settings/settings_store.h"
@@ -50,6 +51,8 @@ class GameShell : public QObject {
     // The game's change notifications as signals.
     GameEvents& events() { return events_; }
     MainWindow& window() { return *window_; }
+    // The window's zoom keys; exists from Start on.
+    WindowZoom& zoom() { return *zoom_; }
     // The dialogs opened by the menu; exists from Start on.
     ModelessDialogs& dialogs() { return *dialogs_; }
     // Null until the help window was first opened.
@@ -75,6 +78,7 @@ class GameShell : public QObject {
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<ModelessDialogs> dialogs_;
     std::unique_ptr<HelpWindow> help_;
+    WindowZoom* zoom_ = nullptr; // owned by the window
     PlayTimer timer_;
     // The search dialog's conditions and range, kept for the program run.
     SearchCriteria searchCriteria_;

@@ -1,7 +1,12 @@
+// SPDX-License-Identifier: MIT
 // fenx: the game in a desktop window.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 
 #include "app/game_shell.h"
 #include "app/quit_signals.h"
@@ -9,9 +14,68 @@
 #include "settings/history_file.h"
 #include "settings/settings_store.h"
 
+#ifndef FENX_VERSION
+#error "FENX_VERSION must hold the program's version"
+#endif
+
+namespace {
+
+bool EnvironmentHolds(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0';
+}
+
+// Whether a window can be opened at all: a desktop session, or a platform
+// chosen by hand (the tests run on Qt's offscreen one).
+bool GraphicalSessionAvailable() {
+    return EnvironmentHolds("DISPLAY") || EnvironmentHolds("WAYLAND_DISPLAY") ||
+           EnvironmentHolds("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("fenx"));
+    // Without a display Qt would abort; the options are still read, so
+    // --help and --version work anywhere.
+    const bool graphical = GraphicalSessionAvailable();
+    std::unique_ptr<QCoreApplication> application;
+    if (graphical) {
+        application = std::make_unique<QApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("fenx"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FENX_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("FENX, a tetromino puzzle: drag the blocks with the mouse until the rows "
+                       "are full.\nThe game takes no arguments; it keeps its settings in "
+                       "~/.config/fenx/fenx.ini\nand its history in fenx.log in the folder it "
+                       "runs in."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "fenx: %s Try fenx --help.\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    // Both print on stdout and end the program with status 0.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        parser.showHelp(0);
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        parser.showVersion();
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "fenx: unexpected argument '%s' (see fenx --help)\n",
+                     qPrintable(parser.positionalArguments().front()));
+        return 2;
+    }
+    if (!graphical) {
+        std::fprintf(stderr, "fenx: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY "
+                             "is set); start the game from a desktop\n");
+        return 2;
+    }
     QGuiApplication::setDesktopFileName(QStringLiteral("fenx"));
 
     const std::optional<fenx::SpriteSheet> sheet = fenx::EmbeddedSpriteSheet();

@@ -1,6 +1,7 @@
 // The main window: a fixed-size frame around the game's picture with the
 // menu bar on top. It can be minimised and closed but neither resized nor
-// maximised; its client area always has the size of the game's surface.
+// maximised; its client area always has the size of the game's surface,
+// times the zoom the player chose (as far as the screen has room).
 #pragma once
 
 #include <QMainWindow>
@@ -23,6 +24,13 @@ class MainWindow : public QMainWindow {
     void ResizeClientArea(PixelSize size);
     // Places the window in the middle of the primary screen.
     void CentreOnScreen();
+    // The zoom the player asks for (1..4); the window shows the largest
+    // zoom up to it that fits the screen, now and after size changes.
+    void SetZoom(int zoom);
+    // The zoom shown now.
+    int zoom() const { return surface_->zoom(); }
+    // Whether the window at this zoom would fit the screen.
+    bool ZoomFits(int zoom) const;
 
   signals:
     void closing();
@@ -31,7 +39,14 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Applies the wanted zoom, as far as it fits, to the current surface.
+    void ApplyZoom();
+    // Keeps the top-left corner, but keeps the window on its screen too.
+    void MoveInsideScreen(QPoint topLeft);
+
+    Game& game_;
     SurfaceWidget* surface_;
+    int wantedZoom_ = 1;
     GameMenu* menu_;
 };
 

@@ -25,7 +25,7 @@ void QtPlatform::SetWindowTitle(std::string_view title) {
 void QtPlatform::PresentSurface(SurfaceRect area) {
     // Frames come at least 10 ms apart, so a scheduled repaint shows each.
     if (window_) {
-        window_->surface().update(area.x, area.y, area.width, area.height);
+        window_->surface().UpdateSurfaceArea(area);
     }
 }
 

@@ -5,19 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <cmath>
-
 namespace fenx {
-namespace {
-
-// Client pixel under the event, rounded down, so a point just left of or
-// above the window gives -1 and not 0.
-QPoint ClientPixel(const QMouseEvent& event) {
-    const QPointF at = event.position();
-    return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
-}
-
-} // namespace
 
 SurfaceWidget::SurfaceWidget(Game& game, QWidget* parent) : QWidget(parent), game_(game) {
     // Moves without a button held must reach the game too: they end a drag
@@ -28,9 +16,28 @@ SurfaceWidget::SurfaceWidget(Game& game, QWidget* parent) : QWidget(parent), gam
 }
 
 void SurfaceWidget::SetClientSize(PixelSize size) {
-    setFixedSize(size.width, size.height);
+    surfaceSize_ = size;
+    setFixedSize(Scale().ClientSize(size));
     WrapSurface();
     update();
+}
+
+void SurfaceWidget::SetZoom(int zoom) {
+    zoom_ = zoom;
+    SetClientSize(surfaceSize_);
+}
+
+ZoomScale SurfaceWidget::Scale() const {
+    return ZoomScale(zoom_, devicePixelRatioF());
+}
+
+void SurfaceWidget::UpdateSurfaceArea(SurfaceRect area) {
+    const ZoomScale scale = Scale();
+    if (scale.isIdentity()) {
+        update(area.x, area.y, area.width, area.height);
+    } else {
+        update(scale.ClientArea(area));
+    }
 }
 
 void SurfaceWidget::WrapSurface() {
@@ -49,12 +56,25 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // On a scaled screen each surface pixel becomes a sharp square.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect area = event->rect();
-    painter.drawImage(area, image_, area);
+    const ZoomScale scale = Scale();
+    if (scale.isIdentity()) {
+        const QRect area = event->rect();
+        painter.drawImage(area, image_, area);
+        return;
+    }
+    // Rounding the client size up may leave a sliver past the picture.
+    painter.fillRect(event->rect(), Qt::black);
+    const SurfaceRect wanted = scale.SurfaceArea(event->rect());
+    const QRect source =
+        QRect(wanted.x, wanted.y, wanted.width, wanted.height).intersected(image_.rect());
+    const double side = scale.logicalPerSurfacePixel();
+    const QRectF target(source.x() * side, source.y() * side, source.width() * side,
+                        source.height() * side);
+    painter.drawImage(target, image_, source);
 }
 
 void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = ClientPixel(*event);
+    const QPoint at = Scale().SurfacePixel(event->position());
     if (event->button() == Qt::LeftButton) {
         game_.OnLeftButtonDown(at.x(), at.y());
     } else if (event->button() == Qt::RightButton) {
@@ -77,7 +97,7 @@ void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = ClientPixel(*event);
+    const QPoint at = Scale().SurfacePixel(event->position());
     game_.OnMouseMove(at.x(), at.y(), event->buttons().testFlag(Qt::LeftButton),
                       event->buttons().testFlag(Qt::RightButton));
 }

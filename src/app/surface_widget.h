@@ -1,5 +1,6 @@
 // The main window's client area: shows the game's 8-bit surface pixel for
-// pixel and hands the mouse to the game. The image reads the surface's own
+// pixel, or each pixel as a square at a zoom, and hands the mouse to the
+// game in surface pixels. The image reads the surface's own
 // bytes, so presenting a frame copies nothing until the paint converts the
 // damaged rectangle for the screen.
 #pragma once
@@ -7,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "app/zoom_scale.h"
 #include "stage/game.h"
 
 namespace fenx {
@@ -18,6 +20,11 @@ class SurfaceWidget : public QWidget {
 
     // Follows a change of the game's surface size.
     void SetClientSize(PixelSize size);
+    // Shows each surface pixel as a zoom x zoom square (1..4).
+    void SetZoom(int zoom);
+    int zoom() const { return zoom_; }
+    // Schedules a repaint of a changed part of the surface.
+    void UpdateSurfaceArea(SurfaceRect area);
     // The image the paint reads (shares the surface's pixels).
     const QImage& image() const { return image_; }
 
@@ -30,9 +37,12 @@ class SurfaceWidget : public QWidget {
 
   private:
     void WrapSurface();
+    ZoomScale Scale() const;
 
     Game& game_;
     QImage image_;
+    PixelSize surfaceSize_{0, 0};
+    int zoom_ = 1;
 };
 
 } // namespace fenx

@@ -1,9 +1,106 @@
 #include "cli/commands.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 
+#ifndef FENX_VERSION
+#error "FENX_VERSION must hold the program's version"
+#endif
+
 namespace fenx {
+namespace {
+
+// A new command is one more entry here; the help, the per-command help and
+// the dispatch all read this table.
+constexpr std::array kCommands = {
+    CliCommand{"stage",
+               "stage W H N [--fixed A B]\n"
+               "stage W H --all",
+               "Everything stage N decides, as text (--all: stages 0..65535)", RunStageCommand},
+    CliCommand{"search", "search W H --conditions C0,...,C18 [--range FIRST LAST] [--threads N]",
+               "The stage numbers whose blocks meet the conditions, one per line",
+               RunSearchCommand},
+    CliCommand{"render",
+               "render W H N OUT.png [--hour 0..23] [--view start|title|solution] "
+               "[--fixed A B]",
+               "The game's picture of a stage as a PNG file", RunRenderCommand},
+};
+
+constexpr std::string_view kArgumentNotes =
+    "W is 7..38, H is 3..10 and W x H a multiple of 4; N is a whole number\n"
+    "from 0 to 2147483647 and counts by its low 16 bits. A search condition\n"
+    "per orientation is 0 any, 1..5 exactly 0..4 blocks, 6..9 at least 1..4.\n"
+    "Bad arguments print one line on stderr and exit with status 2.\n";
+
+void Print(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// Each usage line of a command, prefixed with "fenx-cli " and `indent`.
+void PrintUsage(const CliCommand& command, std::string_view indent) {
+    std::string_view rest = command.usage;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        Print(indent);
+        Print("fenx-cli ");
+        Print(rest.substr(0, end));
+        Print("\n");
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    }
+}
+
+int PrintHelp() {
+    Print("Usage: fenx-cli COMMAND ARGUMENTS...\n"
+          "       fenx-cli COMMAND --help | --help | --version\n"
+          "\n"
+          "The FENX puzzle engine from the command line.\n"
+          "\n"
+          "Commands:\n");
+    for (const CliCommand& command : kCommands) {
+        Print("  ");
+        Print(command.name);
+        Print(std::string(command.name.size() < 8 ? 8 - command.name.size() : 1, ' '));
+        Print(command.summary);
+        Print("\n");
+    }
+    Print("\n");
+    for (const CliCommand& command : kCommands) {
+        PrintUsage(command, "  ");
+    }
+    Print("\n");
+    Print(kArgumentNotes);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+int PrintCommandHelp(const CliCommand& command) {
+    Print("Usage:\n");
+    PrintUsage(command, "  ");
+    Print("\n");
+    Print(command.summary);
+    Print(".\n\n");
+    Print(kArgumentNotes);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+bool IsHelp(std::string_view arg) {
+    return arg == "--help" || arg == "-h";
+}
+
+std::string CommandNames() {
+    std::string names;
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
+        names += i == 0 ? "" : (i + 1 == kCommands.size() ? " or " : ", ");
+        names += kCommands[i].name;
+    }
+    return names;
+}
+
+} // namespace
+
+std::span<const CliCommand> CliCommands() {
+    return kCommands;
+}
 
 int UsageError(std::string_view message) {
     std::fprintf(stderr, "fenx-cli: %.*s\n", static_cast<int>(message.size()), message.data());
@@ -12,20 +109,34 @@ int UsageError(std::string_view message) {
 
 int RunCommand(std::span<const std::string_view> args) {
     if (args.empty()) {
-        return UsageError("expected a command: stage, search or render");
+        return UsageError("expected a command: " + CommandNames() + " (see fenx-cli --help)");
     }
-    const std::string_view command = args.front();
+    const std::string_view first = args.front();
+    if (IsHelp(first)) {
+        return args.size() == 1 ? PrintHelp() : UsageError("--help takes no arguments");
+    }
+    if (first == "--version") {
+        if (args.size() != 1) {
+            return UsageError("--version takes no arguments");
+        }
+        Print("fenx-cli " FENX_VERSION "\n");
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
     const auto rest = args.subspan(1);
-    if (command == "stage") {
-        return RunStageCommand(rest);
+    for (const CliCommand& command : kCommands) {
+        if (command.name != first) {
+            continue;
+        }
+        // "--help" anywhere asks for the usage: no argument of a command
+        // can be that text.
+        for (const std::string_view arg : rest) {
+            if (IsHelp(arg)) {
+                return PrintCommandHelp(command);
+            }
+        }
+        return command.run(rest);
     }
-    if (command == "search") {
-        return RunSearchCommand(rest);
-    }
-    if (command == "render") {
-        return RunRenderCommand(rest);
-    }
-    return UsageError("unknown command '" + std::string(command) + "'");
+    return UsageError("unknown command '" + std::string(first) + "' (see fenx-cli --help)");
 }
 
 } // namespace fenx

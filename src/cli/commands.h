@@ -7,11 +7,27 @@
 
 namespace fenx {
 
+// fenx-cli's whole command line (without the program name): --help,
+// --version, or a command with its arguments. A command given --help
+// prints its usage on stdout instead of running.
 int RunCommand(std::span<const std::string_view> args);
 
 int RunStageCommand(std::span<const std::string_view> args);
 int RunSearchCommand(std::span<const std::string_view> args);
 int RunRenderCommand(std::span<const std::string_view> args);
+
+// One command of fenx-cli: its name, its usage lines (one form of the
+// command each, without the program name), one line on what it does, and
+// the function that runs it.
+struct CliCommand {
+    std::string_view name;
+    std::string_view usage;
+    std::string_view summary;
+    int (*run)(std::span<const std::string_view> args);
+};
+
+// Every command, in the order the help lists them.
+std::span<const CliCommand> CliCommands();
 
 // Prints "fenx-cli: <message>" on stderr and returns 2.
 int UsageError(std::string_view message);

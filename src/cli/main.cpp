@@ -1,8 +1,6 @@
-// fenx-cli: the puzzle engine from the command line.
-//
-//   fenx-cli stage W H N [--fixed A B]   dump one stage
-//   fenx-cli stage W H --all             dump stages 0..65535
-//   fenx-cli search W H --conditions C0,...,C18 [--range FIRST LAST] [--threads N]
+// SPDX-License-Identifier: MIT
+// fenx-cli: the puzzle engine from the command line. The commands, their
+// usage and their help are in the table of cli/commands.cpp.
 
 #include <cstdio>
 #include <string>

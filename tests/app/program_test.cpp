@@ -42,6 +42,19 @@ class ProgramRun {
         }
     }
 
+    // Runs the program to its end with these arguments.
+    bool RanToEnd(const QStringList& arguments) {
+        process_.start(QStringLiteral(FENX_PROGRAM_PATH), arguments);
+        return process_.waitForFinished(10000) && process_.exitStatus() == QProcess::NormalExit;
+    }
+    // As on a machine without a desktop session.
+    void WithoutDisplay() {
+        QProcessEnvironment environment = process_.processEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        process_.setProcessEnvironment(environment);
+    }
     bool StartedAndRunning() {
         process_.start(QStringLiteral(FENX_PROGRAM_PATH), {});
         // Give the program time to come up and write its settings.
@@ -105,6 +118,52 @@ TEST(Program, RunsWithAnUnwritableSettingsFolder) {
     run.Send(SIGTERM);
     ASSERT_TRUE(run.Finished());
     EXPECT_EQ(run.process().exitCode(), 0);
+}
+
+TEST(Program, AnswersHelpAndVersionWithoutOpeningAWindow) {
+    for (const bool display : {true, false}) {
+        ProgramRun version;
+        ProgramRun help;
+        if (!display) {
+            version.WithoutDisplay();
+            help.WithoutDisplay();
+        }
+        ASSERT_TRUE(version.RanToEnd({"--version"}));
+        EXPECT_EQ(version.process().exitCode(), 0);
+        EXPECT_EQ(version.process().readAllStandardOutput(), QByteArray("fenx " FENX_VERSION "\n"));
+        ASSERT_TRUE(help.RanToEnd({"--help"}));
+        EXPECT_EQ(help.process().exitCode(), 0);
+        const QByteArray text = help.process().readAllStandardOutput();
+        EXPECT_TRUE(text.startsWith("Usage: ")) << text.toStdString();
+        EXPECT_TRUE(text.contains("--version")) << text.toStdString();
+        // Answering does not start the game: no settings are written.
+        EXPECT_TRUE(version.Settings().isEmpty());
+        EXPECT_TRUE(help.Settings().isEmpty());
+    }
+}
+
+TEST(Program, RefusesUnknownOptionsAndArgumentsWithStatusTwo) {
+    for (const QStringList& arguments : {QStringList{"--bogus"}, QStringList{"-x"},
+                                         QStringList{"stage.ini"}, QStringList{"--version=3"}}) {
+        ProgramRun run;
+        ASSERT_TRUE(run.RanToEnd(arguments)) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.process().exitCode(), 2) << arguments.join(' ').toStdString();
+        const QByteArray error = run.process().readAllStandardError();
+        EXPECT_TRUE(error.startsWith("fenx: ")) << error.toStdString();
+        EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
+        EXPECT_TRUE(run.Settings().isEmpty());
+    }
+}
+
+TEST(Program, WithoutADisplaySaysSoInOneLineAndEndsWithStatusTwo) {
+    ProgramRun run;
+    run.WithoutDisplay();
+    ASSERT_TRUE(run.RanToEnd({}));
+    EXPECT_EQ(run.process().exitCode(), 2);
+    const QByteArray error = run.process().readAllStandardError();
+    EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
+    EXPECT_TRUE(error.contains("DISPLAY")) << error.toStdString();
+    EXPECT_TRUE(run.Settings().isEmpty());
 }
 
 } // namespace

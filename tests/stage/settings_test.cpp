@@ -21,6 +21,20 @@ TEST(ParseSettingInt, ReadsLikeTheProfileFunctions) {
     EXPECT_EQ(ParseSettingInt("2147483648", 7), -2147483647 - 1);
 }
 
+TEST(CorrectStoredZoom, OneToFourStandAnythingElseIsOne) {
+    EXPECT_EQ(CorrectStoredZoom(std::nullopt), 1);
+    EXPECT_EQ(CorrectStoredZoom(""), 1);
+    EXPECT_EQ(CorrectStoredZoom("1"), 1);
+    EXPECT_EQ(CorrectStoredZoom("2"), 2);
+    EXPECT_EQ(CorrectStoredZoom(" 3"), 3);
+    EXPECT_EQ(CorrectStoredZoom("4"), 4);
+    EXPECT_EQ(CorrectStoredZoom("5"), 1);
+    EXPECT_EQ(CorrectStoredZoom("0"), 1);
+    EXPECT_EQ(CorrectStoredZoom("-2"), 1);
+    EXPECT_EQ(CorrectStoredZoom("big"), 1);
+    EXPECT_EQ(CorrectStoredZoom("4294967298"), 2); // wraps like every stored integer
+}
+
 struct StoredSize {
     const char* width; // nullptr: key absent
     const char* height;

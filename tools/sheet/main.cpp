@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: MIT
 // fenx-make-sheet OUTDIR: draws the game's artwork and writes
-// OUTDIR/fenx00.bmp (the sprite sheet) and OUTDIR/icon/fenx-<size>.png.
+// OUTDIR/fenx00.bmp (the sprite sheet), OUTDIR/icon/fenx-<size>.png and the
+// scalable OUTDIR/icon/fenx.svg.
 // Everything is integer arithmetic on fixed tables: every run writes the
 // same pictures.
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "background_tiles.h"
 #include "block_tiles.h"
@@ -13,6 +16,7 @@
 #include "font.h"
 #include "frame_tiles.h"
 #include "icon.h"
+#include "icon_svg.h"
 #include "outline_tiles.h"
 #include "palette.h"
 #include "png_writer.h"
@@ -53,6 +57,12 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }
+    }
+    const std::string svgPath = (out / "icon" / "fenx.svg").string();
+    const std::string svg = EncodeSvg(RenderIcon(64, palette));
+    if (!WriteFile(svgPath, std::vector<uint8_t>(svg.begin(), svg.end()))) {
+        std::fprintf(stderr, "cannot write %s\n", svgPath.c_str());
+        return 1;
     }
     return 0;
 }

@@ -1,6 +1,6 @@
 # Regenerates the artwork into a scratch folder and compares it with the
-# committed files: the sprite sheet byte for byte, the icons by their decoded
-# pixels (PNG compression may vary with the zlib version).
+# committed files: the sprite sheet and the scalable icon byte for byte, the
+# icons by their decoded pixels (PNG compression may vary with the zlib version).
 #   cmake -DGENERATOR=... -DCOMPARE_PNG=... -DSCRATCH=... -DCOMMITTED=... -P this-file
 foreach(var GENERATOR COMPARE_PNG SCRATCH COMMITTED)
   if(NOT DEFINED ${var})
@@ -28,4 +28,9 @@ foreach(size 16 32 48 64 128 256)
     message(FATAL_ERROR "${name} differs from the committed icon")
   endif()
 endforeach()
+execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files
+                "${SCRATCH}/icon/fenx.svg" "${COMMITTED}/icon/fenx.svg" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "icon/fenx.svg differs from the committed scalable icon")
+endif()
 message(STATUS "the artwork regenerates identically")

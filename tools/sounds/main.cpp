@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // fenx-make-sounds OUTDIR: writes the game's four sounds as WAVE files and
 // prints a line of figures for each.
 #include <cstddef>
