@@ -3,6 +3,7 @@
 
 #include "core/block.h"
 #include "core/board.h"
+#include "core/generator_path.h"
 #include "core/stage_random.h"
 
 namespace fenx {
@@ -11,12 +12,21 @@ namespace fenx {
 // orientation, kind and solution anchor of each, in placement order. Draws
 // only from `random`, which the caller has seeded; the draws it took are
 // added to random.draws. Touches no Board: the stage search needs only this.
-void GenerateTilingBlocks(StageRandom& random, int width, int height, BlockList& list);
+void GenerateTilingBlocks(StageRandom& random, int width, int height, BlockList& list,
+                          GeneratorPath path = StartupGeneratorPath());
 
-// Two tilings at once, with their own generators and lists, exactly as two
-// calls of GenerateTilingBlocks would make them. Each tiling waits most of
-// the time on its own previous step; interleaving the two keeps the
-// processor busy, so a search over many stage numbers runs faster in pairs.
+// Several tilings at once, each with its own generator and list, exactly as
+// one call of GenerateTilingBlocks each would make them. A tiling waits most
+// of the time on its own previous step; running three side by side keeps the
+// processor busy, so a search over many stage numbers runs faster in groups.
+struct TilingJob {
+    StageRandom* random;
+    BlockList* list;
+};
+void GenerateTilings(const TilingJob* jobs, int count, int width, int height,
+                     GeneratorPath path = StartupGeneratorPath());
+
+// Two at once (arrays of two generators and two lists).
 void GenerateTilingPair(StageRandom* random, int width, int height, BlockList* list);
 
 // The same on a board that ResetBoard prepared with rows = H: afterwards

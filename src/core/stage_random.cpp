@@ -1,9 +1,11 @@
 #include "core/stage_random.h"
 
 namespace fenx {
+namespace {
 
-void RefillStageRandom(StageRandom& random) {
-    auto& t = random.table;
+using Table = std::array<uint16_t, kStageRandomSize + 1>;
+
+constexpr void Refill(Table& t) {
     // The second pass reads entries that the first pass, and its own earlier
     // steps, have already replaced.
     for (int i = 0; i < 24; ++i) {
@@ -14,9 +16,10 @@ void RefillStageRandom(StageRandom& random) {
     }
 }
 
-void SeedStageRandom(StageRandom& random, uint32_t seed) {
-    auto& t = random.table;
-    const uint16_t s = static_cast<uint16_t>(seed);
+// Seeding step by step: the scatter of (21 n) mod 55, then three
+// regenerations.
+constexpr Table SeededTable(uint16_t s) {
+    Table t{};
     t[54] = s;
     uint16_t j = s;
     uint16_t k = 1;
@@ -27,7 +30,34 @@ void SeedStageRandom(StageRandom& random, uint32_t seed) {
         j = t[p];
     }
     for (int i = 0; i < 3; ++i) {
-        RefillStageRandom(random);
+        Refill(t);
+    }
+    return t;
+}
+
+// Every step of the seeding only adds and subtracts entries, the seed and the
+// constant 1, modulo 65536, so each entry of the seeded table is
+// Slope[i] * s + Offset[i]: the table of seed 0 gives the offsets, that of
+// seed 1 the slopes.
+constexpr Table Offset = SeededTable(0);
+constexpr Table Slope = [] {
+    Table slope = SeededTable(1);
+    for (int i = 0; i < kStageRandomSize; ++i) {
+        slope[i] = static_cast<uint16_t>(slope[i] - Offset[i]);
+    }
+    return slope;
+}();
+
+} // namespace
+
+void RefillStageRandom(StageRandom& random) {
+    Refill(random.table);
+}
+
+void SeedStageRandom(StageRandom& random, uint32_t seed) {
+    const uint32_t s = seed & 0xFFFFu;
+    for (int i = 0; i < kStageRandomSize; ++i) {
+        random.table[i] = static_cast<uint16_t>(uint32_t{Slope[i]} * s + Offset[i]);
     }
     random.index = kStageRandomSize - 1;
     random.draws = 0;

@@ -1,0 +1,15 @@
+// The generator paths, one file each (tiling_plain.cpp, tiling_bmi2.cpp,
+// tiling_avx512.cpp). The last two are compiled for their instructions only
+// and may be called only where the processor has them (generator_path.h).
+#pragma once
+
+#include "core/generation.h"
+#include "core/tiling_frame.h"
+
+namespace fenx {
+
+void TileOnPlainPath(const TilingFrame& frame, const TilingJob* jobs, int count);
+void TileOnBmi2Path(const TilingFrame& frame, const TilingJob* jobs, int count);
+void TileOnAvx512Path(const TilingFrame& frame, const TilingJob* jobs, int count);
+
+} // namespace fenx

@@ -1,0 +1,201 @@
+// One tiling in progress, on the implicit board of TilingFrame, and several
+// run side by side. Templates only: each generator path (tiling_*.cpp)
+// instantiates them with its own way of extracting the neighbourhood and of
+// finding the first draw that fits, compiled for its own processor.
+//
+// A Path provides:
+//   static uint32_t FitIndex(uint64_t window, const TilingFrame&);
+//       the twelve deciding cells of the window's first cell, 0..4095
+//   static void ReadPicks(const StageRandom&, TablePicks&);
+//       the pick of each of the 55 table entries
+//   static int FirstFitting(const TablePicks&, int from, uint32_t fitting);
+//       the first position from `from` whose pick is in `fitting`, or 55 and
+//       more when none is
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+#include "core/block.h"
+#include "core/draw_picks.h"
+#include "core/generation.h"
+#include "core/stage_random.h"
+#include "core/tiling_frame.h"
+
+namespace fenx {
+
+template <class Path>
+class TilingWalk {
+  public:
+    TilingWalk(const TilingFrame& frame, StageRandom& random, BlockList& list)
+        : frame_(frame), random_(random), list_(list), index_(random.index) {
+        picks_.pick.fill(kEndPick);
+        Path::ReadPicks(random_, picks_);
+        cell_ = kGuardBits;
+        window_ = frame_.takenFrom(cell_);
+    }
+
+    // One placement, or one dead end resolved by removals. False once the
+    // area is tiled; the list and the generator then hold the results.
+    bool step() {
+        const uint32_t fitting = FittingPickTable[Path::FitIndex(window_, frame_)];
+        if (fitting == 0) {
+            resolveDeadEnd();
+            return true;
+        }
+        const int pick = drawFitting(fitting);
+        stackCell_[static_cast<std::size_t>(count_)] = static_cast<uint16_t>(cell_);
+        stackWindow_[static_cast<std::size_t>(count_)] = window_;
+        stackPick_[static_cast<std::size_t>(count_)] = static_cast<uint8_t>(pick);
+        if (++count_ == frame_.total) {
+            finish();
+            return false;
+        }
+        // Every cell before this one is filled and so is this one now: the
+        // next empty cell is the first clear bit of the window.
+        const uint64_t filled = window_ | frame_.shapes[pick];
+        const int skip = std::countr_one(filled);
+        cell_ += skip;
+        window_ = (filled >> skip) | frame_.takenFrom(cell_);
+        return true;
+    }
+
+  private:
+    static constexpr int kRestartLimit = 32;
+
+    // Draws until the drawn pick is one of `fitting` and returns that pick;
+    // every rejected draw still counts in the sequence.
+    int drawFitting(uint32_t fitting) {
+        int found = Path::FirstFitting(picks_, index_ + 1, fitting);
+        while (found >= kStageRandomSize) {
+            // The rest of the table was rejected; the next draw regenerates
+            // it and takes its first entry.
+            draws_ += static_cast<uint64_t>(kStageRandomSize - 1 - index_);
+            refill();
+            Path::ReadPicks(random_, picks_);
+            index_ = -1;
+            found = Path::FirstFitting(picks_, 0, fitting);
+        }
+        draws_ += static_cast<uint64_t>(found - index_);
+        index_ = found;
+        return picks_.pick[static_cast<std::size_t>(found)];
+    }
+
+    // Nothing fits at the current cell: blocks come off, the last placed
+    // first, until something fits there again. Taking a block off restores
+    // the board as it was before the block was placed, when the first empty
+    // cell was that block's anchor; the window of that moment was kept.
+    void resolveDeadEnd() {
+        const int deadEnd = cell_;
+        const bool late = deadEnd >= frame_.lastColumnsCell;
+        int count = count_;
+        uint32_t fitting = 0;
+        do {
+            count -= count > 0 ? 1 : 0;
+            // In the last four columns each removal counts; the 33rd throws
+            // away 2H blocks at once.
+            if (late && ++restartCount_ > kRestartLimit) {
+                count = count > 2 * frame_.height ? count - 2 * frame_.height : 0;
+                restartCount_ = 0;
+            }
+            const int distance = deadEnd - stackCell_[static_cast<std::size_t>(count)];
+            const uint64_t shifted =
+                distance < 64 ? stackWindow_[static_cast<std::size_t>(count)] >> distance : 0;
+            fitting = FittingPickTable[Path::FitIndex(shifted | frame_.takenFrom(deadEnd), frame_)];
+        } while (fitting == 0);
+        count_ = count;
+        cell_ = stackCell_[static_cast<std::size_t>(count)];
+        window_ = stackWindow_[static_cast<std::size_t>(count)];
+    }
+
+    void refill() {
+        auto& t = random_.table;
+        for (int i = 0; i < 24; ++i) {
+            t[i] = static_cast<uint16_t>(t[i] - t[i + 31]);
+        }
+        for (int i = 24; i < kStageRandomSize; ++i) {
+            t[i] = static_cast<uint16_t>(t[i] - t[i - 24]);
+        }
+    }
+
+    void finish() {
+        for (int i = 0; i < count_; ++i) {
+            const int cell = stackCell_[static_cast<std::size_t>(i)];
+            const int pick = stackPick_[static_cast<std::size_t>(i)];
+            Block& b = list_[i];
+            b.solutionColumn = frame_.columnOf(cell);
+            b.solutionRow = frame_.rowOf(cell);
+            b.orientation = PickOrientation[static_cast<std::size_t>(pick)];
+            b.kind = static_cast<int16_t>(pick >> 2);
+        }
+        list_.count = static_cast<int16_t>(count_);
+        random_.index = index_;
+        random_.draws += draws_;
+    }
+
+    const TilingFrame& frame_;
+    StageRandom& random_;
+    BlockList& list_;
+    uint64_t window_ = 0; // the board from cell_ on, bit 0 = cell_
+    int cell_ = 0;        // the first empty cell, or a dead end
+    int count_ = 0;
+    int index_;
+    int restartCount_ = 0;
+    uint64_t draws_ = 0;
+    TablePicks picks_;
+    // Before each placement: where the first empty cell was and the window
+    // there. Entry 0 is the empty area.
+    std::array<uint64_t, kMaxBlocks> stackWindow_;
+    std::array<uint16_t, kMaxBlocks> stackCell_;
+    std::array<uint8_t, kMaxBlocks> stackPick_;
+};
+
+// Walks advance in turn, each a step at a time: each waits most of the time
+// on its own last result, so the processor has work from the others.
+template <class Path, int N>
+void RunInterleaved(std::array<TilingWalk<Path>*, N> walks) {
+    while (true) {
+        for (int k = 0; k < N; ++k) {
+            if (!walks[static_cast<std::size_t>(k)]->step()) {
+                if constexpr (N > 1) {
+                    std::array<TilingWalk<Path>*, N - 1> rest{};
+                    for (int j = 0, r = 0; j < N; ++j) {
+                        if (j != k) {
+                            rest[static_cast<std::size_t>(r++)] =
+                                walks[static_cast<std::size_t>(j)];
+                        }
+                    }
+                    RunInterleaved<Path, N - 1>(rest);
+                }
+                return;
+            }
+        }
+    }
+}
+
+} // namespace fenx
+
+namespace fenx {
+
+// The jobs three at a time, interleaved, the rest together at the end.
+template <class Path>
+void TileJobs(const TilingFrame& frame, const TilingJob* jobs, int count) {
+    for (; count >= 3; jobs += 3, count -= 3) {
+        TilingWalk<Path> a(frame, *jobs[0].random, *jobs[0].list);
+        TilingWalk<Path> b(frame, *jobs[1].random, *jobs[1].list);
+        TilingWalk<Path> c(frame, *jobs[2].random, *jobs[2].list);
+        RunInterleaved<Path, 3>({&a, &b, &c});
+    }
+    if (count == 2) {
+        TilingWalk<Path> a(frame, *jobs[0].random, *jobs[0].list);
+        TilingWalk<Path> b(frame, *jobs[1].random, *jobs[1].list);
+        RunInterleaved<Path, 2>({&a, &b});
+    } else if (count == 1) {
+        TilingWalk<Path> a(frame, *jobs[0].random, *jobs[0].list);
+        RunInterleaved<Path, 1>({&a});
+    }
+}
+
+} // namespace fenx
