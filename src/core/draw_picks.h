@@ -49,12 +49,13 @@ inline constexpr std::array<uint32_t, 4096> FittingPickTable = [] {
     return table;
 }();
 
-// The pick of every draw of one table, one byte each, padded to 64 bytes
-// with a pick that never fits (bit 31 is never among the picks of a fit), so
-// that a search can read whole vectors and always stops at the end.
+// The pick of every draw of one table, one byte each, padded with a pick that
+// never fits (bit 31 is never among the picks of a fit), so that a search can
+// read whole vectors, or runs of bytes from any position, and always stops
+// at the end.
 inline constexpr uint8_t kEndPick = 31;
 struct alignas(64) TablePicks {
-    std::array<uint8_t, 64> pick{};
+    std::array<uint8_t, 128> pick{};
 };
 
 } // namespace fenx

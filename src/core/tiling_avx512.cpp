@@ -36,6 +36,8 @@ namespace fenx {
 namespace {
 
 struct Avx512Path {
+    static constexpr int kInterleave = 3;
+
     static uint32_t FitIndex(uint64_t window, const TilingFrame& frame) {
         return static_cast<uint32_t>(_pext_u64(window, frame.neighbourhood));
     }

@@ -28,6 +28,8 @@ namespace fenx {
 namespace {
 
 struct Bmi2Path {
+    static constexpr int kInterleave = 3;
+
     static uint32_t FitIndex(uint64_t window, const TilingFrame& frame) {
         return static_cast<uint32_t>(_pext_u64(window, frame.neighbourhood));
     }

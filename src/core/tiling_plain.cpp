@@ -7,6 +7,10 @@ namespace fenx {
 namespace {
 
 struct PlainPath {
+    // Side by side walks gain nothing here: the time goes to mispredicted
+    // branches, which stop all of them alike.
+    static constexpr int kInterleave = 2;
+
     static uint32_t FitIndex(uint64_t window, const TilingFrame& frame) {
         const int s = frame.stride;
         return static_cast<uint32_t>(((window >> 1) & 7) | (((window >> (s - 2)) & 31) << 3) |
@@ -21,13 +25,21 @@ struct PlainPath {
         }
     }
 
+    // Eight draws at a time, tested side by side, so that the branch that
+    // ends the search is mostly taken the first time. The end pick past the
+    // table never fits.
     static int FirstFitting(const TablePicks& picks, int from, uint32_t fitting) {
-        // The end pick stops the search at the end of the table.
-        const uint32_t stop = fitting | (1u << kEndPick);
-        while (((stop >> picks.pick[static_cast<std::size_t>(from)]) & 1u) == 0) {
-            ++from;
+        for (; from < kStageRandomSize; from += 8) {
+            const uint8_t* p = picks.pick.data() + from;
+            uint32_t hits = 0;
+            for (int k = 0; k < 8; ++k) {
+                hits |= ((fitting >> p[k]) & 1u) << k;
+            }
+            if (hits != 0) {
+                return from + std::countr_zero(hits);
+            }
         }
-        return from;
+        return kStageRandomSize;
     }
 };
 

@@ -40,25 +40,32 @@ class TilingWalk {
     // One placement, or one dead end resolved by removals. False once the
     // area is tiled; the list and the generator then hold the results.
     bool step() {
-        const uint32_t fitting = FittingPickTable[Path::FitIndex(window_, frame_)];
+        // The state in locals: the stores to the stack below would otherwise
+        // make the compiler read every member again.
+        const TilingFrame& frame = frame_;
+        const uint64_t window = window_;
+        const uint32_t fitting = FittingPickTable[Path::FitIndex(window, frame)];
         if (fitting == 0) {
             resolveDeadEnd();
             return true;
         }
         const int pick = drawFitting(fitting);
-        stackCell_[static_cast<std::size_t>(count_)] = static_cast<uint16_t>(cell_);
-        stackWindow_[static_cast<std::size_t>(count_)] = window_;
-        stackPick_[static_cast<std::size_t>(count_)] = static_cast<uint8_t>(pick);
-        if (++count_ == frame_.total) {
+        const int count = count_;
+        const int cell = cell_;
+        stackCell_[static_cast<std::size_t>(count)] = static_cast<uint16_t>(cell);
+        stackWindow_[static_cast<std::size_t>(count)] = window;
+        stackPick_[static_cast<std::size_t>(count)] = static_cast<uint16_t>(pick);
+        count_ = count + 1;
+        if (count + 1 == frame.total) {
             finish();
             return false;
         }
         // Every cell before this one is filled and so is this one now: the
         // next empty cell is the first clear bit of the window.
-        const uint64_t filled = window_ | frame_.shapes[pick];
+        const uint64_t filled = window | frame.shapes[pick];
         const int skip = std::countr_one(filled);
-        cell_ += skip;
-        window_ = (filled >> skip) | frame_.takenFrom(cell_);
+        cell_ = cell + skip;
+        window_ = (filled >> skip) | frame.takenFrom(cell + skip);
         return true;
     }
 
@@ -68,17 +75,19 @@ class TilingWalk {
     // Draws until the drawn pick is one of `fitting` and returns that pick;
     // every rejected draw still counts in the sequence.
     int drawFitting(uint32_t fitting) {
-        int found = Path::FirstFitting(picks_, index_ + 1, fitting);
+        int index = index_;
+        int found = Path::FirstFitting(picks_, index + 1, fitting);
+        uint64_t draws = draws_;
         while (found >= kStageRandomSize) {
             // The rest of the table was rejected; the next draw regenerates
             // it and takes its first entry.
-            draws_ += static_cast<uint64_t>(kStageRandomSize - 1 - index_);
+            draws += static_cast<uint64_t>(kStageRandomSize - 1 - index);
             refill();
             Path::ReadPicks(random_, picks_);
-            index_ = -1;
+            index = -1;
             found = Path::FirstFitting(picks_, 0, fitting);
         }
-        draws_ += static_cast<uint64_t>(found - index_);
+        draws_ = draws + static_cast<uint64_t>(found - index);
         index_ = found;
         return picks_.pick[static_cast<std::size_t>(found)];
     }
@@ -149,29 +158,32 @@ class TilingWalk {
     // there. Entry 0 is the empty area.
     std::array<uint64_t, kMaxBlocks> stackWindow_;
     std::array<uint16_t, kMaxBlocks> stackCell_;
-    std::array<uint8_t, kMaxBlocks> stackPick_;
+    std::array<uint16_t, kMaxBlocks> stackPick_;
 };
 
 // Walks advance in turn, each a step at a time: each waits most of the time
 // on its own last result, so the processor has work from the others.
 template <class Path, int N>
 void RunInterleaved(std::array<TilingWalk<Path>*, N> walks) {
-    while (true) {
-        for (int k = 0; k < N; ++k) {
-            if (!walks[static_cast<std::size_t>(k)]->step()) {
-                if constexpr (N > 1) {
-                    std::array<TilingWalk<Path>*, N - 1> rest{};
-                    for (int j = 0, r = 0; j < N; ++j) {
-                        if (j != k) {
-                            rest[static_cast<std::size_t>(r++)] =
-                                walks[static_cast<std::size_t>(j)];
-                        }
-                    }
-                    RunInterleaved<Path, N - 1>(rest);
-                }
-                return;
+    if constexpr (N == 1) {
+        while (walks[0]->step()) {
+        }
+    } else {
+        // Until one is done; the others then go on without it.
+        std::size_t done = 0;
+        for (bool running = true; running;) {
+            for (std::size_t k = 0; k < N && running; ++k) {
+                running = walks[k]->step();
+                done = k;
             }
         }
+        std::array<TilingWalk<Path>*, N - 1> rest{};
+        for (std::size_t j = 0, r = 0; j < N; ++j) {
+            if (j != done) {
+                rest[r++] = walks[j];
+            }
+        }
+        RunInterleaved<Path, N - 1>(rest);
     }
 }
 
@@ -179,20 +191,28 @@ void RunInterleaved(std::array<TilingWalk<Path>*, N> walks) {
 
 namespace fenx {
 
-// The jobs three at a time, interleaved, the rest together at the end.
+// The jobs Path::kInterleave (one to three) at a time, side by side, the
+// rest in smaller groups at the end.
 template <class Path>
 void TileJobs(const TilingFrame& frame, const TilingJob* jobs, int count) {
-    for (; count >= 3; jobs += 3, count -= 3) {
-        TilingWalk<Path> a(frame, *jobs[0].random, *jobs[0].list);
-        TilingWalk<Path> b(frame, *jobs[1].random, *jobs[1].list);
-        TilingWalk<Path> c(frame, *jobs[2].random, *jobs[2].list);
-        RunInterleaved<Path, 3>({&a, &b, &c});
+    constexpr int kGroup = Path::kInterleave;
+    static_assert(kGroup >= 1 && kGroup <= 3);
+    if constexpr (kGroup >= 3) {
+        for (; count >= 3; jobs += 3, count -= 3) {
+            TilingWalk<Path> a(frame, *jobs[0].random, *jobs[0].list);
+            TilingWalk<Path> b(frame, *jobs[1].random, *jobs[1].list);
+            TilingWalk<Path> c(frame, *jobs[2].random, *jobs[2].list);
+            RunInterleaved<Path, 3>({&a, &b, &c});
+        }
     }
-    if (count == 2) {
-        TilingWalk<Path> a(frame, *jobs[0].random, *jobs[0].list);
-        TilingWalk<Path> b(frame, *jobs[1].random, *jobs[1].list);
-        RunInterleaved<Path, 2>({&a, &b});
-    } else if (count == 1) {
+    if constexpr (kGroup >= 2) {
+        for (; count >= 2; jobs += 2, count -= 2) {
+            TilingWalk<Path> a(frame, *jobs[0].random, *jobs[0].list);
+            TilingWalk<Path> b(frame, *jobs[1].random, *jobs[1].list);
+            RunInterleaved<Path, 2>({&a, &b});
+        }
+    }
+    for (; count >= 1; ++jobs, --count) {
         TilingWalk<Path> a(frame, *jobs[0].random, *jobs[0].list);
         RunInterleaved<Path, 1>({&a});
     }
