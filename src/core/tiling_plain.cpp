@@ -1,5 +1,6 @@
 // The plain path: portable C++, for any 64-bit processor. The neighbourhood
-// is gathered by four shifts; the draws are tested one after the other.
+// is gathered by four shifts; the draws are tested eight at a time.
+#include "core/draw_scan.h"
 #include "core/tiling_paths.h"
 #include "core/tiling_walk.h"
 
@@ -19,27 +20,11 @@ struct PlainPath {
     }
 
     static void ReadPicks(const StageRandom& random, TablePicks& picks) {
-        for (int i = 0; i < kStageRandomSize; ++i) {
-            picks.pick[static_cast<std::size_t>(i)] =
-                static_cast<uint8_t>(random.table[static_cast<std::size_t>(i)] % kPickCount);
-        }
+        ReadPicksOneByOne(random, picks);
     }
 
-    // Eight draws at a time, tested side by side, so that the branch that
-    // ends the search is mostly taken the first time. The end pick past the
-    // table never fits.
     static int FirstFitting(const TablePicks& picks, int from, uint32_t fitting) {
-        for (; from < kStageRandomSize; from += 8) {
-            const uint8_t* p = picks.pick.data() + from;
-            uint32_t hits = 0;
-            for (int k = 0; k < 8; ++k) {
-                hits |= ((fitting >> p[k]) & 1u) << k;
-            }
-            if (hits != 0) {
-                return from + std::countr_zero(hits);
-            }
-        }
-        return kStageRandomSize;
+        return ScanEightDrawsAtATime(picks, from, fitting);
     }
 };
 
