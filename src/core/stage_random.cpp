@@ -5,21 +5,11 @@ namespace {
 
 using Table = std::array<uint16_t, kStageRandomSize + 1>;
 
-constexpr void Refill(Table& t) {
-    // The second pass reads entries that the first pass, and its own earlier
-    // steps, have already replaced.
-    for (int i = 0; i < 24; ++i) {
-        t[i] = static_cast<uint16_t>(t[i] - t[i + 31]);
-    }
-    for (int i = 24; i < kStageRandomSize; ++i) {
-        t[i] = static_cast<uint16_t>(t[i] - t[i - 24]);
-    }
-}
-
 // Seeding step by step: the scatter of (21 n) mod 55, then three
-// regenerations.
+// regenerations, and the fourth that the first draw makes.
 constexpr Table SeededTable(uint16_t s) {
-    Table t{};
+    StageRandom random;
+    Table& t = random.table;
     t[54] = s;
     uint16_t j = s;
     uint16_t k = 1;
@@ -29,8 +19,8 @@ constexpr Table SeededTable(uint16_t s) {
         k = static_cast<uint16_t>(j - k);
         j = t[p];
     }
-    for (int i = 0; i < 3; ++i) {
-        Refill(t);
+    for (int i = 0; i < 4; ++i) {
+        RefillStageRandom(random);
     }
     return t;
 }
@@ -50,16 +40,12 @@ constexpr Table Slope = [] {
 
 } // namespace
 
-void RefillStageRandom(StageRandom& random) {
-    Refill(random.table);
-}
-
 void SeedStageRandom(StageRandom& random, uint32_t seed) {
     const uint32_t s = seed & 0xFFFFu;
     for (int i = 0; i < kStageRandomSize; ++i) {
         random.table[i] = static_cast<uint16_t>(uint32_t{Slope[i]} * s + Offset[i]);
     }
-    random.index = kStageRandomSize - 1;
+    random.index = -1;
     random.draws = 0;
 }
 

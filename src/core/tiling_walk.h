@@ -82,7 +82,7 @@ class TilingWalk {
             // The rest of the table was rejected; the next draw regenerates
             // it and takes its first entry.
             draws += static_cast<uint64_t>(kStageRandomSize - 1 - index);
-            refill();
+            RefillStageRandom(random_);
             Path::ReadPicks(random_, picks_);
             index = -1;
             found = Path::FirstFitting(picks_, 0, fitting);
@@ -117,16 +117,6 @@ class TilingWalk {
         count_ = count;
         cell_ = stackCell_[static_cast<std::size_t>(count)];
         window_ = stackWindow_[static_cast<std::size_t>(count)];
-    }
-
-    void refill() {
-        auto& t = random_.table;
-        for (int i = 0; i < 24; ++i) {
-            t[i] = static_cast<uint16_t>(t[i] - t[i + 31]);
-        }
-        for (int i = 24; i < kStageRandomSize; ++i) {
-            t[i] = static_cast<uint16_t>(t[i] - t[i - 24]);
-        }
     }
 
     void finish() {
