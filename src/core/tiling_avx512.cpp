@@ -52,10 +52,10 @@ struct Avx512Path {
         return _mm512_sub_epi16(r, _mm512_mullo_epi16(d, _mm512_set1_epi16(kPickCount)));
     }
 
-    static void ReadPicks(const StageRandom& random, TablePicks& picks) {
-        const uint16_t* table = random.table.data();
-        const __m512i low = _mm512_loadu_si512(table);
-        const __m512i high = _mm512_maskz_loadu_epi16(0x7FFFFF, table + 32); // entries 32..54
+    // The table as two vectors of 16-bit entries: 0..31 and 32..54.
+    static constexpr __mmask32 kHighEntries = 0x7FFFFF;
+
+    static void StorePicks(__m512i low, __m512i high, TablePicks& picks) {
         const __m256i lowBytes = _mm512_cvtepi16_epi8(PicksOf(low));
         const __m256i highBytes = _mm512_cvtepi16_epi8(PicksOf(high));
         const __m512i all = _mm512_inserti64x4(_mm512_castsi256_si512(lowBytes), highBytes, 1);
@@ -63,6 +63,38 @@ struct Avx512Path {
             _mm512_mask_blend_epi8(~uint64_t{0} >> (64 - kStageRandomSize),
                                    _mm512_set1_epi8(static_cast<char>(kEndPick)), all);
         _mm512_store_si512(picks.pick.data(), padded);
+    }
+
+    static void ReadPicks(const StageRandom& random, TablePicks& picks) {
+        const uint16_t* table = random.table.data();
+        StorePicks(_mm512_loadu_si512(table), _mm512_maskz_loadu_epi16(kHighEntries, table + 32),
+                   picks);
+    }
+
+    // RefillStageRandom in two registers: entries 0..23 take entries
+    // 31..54, then 24..31 take the new 0..7, and 32..54 take 8..30, of which
+    // 24..30 are new by then.
+    static void Regenerate(StageRandom& random, TablePicks& picks) {
+        uint16_t* table = random.table.data();
+        __m512i low = _mm512_loadu_si512(table);
+        __m512i high = _mm512_maskz_loadu_epi16(kHighEntries, table + 32);
+        const __m512i plus31 = _mm512_add_epi16(Lanes(), _mm512_set1_epi16(31));
+        low = _mm512_mask_sub_epi16(low, 0x00FFFFFF, low,
+                                    _mm512_permutex2var_epi16(low, plus31, high));
+        const __m512i minus24 = _mm512_sub_epi16(Lanes(), _mm512_set1_epi16(24));
+        low = _mm512_mask_sub_epi16(low, 0xFF000000, low, _mm512_permutexvar_epi16(minus24, low));
+        const __m512i plus8 = _mm512_add_epi16(Lanes(), _mm512_set1_epi16(8));
+        high =
+            _mm512_mask_sub_epi16(high, kHighEntries, high, _mm512_permutexvar_epi16(plus8, low));
+        _mm512_storeu_si512(table, low);
+        _mm512_mask_storeu_epi16(table + 32, kHighEntries, high);
+        StorePicks(low, high, picks);
+    }
+
+    // 0, 1, ..., 31 in 16-bit lanes.
+    static __m512i Lanes() {
+        return _mm512_set_epi16(31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21, 20, 19, 18, 17, 16, 15,
+                                14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0);
     }
 
     static int FirstFitting(const TablePicks& picks, int from, uint32_t fitting) {

@@ -39,6 +39,11 @@ struct Bmi2Path {
         ReadPicksOneByOne(random, picks);
     }
 
+    static void Regenerate(StageRandom& random, TablePicks& picks) {
+        RefillStageRandom(random);
+        ReadPicksOneByOne(random, picks);
+    }
+
     static int FirstFitting(const TablePicks& picks, int from, uint32_t fitting) {
         return ScanEightDrawsAtATime(picks, from, fitting);
     }

@@ -23,6 +23,11 @@ struct PlainPath {
         ReadPicksOneByOne(random, picks);
     }
 
+    static void Regenerate(StageRandom& random, TablePicks& picks) {
+        RefillStageRandom(random);
+        ReadPicksOneByOne(random, picks);
+    }
+
     static int FirstFitting(const TablePicks& picks, int from, uint32_t fitting) {
         return ScanEightDrawsAtATime(picks, from, fitting);
     }

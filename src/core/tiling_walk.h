@@ -8,6 +8,8 @@
 //       the twelve deciding cells of the window's first cell, 0..4095
 //   static void ReadPicks(const StageRandom&, TablePicks&);
 //       the pick of each of the 55 table entries
+//   static void Regenerate(StageRandom&, TablePicks&);
+//       RefillStageRandom, then ReadPicks
 //   static int FirstFitting(const TablePicks&, int from, uint32_t fitting);
 //       the first position from `from` whose pick is in `fitting`, or 55 and
 //       more when none is
@@ -82,8 +84,7 @@ class TilingWalk {
             // The rest of the table was rejected; the next draw regenerates
             // it and takes its first entry.
             draws += static_cast<uint64_t>(kStageRandomSize - 1 - index);
-            RefillStageRandom(random_);
-            Path::ReadPicks(random_, picks_);
+            Path::Regenerate(random_, picks_);
             index = -1;
             found = Path::FirstFitting(picks_, 0, fitting);
         }
