@@ -28,8 +28,8 @@ inline constexpr int kGuardBits = 3;
 inline constexpr int kMinStride = kMinHeight + kGuardBits;
 inline constexpr int kMaxStride = kMaxHeight + kGuardBits;
 inline constexpr int kStrideCount = kMaxStride - kMinStride + 1;
-// The whole widest, tallest area and one window past its end.
-inline constexpr int kFrameWords = (kMaxWidth * kMaxStride + 64) / 64 + 2;
+// The whole widest, tallest area and two windows past its end.
+inline constexpr int kFrameWords = (kMaxWidth * kMaxStride + 128) / 64 + 2;
 
 // Each pick's cells as bits from its anchor: bit dx * stride + dy.
 inline constexpr auto PickStringShapes = [] {
@@ -97,6 +97,9 @@ struct TilingFrame {
             return (taken[k] >> shift) | ((taken[k + 1] << 1) << (63 - shift));
         }
     }
+
+    // All 64 bits of that window.
+    uint64_t takenWindow(int cell) const { return takenFrom(cell) | (takenFrom(cell + 57) << 57); }
 
     int columnOf(int cell) const {
         return static_cast<int>(((static_cast<uint32_t>(cell - kGuardBits)) * columnReciprocal) >>

@@ -36,7 +36,7 @@ class TilingWalk {
         picks_.pick.fill(kEndPick);
         Path::ReadPicks(random_, picks_);
         cell_ = kGuardBits;
-        window_ = frame_.takenFrom(cell_);
+        window_ = frame_.takenWindow(cell_);
     }
 
     // One placement, or one dead end resolved by removals. False once the
@@ -51,9 +51,13 @@ class TilingWalk {
             resolveDeadEnd();
             return true;
         }
-        const int pick = drawFitting(fitting);
         const int count = count_;
         const int cell = cell_;
+        // The always-taken cells of the next window past this one, read
+        // while the draw is looked for: the window moves on by at most 44
+        // cells, well within the 57 bits read.
+        const uint64_t beyond = frame.takenFrom(cell + 64);
+        const int pick = drawFitting(fitting);
         stackCell_[static_cast<std::size_t>(count)] = static_cast<uint16_t>(cell);
         stackWindow_[static_cast<std::size_t>(count)] = window;
         stackPick_[static_cast<std::size_t>(count)] = static_cast<uint16_t>(pick);
@@ -63,11 +67,12 @@ class TilingWalk {
             return false;
         }
         // Every cell before this one is filled and so is this one now: the
-        // next empty cell is the first clear bit of the window.
+        // next empty cell is the first clear bit of the window. Nothing is
+        // placed past the window, so only always-taken cells move in.
         const uint64_t filled = window | frame.shapes[pick];
         const int skip = std::countr_one(filled);
         cell_ = cell + skip;
-        window_ = (filled >> skip) | frame.takenFrom(cell + skip);
+        window_ = (filled >> skip) | (beyond << (64 - skip));
         return true;
     }
 
@@ -138,7 +143,7 @@ class TilingWalk {
     const TilingFrame& frame_;
     StageRandom& random_;
     BlockList& list_;
-    uint64_t window_ = 0; // the board from cell_ on, bit 0 = cell_
+    uint64_t window_ = 0; // the board from cell_ on, bit 0 = cell_, all 64 bits
     int cell_ = 0;        // the first empty cell, or a dead end
     int count_ = 0;
     int index_;
