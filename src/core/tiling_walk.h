@@ -19,6 +19,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 #include "core/block.h"
 #include "core/draw_picks.h"
@@ -165,13 +166,13 @@ void RunInterleaved(std::array<TilingWalk<Path>*, N> walks) {
         while (walks[0]->step()) {
         }
     } else {
-        // Until one is done; the others then go on without it.
+        // Until one is done; the others then go on without it. The round
+        // is written out, walk by walk, so that each walk's state stays put.
         std::size_t done = 0;
-        for (bool running = true; running;) {
-            for (std::size_t k = 0; k < N && running; ++k) {
-                running = walks[k]->step();
-                done = k;
-            }
+        const auto round = [&]<std::size_t... K>(std::index_sequence<K...>) {
+            return ((walks[K]->step() || ((done = K), false)) && ...);
+        };
+        while (round(std::make_index_sequence<N>())) {
         }
         std::array<TilingWalk<Path>*, N - 1> rest{};
         for (std::size_t j = 0, r = 0; j < N; ++j) {
