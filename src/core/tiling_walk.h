@@ -42,7 +42,7 @@ class TilingWalk {
 
     // One placement, or one dead end resolved by removals. False once the
     // area is tiled; the list and the generator then hold the results.
-    bool step() {
+    [[gnu::always_inline]] bool step() {
         // The state in locals: the stores to the stack below would otherwise
         // make the compiler read every member again.
         const TilingFrame& frame = frame_;
