@@ -20,6 +20,22 @@ void GenerateTilings(const TilingJob* jobs, int count, int width, int height, Ge
     TileOnPlainPath(frame, jobs, count);
 }
 
+void GenerateStageTilings(int first, int last, int width, int height, TiledStage onTiled,
+                          void* context, GeneratorPath path) {
+    const TilingFrame frame(width, height);
+    switch (path) {
+    case GeneratorPath::Avx512:
+        TileRangeOnAvx512Path(frame, first, last, onTiled, context);
+        return;
+    case GeneratorPath::Bmi2:
+        TileRangeOnBmi2Path(frame, first, last, onTiled, context);
+        return;
+    case GeneratorPath::Plain:
+        break;
+    }
+    TileRangeOnPlainPath(frame, first, last, onTiled, context);
+}
+
 void GenerateTilingBlocks(StageRandom& random, int width, int height, BlockList& list,
                           GeneratorPath path) {
     const TilingJob job{&random, &list};

@@ -1,6 +1,8 @@
 // Stage generation: a random tiling of the W x H target area by tetrominoes.
 #pragma once
 
+#include <type_traits>
+
 #include "core/block.h"
 #include "core/board.h"
 #include "core/generator_path.h"
@@ -25,6 +27,26 @@ struct TilingJob {
 };
 void GenerateTilings(const TilingJob* jobs, int count, int width, int height,
                      GeneratorPath path = StartupGeneratorPath());
+
+// Tiles every stage number from first to last, each seeded as a stage start
+// seeds it, several side by side, and hands each tiling over as soon as it
+// is done, with the generator as the tiling left it: not in the order of the
+// numbers. The list and generator handed over are valid during the call only.
+using TiledStage = void (*)(void* context, int stageNumber, const BlockList& list,
+                            const StageRandom& random);
+void GenerateStageTilings(int first, int last, int width, int height, TiledStage onTiled,
+                          void* context, GeneratorPath path = StartupGeneratorPath());
+
+template <class OnTiled>
+void GenerateStageTilings(int first, int last, int width, int height, OnTiled&& onTiled,
+                          GeneratorPath path = StartupGeneratorPath()) {
+    GenerateStageTilings(
+        first, last, width, height,
+        [](void* context, int stageNumber, const BlockList& list, const StageRandom& random) {
+            (*static_cast<std::remove_reference_t<OnTiled>*>(context))(stageNumber, list, random);
+        },
+        &onTiled, path);
+}
 
 // Two at once (arrays of two generators and two lists).
 void GenerateTilingPair(StageRandom* random, int width, int height, BlockList* list);

@@ -113,6 +113,11 @@ void TileOnAvx512Path(const TilingFrame& frame, const TilingJob* jobs, int count
     TileJobs<Avx512Path>(frame, jobs, count);
 }
 
+void TileRangeOnAvx512Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                           void* context) {
+    TileStageRange<Avx512Path>(frame, first, last, onTiled, context);
+}
+
 } // namespace fenx
 
 #if defined(__clang__)
@@ -129,6 +134,11 @@ namespace fenx {
 // Not an x86-64 processor: the path is never chosen.
 void TileOnAvx512Path(const TilingFrame& frame, const TilingJob* jobs, int count) {
     TileOnPlainPath(frame, jobs, count);
+}
+
+void TileRangeOnAvx512Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                           void* context) {
+    TileRangeOnPlainPath(frame, first, last, onTiled, context);
 }
 
 } // namespace fenx

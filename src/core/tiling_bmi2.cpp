@@ -55,6 +55,11 @@ void TileOnBmi2Path(const TilingFrame& frame, const TilingJob* jobs, int count) 
     TileJobs<Bmi2Path>(frame, jobs, count);
 }
 
+void TileRangeOnBmi2Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                         void* context) {
+    TileStageRange<Bmi2Path>(frame, first, last, onTiled, context);
+}
+
 } // namespace fenx
 
 #if defined(__clang__)
@@ -70,6 +75,11 @@ namespace fenx {
 // Not an x86-64 processor: the path is never chosen.
 void TileOnBmi2Path(const TilingFrame& frame, const TilingJob* jobs, int count) {
     TileOnPlainPath(frame, jobs, count);
+}
+
+void TileRangeOnBmi2Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                         void* context) {
+    TileRangeOnPlainPath(frame, first, last, onTiled, context);
 }
 
 } // namespace fenx

@@ -12,4 +12,11 @@ void TileOnPlainPath(const TilingFrame& frame, const TilingJob* jobs, int count)
 void TileOnBmi2Path(const TilingFrame& frame, const TilingJob* jobs, int count);
 void TileOnAvx512Path(const TilingFrame& frame, const TilingJob* jobs, int count);
 
+void TileRangeOnPlainPath(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                          void* context);
+void TileRangeOnBmi2Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                         void* context);
+void TileRangeOnAvx512Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                           void* context);
+
 } // namespace fenx

@@ -39,4 +39,9 @@ void TileOnPlainPath(const TilingFrame& frame, const TilingJob* jobs, int count)
     TileJobs<PlainPath>(frame, jobs, count);
 }
 
+void TileRangeOnPlainPath(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                          void* context) {
+    TileStageRange<PlainPath>(frame, first, last, onTiled, context);
+}
+
 } // namespace fenx

@@ -33,8 +33,17 @@ template <class Path>
 class TilingWalk {
   public:
     TilingWalk(const TilingFrame& frame, StageRandom& random, BlockList& list)
-        : frame_(frame), random_(random), list_(list), index_(random.index) {
+        : frame_(frame), random_(random), list_(list) {
         picks_.pick.fill(kEndPick);
+        begin();
+    }
+
+    // A new tiling from the generator as it stands, into the same list.
+    void begin() {
+        index_ = random_.index;
+        count_ = 0;
+        restartCount_ = 0;
+        draws_ = 0;
         Path::ReadPicks(random_, picks_);
         cell_ = kGuardBits;
         window_ = frame_.takenWindow(cell_);
@@ -147,7 +156,7 @@ class TilingWalk {
     uint64_t window_ = 0; // the board from cell_ on, bit 0 = cell_, all 64 bits
     int cell_ = 0;        // the first empty cell, or a dead end
     int count_ = 0;
-    int index_;
+    int index_ = 0;
     int restartCount_ = 0;
     uint64_t draws_ = 0;
     TablePicks picks_;
@@ -212,6 +221,76 @@ void TileJobs(const TilingFrame& frame, const TilingJob* jobs, int count) {
     for (; count >= 1; ++jobs, --count) {
         TilingWalk<Path> a(frame, *jobs[0].random, *jobs[0].list);
         RunInterleaved<Path, 1>({&a});
+    }
+}
+
+} // namespace fenx
+
+namespace fenx {
+
+// Every stage number from first to last, Path::kInterleave side by side:
+// whenever one is done it is handed over and the next number takes its
+// place, so that walks keep running side by side until the range is used up.
+template <class Path>
+void TileStageRange(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                    void* context) {
+    constexpr std::size_t N = Path::kInterleave;
+    struct Slot {
+        StageRandom random;
+        BlockList list;
+        int stage = 0;
+    };
+    std::array<Slot, N> slots;
+    int next = first;
+    if (last - first + 1 < static_cast<int>(N)) {
+        for (; next <= last; ++next) {
+            Slot& slot = slots[0];
+            SeedStageRandom(slot.random, static_cast<uint32_t>(next));
+            TilingWalk<Path> walk(frame, slot.random, slot.list);
+            RunInterleaved<Path, 1>({&walk});
+            onTiled(context, next, slot.list, slot.random);
+        }
+        return;
+    }
+    for (Slot& slot : slots) {
+        SeedStageRandom(slot.random, static_cast<uint32_t>(next));
+        slot.stage = next++;
+    }
+    auto walks = [&]<std::size_t... K>(std::index_sequence<K...>) {
+        return std::array<TilingWalk<Path>, N>{
+            TilingWalk<Path>(frame, slots[K].random, slots[K].list)...};
+    }
+    (std::make_index_sequence<N>());
+    std::size_t done = 0;
+    const auto round = [&]<std::size_t... K>(std::index_sequence<K...>) {
+        return ((walks[K].step() || ((done = K), false)) && ...);
+    };
+    while (true) {
+        while (round(std::make_index_sequence<N>())) {
+        }
+        Slot& slot = slots[done];
+        onTiled(context, slot.stage, slot.list, slot.random);
+        if (next > last) {
+            break;
+        }
+        SeedStageRandom(slot.random, static_cast<uint32_t>(next));
+        slot.stage = next++;
+        walks[done].begin();
+    }
+    // The range is used up: the others finish without the one just done.
+    if constexpr (N > 1) {
+        std::array<TilingWalk<Path>*, N - 1> rest{};
+        for (std::size_t j = 0, r = 0; j < N; ++j) {
+            if (j != done) {
+                rest[r++] = &walks[j];
+            }
+        }
+        RunInterleaved<Path, N - 1>(rest);
+        for (std::size_t j = 0; j < N; ++j) {
+            if (j != done) {
+                onTiled(context, slots[j].stage, slots[j].list, slots[j].random);
+            }
+        }
     }
 }
 

@@ -1,7 +1,6 @@
 #include "selection/parallel_search.h"
 
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <thread>
 
@@ -37,33 +36,19 @@ std::vector<int> SearchStageNumbers(const ConditionSet& conditions, int width, i
     std::vector<std::vector<int>> found(static_cast<size_t>(chunks));
     std::atomic<int> nextChunk{0};
     auto work = [&] {
-        // Stage numbers three at a time: tilings side by side run faster
-        // than one after the other.
-        constexpr int kGroup = 3;
-        std::array<StageRandom, kGroup> random;
-        std::array<BlockList, kGroup> lists;
-        std::array<TilingJob, kGroup> jobs;
-        for (int k = 0; k < kGroup; ++k) {
-            jobs[static_cast<size_t>(k)] = {&random[static_cast<size_t>(k)],
-                                            &lists[static_cast<size_t>(k)]};
-        }
         for (int c = nextChunk.fetch_add(1); c < chunks; c = nextChunk.fetch_add(1)) {
             const int begin = first + c * kChunkSize;
             const int end = std::min(last, begin + kChunkSize - 1);
             auto& out = found[static_cast<size_t>(c)];
-            for (int s = begin; s <= end; s += kGroup) {
-                const int count = std::min(kGroup, end - s + 1);
-                for (int k = 0; k < count; ++k) {
-                    SeedStageRandom(random[static_cast<size_t>(k)], static_cast<uint32_t>(s + k));
-                }
-                GenerateTilings(jobs.data(), count, width, height);
-                for (int k = 0; k < count; ++k) {
-                    if (MeetsConditions(conditions,
-                                        CountOrientations(lists[static_cast<size_t>(k)]))) {
-                        out.push_back(s + k);
-                    }
-                }
-            }
+            // The tilings of a chunk run side by side and come out as each
+            // is done; the matches are put back in order afterwards.
+            GenerateStageTilings(begin, end, width, height,
+                                 [&](int stage, const BlockList& list, const StageRandom&) {
+                                     if (MeetsConditions(conditions, CountOrientations(list))) {
+                                         out.push_back(stage);
+                                     }
+                                 });
+            std::sort(out.begin(), out.end());
         }
     };
     std::vector<std::thread> workers;

@@ -1,6 +1,7 @@
 // Choosing the generator path, and tilings run side by side on every path.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -119,6 +120,46 @@ TEST(GeneratorPath, TilingsSideBySideMatchTilingsAlone) {
                             std::to_string(k));
                 }
             }
+        }
+    }
+}
+
+// A range of stage numbers tiled side by side hands every number over once,
+// with the tiling and the generator state of that number tiled alone.
+TEST(GeneratorPath, StageRangesHandEveryNumberOverOnceAsTiledAlone) {
+    for (GeneratorPath path : AllGeneratorPaths) {
+        if (!MachineRunsGeneratorPath(path)) {
+            continue;
+        }
+        for (auto [w, h] : {std::pair{7, 4}, std::pair{7, 8}, std::pair{38, 10}}) {
+            for (auto [first, last] : {std::pair{5963, 5963}, std::pair{0, 1}, std::pair{0, 2},
+                                       std::pair{40, 43}, std::pair{65500, 65535}}) {
+                std::vector<int> seen;
+                GenerateStageTilings(
+                    first, last, w, h,
+                    [&](int n, const BlockList& list, const StageRandom& random) {
+                        seen.push_back(n);
+                        Tiled together{random, list};
+                        Tiled alone;
+                        SeedStageRandom(alone.random, static_cast<uint32_t>(n));
+                        GenerateTilingBlocks(alone.random, w, h, alone.list, path);
+                        ExpectSameTiling(together, alone,
+                                         std::string(GeneratorPathName(path)) + " " +
+                                             std::to_string(w) + "x" + std::to_string(h) +
+                                             " stage " + std::to_string(n));
+                    },
+                    path);
+                std::sort(seen.begin(), seen.end());
+                std::vector<int> all;
+                for (int n = first; n <= last; ++n) {
+                    all.push_back(n);
+                }
+                EXPECT_EQ(seen, all) << GeneratorPathName(path) << " " << first << ".." << last;
+            }
+            int calls = 0;
+            GenerateStageTilings(
+                10, 9, w, h, [&](int, const BlockList&, const StageRandom&) { ++calls; }, path);
+            EXPECT_EQ(calls, 0);
         }
     }
 }
