@@ -4,8 +4,8 @@
 //
 // Reports stages per second and nanoseconds per StageRandom draw
 // (total time / total draws) for each size, for every generator path this
-// processor runs, on one thread and on all cores, with the stages three at a
-// time as the stage search runs them; and one stage at a time on the
+// processor runs, on one thread and on all cores, with the stages side by
+// side as the stage search runs them; and one stage at a time on the
 // start-up path.
 
 #include <benchmark/benchmark.h>
@@ -28,28 +28,18 @@ namespace {
 
 constexpr int kStages = 65536;
 
-// Stages first..last-1 in groups of three, as the search takes them.
-uint64_t TileGroups(GeneratorPath path, int width, int height, int first, int last) {
-    constexpr int kGroup = 3;
-    std::array<StageRandom, kGroup> random;
-    std::array<BlockList, kGroup> lists;
-    std::array<TilingJob, kGroup> jobs;
-    for (int k = 0; k < kGroup; ++k) {
-        jobs[static_cast<size_t>(k)] = {&random[static_cast<size_t>(k)],
-                                        &lists[static_cast<size_t>(k)]};
-    }
+// Stages first..last-1 side by side, as the search tiles its chunks.
+uint64_t TileStages(GeneratorPath path, int width, int height, int first, int last) {
     uint64_t draws = 0;
-    for (int n = first; n < last; n += kGroup) {
-        const int count = std::min(kGroup, last - n);
-        for (int k = 0; k < count; ++k) {
-            SeedStageRandom(random[static_cast<size_t>(k)], static_cast<uint32_t>(n + k));
-        }
-        GenerateTilings(jobs.data(), count, width, height, path);
-        for (int k = 0; k < count; ++k) {
-            draws += random[static_cast<size_t>(k)].draws;
-        }
-    }
-    benchmark::DoNotOptimize(lists[0].count);
+    int16_t blocks = 0;
+    GenerateStageTilings(
+        first, last - 1, width, height,
+        [&](int, const BlockList& list, const StageRandom& random) {
+            draws += random.draws;
+            blocks = static_cast<int16_t>(blocks + list.count);
+        },
+        path);
+    benchmark::DoNotOptimize(blocks);
     return draws;
 }
 
@@ -121,15 +111,20 @@ void BM_Tiling(benchmark::State& state) {
     state.SetLabel(std::string(GeneratorPathName(path)) + ", " + std::to_string(threads) +
                    (threads == 1 ? " thread" : " threads"));
     TimeRange(state, [&] {
+        // Chunks of 256 numbers taken in turn, as the search shares them out.
+        constexpr int kChunk = 256;
+        std::atomic<int> nextChunk{0};
         std::atomic<uint64_t> total{0};
+        auto work = [&] {
+            for (int c = nextChunk++; c * kChunk < kStages; c = nextChunk++) {
+                total += TileStages(path, width, height, c * kChunk, (c + 1) * kChunk);
+            }
+        };
         std::vector<std::thread> workers;
         for (int t = 1; t < threads; ++t) {
-            workers.emplace_back([&, t] {
-                total += TileGroups(path, width, height, kStages * t / threads,
-                                    kStages * (t + 1) / threads);
-            });
+            workers.emplace_back(work);
         }
-        total += TileGroups(path, width, height, 0, kStages / threads);
+        work();
         for (auto& w : workers) {
             w.join();
         }
