@@ -8,8 +8,8 @@ namespace fenx {
 namespace {
 
 struct PlainPath {
-    // Side by side walks gain nothing here: the time goes to mispredicted
-    // branches, which stop all of them alike.
+    // Two walks side by side; more gain nothing here, the time going to
+    // mispredicted branches, which stop all walks alike.
     static constexpr int kInterleave = 2;
 
     static uint32_t FitIndex(uint64_t window, const TilingFrame& frame) {
