@@ -3,17 +3,23 @@
 //   build/release/bench/fenx_bench --benchmark_filter=Tiling
 //
 // Reports stages per second and nanoseconds per StageRandom draw
-// (total time / total draws) for each size, on one thread and on all cores.
+// (total time / total draws) for each size, for every generator path this
+// processor runs, on one thread and on all cores, with the stages side by
+// side as the stage search runs them; and one stage at a time on the
+// start-up path.
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "core/generation.h"
+#include "core/generator_path.h"
 #include "core/stage_build.h"
 #include "selection/parallel_search.h"
 
@@ -22,17 +28,18 @@ namespace {
 
 constexpr int kStages = 65536;
 
-uint64_t TilePairs(int width, int height, int first, int last) {
-    StageRandom random[2];
-    BlockList lists[2];
+// Stages first..last-1 side by side, as the search tiles its chunks.
+uint64_t TileStages(GeneratorPath path, int width, int height, int first, int last) {
     uint64_t draws = 0;
-    for (int n = first; n + 1 < last; n += 2) {
-        SeedStageRandom(random[0], static_cast<uint32_t>(n));
-        SeedStageRandom(random[1], static_cast<uint32_t>(n + 1));
-        GenerateTilingPair(random, width, height, lists);
-        draws += random[0].draws + random[1].draws;
-    }
-    benchmark::DoNotOptimize(lists[0].count);
+    int16_t blocks = 0;
+    GenerateStageTilings(
+        first, last - 1, width, height,
+        [&](int, const BlockList& list, const StageRandom& random) {
+            draws += random.draws;
+            blocks = static_cast<int16_t>(blocks + list.count);
+        },
+        path);
+    benchmark::DoNotOptimize(blocks);
     return draws;
 }
 
@@ -82,38 +89,47 @@ void TimeRange(benchmark::State& state, Pass pass) {
     timer.report(state);
 }
 
-void BM_TilingOneThread(benchmark::State& state) {
+// One stage at a time on the start-up path.
+void BM_TilingAlone(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
+    state.SetLabel(std::string(GeneratorPathName(StartupGeneratorPath())));
     TimeRange(state, [&] { return TileRange(width, height, 0, kStages); });
 }
 
-// The same work as the stage search does it: two stages interleaved.
-void BM_TilingOneThreadPaired(benchmark::State& state) {
-    const int width = static_cast<int>(state.range(0));
-    const int height = static_cast<int>(state.range(1));
-    TimeRange(state, [&] { return TilePairs(width, height, 0, kStages); });
-}
-
-void BM_TilingAllCores(benchmark::State& state) {
-    const int width = static_cast<int>(state.range(0));
-    const int height = static_cast<int>(state.range(1));
-    const int threads = DefaultThreadCount();
+// Arguments: path, threads (0: one per core), width, height.
+void BM_Tiling(benchmark::State& state) {
+    const auto path = static_cast<GeneratorPath>(state.range(0));
+    const int threads =
+        state.range(1) == 0 ? DefaultThreadCount() : static_cast<int>(state.range(1));
+    const int width = static_cast<int>(state.range(2));
+    const int height = static_cast<int>(state.range(3));
+    if (!MachineRunsGeneratorPath(path)) {
+        state.SkipWithError("this processor cannot run this path");
+        return;
+    }
+    state.SetLabel(std::string(GeneratorPathName(path)) + ", " + std::to_string(threads) +
+                   (threads == 1 ? " thread" : " threads"));
     TimeRange(state, [&] {
+        // Chunks of 256 numbers taken in turn, as the search shares them out.
+        constexpr int kChunk = 256;
+        std::atomic<int> nextChunk{0};
         std::atomic<uint64_t> total{0};
+        auto work = [&] {
+            for (int c = nextChunk++; c * kChunk < kStages; c = nextChunk++) {
+                total += TileStages(path, width, height, c * kChunk, (c + 1) * kChunk);
+            }
+        };
         std::vector<std::thread> workers;
-        for (int t = 0; t < threads; ++t) {
-            workers.emplace_back([&, t] {
-                total +=
-                    TilePairs(width, height, kStages * t / threads, kStages * (t + 1) / threads);
-            });
+        for (int t = 1; t < threads; ++t) {
+            workers.emplace_back(work);
         }
+        work();
         for (auto& w : workers) {
             w.join();
         }
         return total.load();
     });
-    state.counters["threads"] = threads;
 }
 
 // Generation and start layout together, as a stage start does them.
@@ -138,9 +154,21 @@ void Sizes(benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 }
 
-BENCHMARK(BM_TilingOneThread)->Apply(Sizes);
-BENCHMARK(BM_TilingOneThreadPaired)->Apply(Sizes);
-BENCHMARK(BM_TilingAllCores)->Apply(Sizes);
+void PathsThreadsSizes(benchmark::internal::Benchmark* b) {
+    for (GeneratorPath path : AllGeneratorPaths) {
+        for (int threads : {1, 0}) {
+            for (auto [w, h] :
+                 {std::pair{7, 4}, std::pair{12, 4}, std::pair{7, 8}, std::pair{38, 10}}) {
+                b->Args({static_cast<int>(path), threads, w, h});
+            }
+        }
+    }
+    b->ArgNames({"path", "threads", "w", "h"});
+    b->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+}
+
+BENCHMARK(BM_Tiling)->Apply(PathsThreadsSizes);
+BENCHMARK(BM_TilingAlone)->Apply(Sizes);
 BENCHMARK(BM_FullStageOneThread)->Apply(Sizes);
 
 } // namespace

@@ -36,29 +36,19 @@ std::vector<int> SearchStageNumbers(const ConditionSet& conditions, int width, i
     std::vector<std::vector<int>> found(static_cast<size_t>(chunks));
     std::atomic<int> nextChunk{0};
     auto work = [&] {
-        StageRandom random[2];
-        BlockList lists[2];
         for (int c = nextChunk.fetch_add(1); c < chunks; c = nextChunk.fetch_add(1)) {
             const int begin = first + c * kChunkSize;
             const int end = std::min(last, begin + kChunkSize - 1);
             auto& out = found[static_cast<size_t>(c)];
-            int s = begin;
-            // Stage numbers two at a time: a pair of tilings interleaved
-            // runs faster than the two one after the other.
-            for (; s + 1 <= end; s += 2) {
-                SeedStageRandom(random[0], static_cast<uint32_t>(s));
-                SeedStageRandom(random[1], static_cast<uint32_t>(s + 1));
-                GenerateTilingPair(random, width, height, lists);
-                for (int k = 0; k < 2; ++k) {
-                    if (MeetsConditions(conditions, CountOrientations(lists[k]))) {
-                        out.push_back(s + k);
-                    }
-                }
-            }
-            if (s == end &&
-                StageMeetsConditions(s, conditions, random[0], lists[0], width, height)) {
-                out.push_back(s);
-            }
+            // The tilings of a chunk run side by side and come out as each
+            // is done; the matches are put back in order afterwards.
+            GenerateStageTilings(begin, end, width, height,
+                                 [&](int stage, const BlockList& list, const StageRandom&) {
+                                     if (MeetsConditions(conditions, CountOrientations(list))) {
+                                         out.push_back(stage);
+                                     }
+                                 });
+            std::sort(out.begin(), out.end());
         }
     };
     std::vector<std::thread> workers;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "core/generation.h"
 #include "core/reference_stage.h"
@@ -62,8 +63,21 @@ TEST(GenerationSweep, NoSmallStageNeedsMoreThanTwoDeepUndos) {
     EXPECT_EQ(most, 2);
 }
 
+// The generator paths this processor runs; each is compared on its own.
+std::vector<GeneratorPath> RunnablePaths() {
+    std::vector<GeneratorPath> paths;
+    for (GeneratorPath path : AllGeneratorPaths) {
+        if (MachineRunsGeneratorPath(path)) {
+            paths.push_back(path);
+        }
+    }
+    return paths;
+}
+
 // Builds stage n with both engines and compares everything: draws per step,
-// the tiling, the field and every block record.
+// the tiling, the field and every block record. Then every generator path
+// the processor runs tiles the stage again and must give the same blocks,
+// the same draw count and the same generator state for the start layout.
 void ExpectEnginesAgree(Engine& fast, Engine& plain, int width, int height, int n,
                         FixedBlocks fixed = {}) {
     const StageBuildTrace a = fast.build(width, height, n, fixed);
@@ -80,6 +94,32 @@ void ExpectEnginesAgree(Engine& fast, Engine& plain, int width, int height, int 
                     x.solutionColumn == y.solutionColumn && x.solutionRow == y.solutionRow &&
                     x.orientation == y.orientation && x.kind == y.kind && x.fixed == y.fixed)
             << width << "x" << height << " stage " << n << " block " << i;
+    }
+    // The generator state after the tiling of the start-up path, from which
+    // the start layout above went on exactly as the reference's did.
+    StageRandom tiled;
+    BlockList scratch;
+    SeedStageRandom(tiled, static_cast<uint32_t>(n));
+    GenerateTilingBlocks(tiled, width, height, scratch);
+    static const std::vector<GeneratorPath> paths = RunnablePaths();
+    for (GeneratorPath path : paths) {
+        StageRandom random;
+        BlockList list;
+        SeedStageRandom(random, static_cast<uint32_t>(n));
+        GenerateTilingBlocks(random, width, height, list, path);
+        ASSERT_EQ(random.draws, b.tiling.draws)
+            << GeneratorPathName(path) << " " << width << "x" << height << " stage " << n;
+        ASSERT_EQ(random.index, tiled.index) << GeneratorPathName(path) << " stage " << n;
+        ASSERT_EQ(random.table, tiled.table) << GeneratorPathName(path) << " stage " << n;
+        ASSERT_EQ(list.count, plain.blocks.count);
+        for (int i = 0; i < list.count; ++i) {
+            const Block& x = list[i];
+            const Block& y = plain.blocks[i];
+            ASSERT_TRUE(x.solutionColumn == y.solutionColumn && x.solutionRow == y.solutionRow &&
+                        x.orientation == y.orientation && x.kind == y.kind)
+                << GeneratorPathName(path) << " " << width << "x" << height << " stage " << n
+                << " block " << i;
+        }
     }
 }
 

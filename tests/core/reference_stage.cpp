@@ -1,6 +1,40 @@
 #include "core/reference_stage.h"
 
+#include <array>
+
 namespace fenx::reference {
+
+void SeedStageRandom(StageRandom& random, uint32_t seed) {
+    std::array<int32_t, kStageRandomSize> t{};
+    const int32_t s = static_cast<int32_t>(seed % 65536);
+    t[54] = s;
+    int32_t j = s;
+    int32_t k = 1;
+    for (int n = 1; n <= 54; ++n) {
+        const int p = (21 * n) % 55 - 1;
+        t[static_cast<size_t>(p)] = k;
+        k = j - k;
+        if (k < 0) {
+            k += 65536;
+        }
+        j = t[static_cast<size_t>(p)];
+    }
+    for (int pass = 0; pass < 3; ++pass) {
+        for (int i = 0; i < 24; ++i) {
+            t[i] -= t[i + 31];
+            t[i] += t[i] < 0 ? 65536 : 0;
+        }
+        for (int i = 24; i < 55; ++i) {
+            t[i] -= t[i - 24];
+            t[i] += t[i] < 0 ? 65536 : 0;
+        }
+    }
+    for (int i = 0; i < kStageRandomSize; ++i) {
+        random.table[static_cast<size_t>(i)] = static_cast<uint16_t>(t[static_cast<size_t>(i)]);
+    }
+    random.index = kStageRandomSize - 1;
+    random.draws = 0;
+}
 
 TilingTrace GenerateTiling(StageRandom& random, Board& board, BlockList& list, int width,
                            int height) {
@@ -99,7 +133,7 @@ bool LayOutStartField(StageRandom& random, Board& board, BlockList& list, int wi
 StageTrace BuildStage(StageRandom& random, Board& board, BlockList& list, int width, int height,
                       int number, FixedBlocks fixed) {
     StageTrace trace;
-    SeedStageRandom(random, static_cast<uint32_t>(number));
+    reference::SeedStageRandom(random, static_cast<uint32_t>(number));
     ResetBoard(board, width, height);
     list.count = 0;
     trace.tiling = reference::GenerateTiling(random, board, list, width, height);

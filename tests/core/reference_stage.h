@@ -12,6 +12,10 @@
 
 namespace fenx::reference {
 
+// Seeding step by step: the scatter of (21 n) mod 55, then three
+// regenerations, with the carries written out.
+void SeedStageRandom(StageRandom& random, uint32_t seed);
+
 struct TilingTrace {
     uint64_t draws = 0;
     int deepUndos = 0;

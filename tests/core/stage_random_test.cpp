@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/reference_stage.h"
 #include "core/stage_random.h"
 
 namespace fenx {
@@ -72,6 +73,35 @@ TEST(ProcessRandom, IndependentInstancesDoNotShareState) {
     NextProcessRandom(a);
     EXPECT_EQ(NextProcessRandom(b), 41);
     EXPECT_EQ(NextProcessRandom(a), 6334);
+}
+
+} // namespace
+} // namespace fenx
+
+namespace fenx {
+namespace {
+
+// The seeded table is computed as slope * seed + offset per entry, already
+// regenerated for the first draw; after that draw it must be the table of
+// the step-by-step seeding, for every stage number and for seeds whose high
+// bits are set.
+TEST(StageRandom, SeedingMatchesTheStepByStepSeedingForEveryStageNumber) {
+    StageRandom fast;
+    StageRandom plain;
+    for (uint32_t seed : {0u, 1u, 65535u, 65536u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+        SeedStageRandom(fast, seed);
+        reference::SeedStageRandom(plain, seed);
+        ASSERT_EQ(NextStageRandom(fast), NextStageRandom(plain)) << seed;
+        ASSERT_EQ(fast.table, plain.table) << seed;
+    }
+    for (uint32_t seed = 0; seed < 65536; ++seed) {
+        SeedStageRandom(fast, seed);
+        reference::SeedStageRandom(plain, seed);
+        ASSERT_EQ(NextStageRandom(fast), NextStageRandom(plain)) << seed;
+        ASSERT_EQ(fast.table, plain.table) << seed;
+        ASSERT_EQ(fast.index, plain.index);
+        ASSERT_EQ(fast.draws, plain.draws);
+    }
 }
 
 } // namespace

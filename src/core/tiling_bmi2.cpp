@@ -1,0 +1,87 @@
+// The bit-extract path: the twelve deciding cells come out of the window in
+// one instruction; the draws are tested eight at a time as on the plain
+// path. Only this file's functions use the instruction (see tiling_paths.h).
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+#include "core/generation.h"
+#include "core/tiling_frame.h"
+#include "core/tiling_paths.h"
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+
+// Everything from here on, the walk templates included, is compiled for
+// processors with the bit-extract instruction; the headers above are not.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("bmi,bmi2,popcnt,lzcnt"))), apply_to = function)
+#else
+#pragma GCC push_options
+#pragma GCC target("bmi,bmi2,popcnt,lzcnt")
+#endif
+
+#include "core/draw_scan.h"
+#include "core/tiling_walk.h"
+
+namespace fenx {
+namespace {
+
+struct Bmi2Path {
+    static constexpr int kInterleave = 3;
+
+    static uint32_t FitIndex(uint64_t window, const TilingFrame& frame) {
+        return static_cast<uint32_t>(_pext_u64(window, frame.neighbourhood));
+    }
+
+    static void ReadPicks(const StageRandom& random, TablePicks& picks) {
+        ReadPicksOneByOne(random, picks);
+    }
+
+    static void Regenerate(StageRandom& random, TablePicks& picks) {
+        RefillStageRandom(random);
+        ReadPicksOneByOne(random, picks);
+    }
+
+    static int FirstFitting(const TablePicks& picks, int from, uint32_t fitting) {
+        return ScanEightDrawsAtATime(picks, from, fitting);
+    }
+};
+
+} // namespace
+
+void TileOnBmi2Path(const TilingFrame& frame, const TilingJob* jobs, int count) {
+    TileJobs<Bmi2Path>(frame, jobs, count);
+}
+
+void TileRangeOnBmi2Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                         void* context) {
+    TileStageRange<Bmi2Path>(frame, first, last, onTiled, context);
+}
+
+} // namespace fenx
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
+#pragma GCC pop_options
+#endif
+
+#else
+
+namespace fenx {
+
+// Not an x86-64 processor: the path is never chosen.
+void TileOnBmi2Path(const TilingFrame& frame, const TilingJob* jobs, int count) {
+    TileOnPlainPath(frame, jobs, count);
+}
+
+void TileRangeOnBmi2Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                         void* context) {
+    TileRangeOnPlainPath(frame, first, last, onTiled, context);
+}
+
+} // namespace fenx
+
+#endif
