@@ -42,11 +42,6 @@ void GenerateTilingBlocks(StageRandom& random, int width, int height, BlockList&
     GenerateTilings(&job, 1, width, height, path);
 }
 
-void GenerateTilingPair(StageRandom* random, int width, int height, BlockList* list) {
-    const TilingJob jobs[2] = {{&random[0], &list[0]}, {&random[1], &list[1]}};
-    GenerateTilings(jobs, 2, width, height);
-}
-
 void GenerateTiling(StageRandom& random, Board& board, BlockList& list) {
     GenerateTilingBlocks(random, board.width, board.rows, list);
     for (int i = 0; i < list.count; ++i) {

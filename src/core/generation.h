@@ -48,9 +48,6 @@ void GenerateStageTilings(int first, int last, int width, int height, OnTiled&& 
         &onTiled, path);
 }
 
-// Two at once (arrays of two generators and two lists).
-void GenerateTilingPair(StageRandom* random, int width, int height, BlockList* list);
-
 // The same on a board that ResetBoard prepared with rows = H: afterwards
 // every cell of the target area holds the index of the block covering it.
 void GenerateTiling(StageRandom& random, Board& board, BlockList& list);

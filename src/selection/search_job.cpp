@@ -11,6 +11,9 @@ namespace {
 // As many numbers as the workers take at a time; small enough that the
 // ordered prefix, and with it the progress figures, moves on steadily.
 constexpr int kChunkSize = 256;
+// As many numbers as one call of the generator tiles between two looks at
+// the cancel flag.
+constexpr int kSliceSize = 64;
 
 } // namespace
 
@@ -38,36 +41,28 @@ SearchJob::~SearchJob() {
 }
 
 void SearchJob::Work() {
-    StageRandom random[2];
-    BlockList lists[2];
     const int count = static_cast<int>(chunks_.size());
     for (int c = nextChunk_.fetch_add(1); c < count; c = nextChunk_.fetch_add(1)) {
         Chunk& chunk = *chunks_[static_cast<std::size_t>(c)];
-        int s = chunk.begin;
-        // Two numbers at a time, interleaved, the way SearchStageNumbers
-        // tests them; the count of tested numbers follows each pair.
-        for (; s + 1 <= chunk.end; s += 2) {
+        // A slice of numbers at a time, tiled side by side as the generator
+        // likes; its tilings come out of order, so its matches are sorted
+        // before they join the chunk's. The count of tested numbers moves on
+        // by whole slices, so a cancel keeps exactly the tested prefix.
+        for (int s = chunk.begin; s <= chunk.end; s += kSliceSize) {
             if (cancelled_.load(std::memory_order_relaxed)) {
                 return;
             }
-            SeedStageRandom(random[0], static_cast<uint32_t>(s));
-            SeedStageRandom(random[1], static_cast<uint32_t>(s + 1));
-            GenerateTilingPair(random, width_, height_, lists);
-            for (int k = 0; k < 2; ++k) {
-                if (MeetsConditions(conditions_, CountOrientations(lists[k]))) {
-                    chunk.matches.push_back(s + k);
-                }
-            }
-            chunk.tested.store(s + 2 - chunk.begin, std::memory_order_relaxed);
-        }
-        if (s == chunk.end) {
-            if (cancelled_.load(std::memory_order_relaxed)) {
-                return;
-            }
-            if (StageMeetsConditions(s, conditions_, random[0], lists[0], width_, height_)) {
-                chunk.matches.push_back(s);
-            }
-            chunk.tested.store(s + 1 - chunk.begin, std::memory_order_relaxed);
+            const int last = std::min(chunk.end, s + kSliceSize - 1);
+            const std::size_t sliceStart = chunk.matches.size();
+            GenerateStageTilings(s, last, width_, height_,
+                                 [&](int stage, const BlockList& list, const StageRandom&) {
+                                     if (MeetsConditions(conditions_, CountOrientations(list))) {
+                                         chunk.matches.push_back(stage);
+                                     }
+                                 });
+            std::sort(chunk.matches.begin() + static_cast<std::ptrdiff_t>(sliceStart),
+                      chunk.matches.end());
+            chunk.tested.store(last + 1 - chunk.begin, std::memory_order_relaxed);
         }
         chunk.complete.store(true, std::memory_order_release);
     }
