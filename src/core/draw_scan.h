@@ -38,5 +38,22 @@ inline void ReadPicksOneByOne(const StageRandom& random, TablePicks& picks) {
     }
 }
 
+// The draw side of a path that reads the picks of a table one by one and
+// scans them eight at a time.
+struct EightAtATimeDraws {
+    static void ReadPicks(const StageRandom& random, TablePicks& picks) {
+        ReadPicksOneByOne(random, picks);
+    }
+
+    static void Regenerate(StageRandom& random, TablePicks& picks) {
+        RefillStageRandom(random);
+        ReadPicksOneByOne(random, picks);
+    }
+
+    static int FirstFitting(const TablePicks& picks, int from, uint32_t fitting) {
+        return ScanEightDrawsAtATime(picks, from, fitting);
+    }
+};
+
 } // namespace
 } // namespace fenx

@@ -28,24 +28,11 @@
 namespace fenx {
 namespace {
 
-struct Bmi2Path {
+struct Bmi2Path : EightAtATimeDraws {
     static constexpr int kInterleave = 3;
 
     static uint32_t FitIndex(uint64_t window, const TilingFrame& frame) {
         return static_cast<uint32_t>(_pext_u64(window, frame.neighbourhood));
-    }
-
-    static void ReadPicks(const StageRandom& random, TablePicks& picks) {
-        ReadPicksOneByOne(random, picks);
-    }
-
-    static void Regenerate(StageRandom& random, TablePicks& picks) {
-        RefillStageRandom(random);
-        ReadPicksOneByOne(random, picks);
-    }
-
-    static int FirstFitting(const TablePicks& picks, int from, uint32_t fitting) {
-        return ScanEightDrawsAtATime(picks, from, fitting);
     }
 };
 

@@ -7,7 +7,7 @@
 namespace fenx {
 namespace {
 
-struct PlainPath {
+struct PlainPath : EightAtATimeDraws {
     // Two walks side by side; more gain nothing here, the time going to
     // mispredicted branches, which stop all walks alike.
     static constexpr int kInterleave = 2;
@@ -17,19 +17,6 @@ struct PlainPath {
         return static_cast<uint32_t>(((window >> 1) & 7) | (((window >> (s - 2)) & 31) << 3) |
                                      (((window >> (2 * s - 1)) & 7) << 8) |
                                      (((window >> (3 * s)) & 1) << 11));
-    }
-
-    static void ReadPicks(const StageRandom& random, TablePicks& picks) {
-        ReadPicksOneByOne(random, picks);
-    }
-
-    static void Regenerate(StageRandom& random, TablePicks& picks) {
-        RefillStageRandom(random);
-        ReadPicksOneByOne(random, picks);
-    }
-
-    static int FirstFitting(const TablePicks& picks, int from, uint32_t fitting) {
-        return ScanEightDrawsAtATime(picks, from, fitting);
     }
 };
 
