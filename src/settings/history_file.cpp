@@ -24,8 +24,13 @@ bool AppendLineToFile(const std::string& path, std::string_view line) {
     }
     // A last line without its end (written by hand, or cut short) must not
     // swallow the new record. Other games appending meanwhile hold the lock,
-    // so the last byte seen is the last byte of a whole line of theirs.
+    // so the last byte seen is the last byte of a whole line of theirs; the
+    // size is taken again under the lock, as they may have written since.
     ::flock(fd, LOCK_EX);
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return false;
+    }
     std::string record;
     char last = '\n';
     if (info.st_size > 0 && ::pread(fd, &last, 1, info.st_size - 1) == 1 && last != '\n') {

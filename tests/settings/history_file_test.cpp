@@ -46,7 +46,7 @@ TEST(HistoryFile, LinesFromManyWritersNeverInterleave) {
     TempFolder temp;
     const std::string path = temp.File("fenx.log");
     constexpr int kWriters = 4;
-    constexpr int kLines = 200;
+    constexpr int kLines = 1000;
     for (int w = 0; w < kWriters; ++w) {
         if (::fork() == 0) {
             const std::string line = std::string(300, static_cast<char>('a' + w)) + "\n";
