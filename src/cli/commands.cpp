@@ -25,6 +25,9 @@ int RunCommand(std::span<const std::string_view> args) {
     if (command == "render") {
         return RunRenderCommand(rest);
     }
+    if (command == "solve") {
+        return RunSolveCommand(rest);
+    }
     return UsageError("unknown command '" + std::string(command) + "'");
 }
 

@@ -12,6 +12,7 @@ int RunCommand(std::span<const std::string_view> args);
 int RunStageCommand(std::span<const std::string_view> args);
 int RunSearchCommand(std::span<const std::string_view> args);
 int RunRenderCommand(std::span<const std::string_view> args);
+int RunSolveCommand(std::span<const std::string_view> args);
 
 // Prints "fenx-cli: <message>" on stderr and returns 2.
 int UsageError(std::string_view message);
