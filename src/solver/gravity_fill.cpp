@@ -2,8 +2,6 @@
 // and the wall is filled, and takes the nearest free block of its
 // orientation that can walk there with all other blocks held still.
 #include <climits>
-#include <cstdio>
-#include <cstdlib>
 
 #include "solver/planner_work.h"
 
@@ -106,22 +104,6 @@ bool PlannerWork::Fill(int budget) {
             continue;
         }
         if (!ClearWay(budget)) {
-            if (std::getenv("FENX_SOLVER_TRACE") != nullptr) {
-                std::fprintf(stderr, "stuck: band %d open %d moves %zu budget %d\n", bandTop, open,
-                             moves.size(), budget);
-                for (int r = 0; r < 2 * height; ++r) {
-                    for (int c = 0; c < width; ++c) {
-                        const int v = grid.cells[static_cast<std::size_t>(SolverIndex(c, r))];
-                        const int t = targetOwner[static_cast<std::size_t>(SolverIndex(c, r))];
-                        std::fprintf(stderr, " %c%c", v < 0 ? '.' : 'a' + v,
-                                     t < 0 ? ' '
-                                           : (slotBlock[static_cast<std::size_t>(t)] >= 0
-                                                  ? '='
-                                                  : (SlotReady(t) ? '!' : '_')));
-                    }
-                    std::fprintf(stderr, "\n");
-                }
-            }
             return false;
         }
     }

@@ -4,6 +4,7 @@
 // (one block to any place it can reach) under a budget of expansions.
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <functional>
 
 #include "solver/planner_work.h"
@@ -18,6 +19,7 @@ std::size_t U(int i) {
 // Passing a cell of another free block costs this much more than a step.
 constexpr int kBlockedCellCost = 6;
 constexpr int kParkingChoices = 3;
+constexpr int kWaysWeighed = 6;
 
 uint64_t HeapKey(int priority, int node) {
     return (static_cast<uint64_t>(priority) << 32) | static_cast<uint32_t>(node);
@@ -113,23 +115,42 @@ int PlannerWork::CoveredMarks(int except) const {
 // The cheapest relaxed way over all ready slots and the free blocks that
 // could fill them; marks it and returns the block, or -1 when there is none.
 int PlannerWork::MarkCheapestWay() {
-    int bestPrice = INT_MAX;
-    int bestSlot = -1;
-    int bestBlock = -1;
+    // Only the pairs nearest as the crow flies get the full search: on a
+    // large field there are hundreds of pairs.
+    std::array<std::array<int, 3>, kWaysWeighed> near3{};
+    int held = 0;
     for (int s = 0; s < slotCount; ++s) {
         if (!SlotReady(s)) {
             continue;
         }
+        const int goal = slotAnchor[U(s)];
         for (int b = 0; b < count; ++b) {
             if (!Movable(b) || orientation[U(b)] != slotOrientation[U(s)]) {
                 continue;
             }
-            const int price = RelaxedPath(b, s);
-            if (price >= 0 && price < bestPrice) {
-                bestPrice = price;
-                bestSlot = s;
-                bestBlock = b;
+            const int d = std::abs(SolverColumn(anchor[U(b)]) - SolverColumn(goal)) +
+                          std::abs(SolverRow(anchor[U(b)]) - SolverRow(goal));
+            if (held < kWaysWeighed) {
+                near3[U(held++)] = {d, s, b};
+            } else if (d < near3[U(held - 1)][0]) {
+                near3[U(held - 1)] = {d, s, b};
+            } else {
+                continue;
             }
+            for (int k = held - 1; k > 0 && near3[U(k)][0] < near3[U(k - 1)][0]; --k) {
+                std::swap(near3[U(k)], near3[U(k - 1)]);
+            }
+        }
+    }
+    int bestPrice = INT_MAX;
+    int bestSlot = -1;
+    int bestBlock = -1;
+    for (int k = 0; k < held; ++k) {
+        const int price = RelaxedPath(near3[U(k)][2], near3[U(k)][1]);
+        if (price >= 0 && price < bestPrice) {
+            bestPrice = price;
+            bestSlot = near3[U(k)][1];
+            bestBlock = near3[U(k)][2];
         }
     }
     if (bestBlock >= 0) {

@@ -129,39 +129,42 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
     static constexpr int kBudgets[] = {30, 300, 3000};
     for (int round = 0; round < 3; ++round) {
         for (TargetKind kind : kKinds) {
-            for (int attempt = 0;
-                 attempt < (kind == TargetKind::CoverLower || kind == TargetKind::CoverUpper
-                                ? 1 + round * 2
-                                : 1);
-                 ++attempt) {
+            const bool cover = kind == TargetKind::CoverLower || kind == TargetKind::CoverUpper;
+            for (int attempt = 0; attempt < (cover ? 1 + round * 2 : 1); ++attempt) {
                 if (w.OutOfTime()) {
                     return false;
                 }
                 w.random = static_cast<uint32_t>(1 + attempt * 7919 + round * 104729);
-                bool built = false;
-                switch (kind) {
-                case TargetKind::TilingLower:
-                    built = w.BuildTilingTarget(true);
-                    break;
-                case TargetKind::TilingUpper:
-                    built = w.BuildTilingTarget(false);
-                    break;
-                case TargetKind::CoverLower:
-                    built = w.BuildCoverTarget(true, 20000L << round);
-                    break;
-                case TargetKind::CoverUpper:
-                    built = w.BuildCoverTarget(false, 20000L << round);
-                    break;
-                }
-                if (!built) {
-                    continue;
-                }
-                w.Restart();
-                if (w.Fill(kBudgets[round])) {
+                if (w.BuildTarget(kind, 20000L << round) &&
+                    (w.Restart(), w.Fill(kBudgets[round]))) {
                     return true;
                 }
             }
         }
+    }
+    // Then ever new covers, as long as the time lasts.
+    for (uint32_t seed = 1000003;; seed += 7919) {
+        if (w.OutOfTime()) {
+            return false;
+        }
+        w.random = seed;
+        const TargetKind kind = (seed & 1) != 0 ? TargetKind::CoverLower : TargetKind::CoverUpper;
+        if (w.BuildTarget(kind, 80000) && (w.Restart(), w.Fill(kBudgets[1]))) {
+            return true;
+        }
+    }
+}
+
+bool PlannerWork::BuildTarget(TargetKind kind, long coverBudget) {
+    switch (kind) {
+    case TargetKind::TilingLower:
+        return BuildTilingTarget(true);
+    case TargetKind::TilingUpper:
+        return BuildTilingTarget(false);
+    case TargetKind::CoverLower:
+        return BuildCoverTarget(true, coverBudget);
+    case TargetKind::CoverUpper:
+        return BuildCoverTarget(false, coverBudget);
     }
     return false;
 }

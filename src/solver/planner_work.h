@@ -87,7 +87,7 @@ struct PlannerWork {
 
     // Search buffers, reserved once.
     std::vector<SearchNode> nodes;
-    std::vector<uint64_t> heap; // the relaxed way's queue
+    std::vector<uint64_t> heap;     // the relaxed way's queue
     std::vector<uint64_t> frontier; // the clearing search's queue
     std::vector<int32_t> chain;
     std::vector<int16_t> chainOld;
@@ -110,6 +110,7 @@ struct PlannerWork {
     void Restart();
 
     // Targets.
+    bool BuildTarget(TargetKind kind, long coverBudget);
     bool BuildTilingTarget(bool lower);
     bool BuildCoverTarget(bool lower, long nodeBudget);
     void FinishTarget();
