@@ -39,8 +39,12 @@ void Play::DrawMoveHint() {
     const BlockList& blocks = stage_.blocks;
     Canvas& canvas = stage_.canvas;
     canvas.DrawField();
+    // A quarter second shown, a quarter second hidden; the outline moves on
+    // every tenth of a second.
+    const uint32_t shown = host_.Milliseconds() - moveHint_.shownAt;
+    const bool hidden = (shown / 250) % 2 != 0;
     for (int i = 0; i < blocks.count; ++i) {
-        if (i == moveHint_.block && (moveHint_.tick & 2) != 0) {
+        if (i == moveHint_.block && hidden) {
             continue; // the block to move blinks
         }
         const Block& b = blocks[i];
@@ -49,7 +53,7 @@ void Play::DrawMoveHint() {
     }
     const Block& moved = blocks[moveHint_.block];
     canvas.DrawOutlineAt(CellPixel(moveHint_.column), CellPixel(moveHint_.row), moved.orientation,
-                         (moveHint_.tick >> 1) & 3);
+                         static_cast<int>((shown / 100) % 4));
     PresentWholeSurface();
 }
 

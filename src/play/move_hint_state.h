@@ -14,7 +14,7 @@ struct MoveHintState {
     int32_t block = 0;
     int32_t column = 0; // anchor cell after the drag
     int32_t row = 0;
-    int32_t tick = 0; // frames drawn; the block shows on even ones
+    int32_t tick = 0; // frames drawn since it was shown
     uint32_t shownAt = 0;
 };
 
