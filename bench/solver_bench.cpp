@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -33,6 +35,9 @@ void PlanStages(benchmark::State& state) {
             ms.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
                     .count());
+            if (std::getenv("FENX_SLOW") && ms.back() > std::atof(std::getenv("FENX_SLOW")))
+                std::fprintf(stderr, "slow %d: %.1f ms, %ld expansions\n", i * 257, ms.back(),
+                             planner->Expansions());
         }
     }
     std::sort(ms.begin(), ms.end());

@@ -10,6 +10,8 @@ namespace {
 constexpr std::size_t kPathCapacity = 1 << 18;
 constexpr std::size_t kMoveCapacity = 1 << 14;
 constexpr std::size_t kNodeCapacity = 1 << 16;
+// Fields up to 32 target cells (7 x 4, 8 x 4) get the complete search early.
+constexpr int kSmallestField = 32;
 
 std::size_t U(int i) {
     return static_cast<std::size_t>(i);
@@ -127,6 +129,15 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
     static constexpr TargetKind kKinds[] = {TargetKind::TilingLower, TargetKind::TilingUpper,
                                             TargetKind::CoverLower, TargetKind::CoverUpper};
     static constexpr int kBudgets[] = {30, 300, 3000};
+    static constexpr long kExactBudgets[] = {0, 200000, 1000000};
+    // The search over whole positions: early on the smallest fields, where
+    // it is quick and the slot filling most often runs into a dead end; on
+    // the other fields that pack it is the last resort.
+    const bool packs = ExactSearch::Packs(w);
+    const bool smallest = packs && width * height <= kSmallestField;
+    if (packs && !w.exact) {
+        w.exact = std::make_unique<ExactSearch>();
+    }
     for (int round = 0; round < 3; ++round) {
         for (TargetKind kind : kKinds) {
             const bool cover = kind == TargetKind::CoverLower || kind == TargetKind::CoverUpper;
@@ -141,6 +152,12 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
                 }
             }
         }
+        if (smallest && round >= 1 && w.exact->Run(w, kExactBudgets[round])) {
+            return true;
+        }
+    }
+    if (packs && !smallest && w.exact->Run(w, kExactBudgets[2])) {
+        return true;
     }
     // Then ever new covers, as long as the time lasts.
     for (uint32_t seed = 1000003;; seed += 7919) {

@@ -6,10 +6,12 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/block.h"
 #include "core/board.h"
+#include "solver/exact_search.h"
 #include "solver/planner.h"
 #include "solver/solver_grid.h"
 
@@ -92,6 +94,9 @@ struct PlannerWork {
     std::vector<int32_t> chain;
     std::vector<int16_t> chainOld;
     std::array<int16_t, kMaxBlocks> undoAnchor{};
+
+    // The complete search for small fields, made on first use.
+    std::unique_ptr<ExactSearch> exact;
 
     // The plan.
     std::vector<PlannedMove> moves;

@@ -101,7 +101,19 @@ bool PlannerWork::BuildTilingTarget(bool lower) {
 }
 
 bool PlannerWork::BuildCoverTarget(bool lower, long nodeBudget) {
-    bandTop = lower ? height : 0;
+    // Fixed blocks may lie across the middle of the field; then the band
+    // is the lowest (or highest) one that holds them all.
+    int fixedTop = 2 * height;
+    int fixedBottom = -1;
+    for (int b = 0; b < count; ++b) {
+        if (fixed[U(b)] != 0) {
+            for (int off : SolverOffsets[U(orientation[U(b)])]) {
+                fixedTop = std::min(fixedTop, SolverRow(startAnchor[U(b)] + off));
+                fixedBottom = std::max(fixedBottom, SolverRow(startAnchor[U(b)] + off));
+            }
+        }
+    }
+    bandTop = lower ? std::min(height, fixedTop) : std::max(0, fixedBottom - height + 1);
     fromFloor = lower;
     grid = startGrid;
     anchor = startAnchor;
