@@ -130,7 +130,8 @@ void ExactSearch::Unpack(uint64_t key0, uint64_t key1, Places& places) const {
     }
 }
 
-int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, bool& fresh) {
+int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, int side,
+                          bool& fresh) {
     uint64_t hash =
         key0 * 0x9E3779B97F4A7C15ull ^ (key1 + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
     hash ^= hash >> 29;
@@ -148,7 +149,8 @@ int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int move
     }
     fresh = true;
     const auto n = static_cast<int32_t>(nodes_.size());
-    nodes_.push_back(Node{key0, key1, parent, static_cast<int16_t>(moves)});
+    nodes_.push_back(
+        Node{key0, key1, parent, static_cast<int16_t>(moves), static_cast<int8_t>(side)});
     table_[at] = (static_cast<uint64_t>(tableStamp_) << 32) | static_cast<uint32_t>(n + 1);
     return n;
 }
@@ -193,6 +195,21 @@ bool ExactSearch::CoverBand(int at, int band, int limit, long& budget) {
     }
     if (cell < 0) {
         const int t = targetCount_++;
+        // The target as a position: each orientation's cells in order.
+        Places& places = targetPlaces_[U(t)];
+        for (int i = 0; i < movable_; ++i) {
+            places[U(i)] = 0xff;
+        }
+        for (int k = 0; k < covered_; ++k) {
+            int i = 0;
+            while (slotOrientation_[U(i)] != coverOrientation_[U(k)] || places[U(i)] != 0xff) {
+                ++i;
+            }
+            places[U(i)] = static_cast<uint8_t>(fieldOf_[U(coverCell_[U(k)])]);
+        }
+        for (int i = 0; i < movable_; ++i) {
+            std::sort(places.begin() + groupFirst_[U(i)], places.begin() + groupLast_[U(i)] + 1);
+        }
         for (int k = 0; k < covered_; ++k) {
             TargetBits& bits =
                 targetBits_[U(coverOrientation_[U(k)])][U(fieldOf_[U(coverCell_[U(k)])])];
@@ -203,8 +220,11 @@ bool ExactSearch::CoverBand(int at, int band, int limit, long& budget) {
     if (--budget < 0) {
         return false;
     }
-    for (int o = 0; o < kOrientationCount; ++o) {
-        if (left_[U(o)] == 0 || !cover_.Fits(cell, o, kSolverFree)) {
+    const int first = lying_[U(cell)];
+    for (int k = -1; k < kOrientationCount; ++k) {
+        const int o = k < 0 ? first : k;
+        if (o < 0 || (k >= 0 && o == first) || left_[U(o)] == 0 ||
+            !cover_.Fits(cell, o, kSolverFree)) {
             continue;
         }
         --left_[U(o)];
@@ -231,8 +251,8 @@ void ExactSearch::CollectTargets(const PlannerWork& w) {
     }
     targetCount_ = 0;
     const int h = rows_ / 2;
-    // The lower and upper halves first; a band between only when fixed
-    // blocks rule both out.
+    // The lower and upper halves first; bands between only when fixed
+    // blocks rule out one of them.
     std::array<int, 11> bands{};
     int bandCount = 0;
     if (bandAllowed_[U(h)] != 0) {
@@ -241,7 +261,8 @@ void ExactSearch::CollectTargets(const PlannerWork& w) {
     if (bandAllowed_[0] != 0) {
         bands[U(bandCount++)] = 0;
     }
-    for (int t = 1; t < h && bandCount == 0; ++t) {
+    const bool bothHalves = bandCount == 2;
+    for (int t = 1; t < h && !bothHalves; ++t) {
         if (bandAllowed_[U(t)] != 0) {
             bands[U(bandCount++)] = t;
         }
@@ -265,18 +286,19 @@ void ExactSearch::CollectTargets(const PlannerWork& w) {
             }
         }
         long budget = 200000;
-        CoverBand(0, band, kMaxTargets * (k + 1) / bandCount, budget);
+        CoverBand(0, band, kStartTarget * (k + 1) / bandCount, budget);
     }
 }
 
-bool ExactSearch::Run(PlannerWork& w, long nodeBudget) {
+bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent) {
     expanded_ = 0;
     if (!Packs(w)) {
         return false;
     }
     if (nodes_.capacity() == 0) {
         nodes_.reserve(kNodeCapacity);
-        open_.reserve(kNodeCapacity);
+        open_[0].reserve(kNodeCapacity);
+        open_[1].reserve(kNodeCapacity);
         table_.assign(kTableSize, 0);
     }
     if (++tableStamp_ == 0) {
@@ -284,13 +306,21 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget) {
         tableStamp_ = 1;
     }
     nodes_.clear();
-    open_.clear();
+    open_[0].clear();
+    open_[1].clear();
     Prepare(w);
+    const auto& from = fromCurrent ? w.anchor : w.startAnchor;
+    lying_.fill(-1);
+    for (int i = 0; i < movable_; ++i) {
+        lying_[U(from[U(slotBlock_[U(i)])])] = static_cast<int8_t>(slotOrientation_[U(i)]);
+    }
     CollectTargets(w);
 
     Places places{};
     for (int i = 0; i < movable_; ++i) {
-        places[U(i)] = static_cast<uint8_t>(fieldOf_[U(w.startAnchor[U(slotBlock_[U(i)])])]);
+        places[U(i)] = static_cast<uint8_t>(fieldOf_[U(from[U(slotBlock_[U(i)])])]);
+        targetBits_[U(slotOrientation_[U(i)])][places[U(i)]][kStartTarget / 64] |=
+            uint64_t{1} << (kStartTarget % 64);
     }
     for (int i = 0; i < movable_; ++i) {
         std::sort(places.begin() + groupFirst_[U(i)], places.begin() + groupLast_[U(i)] + 1);
@@ -299,19 +329,34 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget) {
     uint64_t key1 = 0;
     Pack(places, key0, key1);
     bool fresh = false;
-    Find(key0, key1, -1, 0, fresh);
-    open_.push_back(HeapKey(0, 0));
+    Find(key0, key1, -1, 0, 0, fresh);
+    open_[0].push_back(HeapKey(0, 0));
+    // The second search starts from every target at once.
+    for (int t = 0; t < targetCount_; ++t) {
+        Pack(targetPlaces_[U(t)], key0, key1);
+        const int32_t r = Find(key0, key1, -1, 0, 1, fresh);
+        if (fresh) {
+            open_[1].push_back(HeapKey(0, r));
+        }
+    }
 
     SolverGrid grid;
     std::array<int, 2 * 10> rowCells{};
-    int32_t goal = -1;
-    while (!open_.empty() && goal < 0 && expanded_ < nodeBudget) {
+    int32_t forward = -1;
+    int32_t backward = -1;
+    int side = 1;
+    while (forward < 0 && expanded_ < nodeBudget) {
         if ((expanded_ & 15) == 0 && w.OutOfTime()) {
             break;
         }
-        std::pop_heap(open_.begin(), open_.end(), std::greater<>());
-        const int32_t n = HeapNode(open_.back());
-        open_.pop_back();
+        side = open_[U(1 - side)].empty() ? side : 1 - side;
+        std::vector<uint64_t>& open = open_[U(side)];
+        if (open.empty()) {
+            break;
+        }
+        std::pop_heap(open.begin(), open.end(), std::greater<>());
+        const int32_t n = HeapNode(open.back());
+        open.pop_back();
         ++expanded_;
         const Node node = nodes_[U(n)];
         Unpack(node.key0, node.key1, places);
@@ -326,7 +371,7 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget) {
             }
         }
         if (n == 0 && Solved(rowCells)) {
-            goal = 0;
+            forward = 0;
             break;
         }
         // For each target, how many of its places hold a block already.
@@ -334,9 +379,12 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget) {
         for (int i = 0; i < movable_; ++i) {
             AddBits(held, targetBits_[U(slotOrientation_[U(i)])][places[U(i)]], 1);
         }
-        for (int i = 0; i < movable_ && goal < 0; ++i) {
+        const int firstTarget = side == 0 ? 0 : kStartTarget;
+        const int endTarget = side == 0 ? targetCount_ : kStartTarget + 1;
+        for (int i = 0; i < movable_ && forward < 0; ++i) {
             if (nodes_.size() + 128 > kNodeCapacity) {
-                open_.clear(); // out of room
+                open_[0].clear(); // out of room
+                open_[1].clear();
                 break;
             }
             const int o = slotOrientation_[U(i)];
@@ -349,7 +397,7 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget) {
             const TargetBits& leaving = targetBits_[U(o)][places[U(i)]];
             AddBits(held, leaving, -1);
             int bestWithout = 0;
-            for (int t = 0; t < targetCount_; ++t) {
+            for (int t = firstTarget; t < endTarget; ++t) {
                 bestWithout = std::max<int>(bestWithout, held[U(t)]);
             }
             if (++seenStamp_ == 0) {
@@ -359,7 +407,7 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget) {
             seen_[U(start)] = seenStamp_;
             queue_[0] = static_cast<int16_t>(start);
             int queued = 1;
-            for (int head = 0; head < queued && goal < 0; ++head) {
+            for (int head = 0; head < queued && forward < 0; ++head) {
                 const int at = queue_[U(head)];
                 for (int step : SolverSteps) {
                     const int next = at + step;
@@ -382,16 +430,22 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget) {
                     }
                     child[U(k)] = cell;
                     Pack(child, key0, key1);
-                    const int32_t c = Find(key0, key1, n, node.moves + 1, fresh);
+                    const int32_t c = Find(key0, key1, n, node.moves + 1, side, fresh);
                     if (!fresh) {
+                        if (nodes_[U(c)].side != side) {
+                            // The two searches meet.
+                            forward = side == 0 ? n : c;
+                            backward = side == 0 ? c : n;
+                            break;
+                        }
                         continue;
                     }
                     std::array<int, 2 * 10> childRows = rowCells;
                     for (int off : SolverOffsets[U(o)]) {
                         ++childRows[U(SolverRow(next + off))];
                     }
-                    if (Solved(childRows)) {
-                        goal = c;
+                    if (side == 0 && Solved(childRows)) {
+                        forward = c;
                         break;
                     }
                     int best = bestWithout;
@@ -399,12 +453,15 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget) {
                     for (std::size_t word = 0; word < bits.size(); ++word) {
                         for (uint64_t m = bits[word]; m != 0; m &= m - 1) {
                             const int t = static_cast<int>(word * 64) + std::countr_zero(m);
-                            best = std::max(best, held[U(t)] + 1);
+                            if (t >= firstTarget && t < endTarget) {
+                                best = std::max(best, held[U(t)] + 1);
+                            }
                         }
                     }
-                    const int misplaced = targetCount_ > 0 ? movable_ - best : Outside(childRows);
-                    open_.push_back(HeapKey(node.moves + 1 + kMisplacedWeight * misplaced, c));
-                    std::push_heap(open_.begin(), open_.end(), std::greater<>());
+                    const int misplaced =
+                        side == 1 || targetCount_ > 0 ? movable_ - best : Outside(childRows);
+                    open.push_back(HeapKey(node.moves + 1 + kMisplacedWeight * misplaced, c));
+                    std::push_heap(open.begin(), open.end(), std::greater<>());
                 }
             }
             for (int off : SolverOffsets[U(o)]) {
@@ -414,22 +471,30 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget) {
         }
     }
     w.expansions += expanded_;
-    if (goal < 0) {
+    if (forward < 0) {
         return false;
     }
-    PlayInto(w, goal);
+    PlayInto(w, forward, backward, fromCurrent);
     return true;
 }
 
-// Replays the positions from the start to `goal` as block moves with their
-// single-step paths.
-void ExactSearch::PlayInto(PlannerWork& w, int32_t goal) {
+// Replays the positions from the search's start to `goal` as block moves
+// with their single-step paths.
+void ExactSearch::PlayInto(PlannerWork& w, int32_t forward, int32_t backward, bool fromCurrent) {
+    // The positions in order, last first: the target, then the way back
+    // from it to `backward`, then `forward` and its way to the start.
     std::vector<int32_t>& chain = w.chain;
     chain.clear();
-    for (int32_t n = goal; n >= 0; n = nodes_[U(n)].parent) {
+    for (int32_t n = backward; n >= 0; n = nodes_[U(n)].parent) {
         chain.push_back(n);
     }
-    w.Restart();
+    std::reverse(chain.begin(), chain.end());
+    for (int32_t n = forward; n >= 0; n = nodes_[U(n)].parent) {
+        chain.push_back(n);
+    }
+    if (!fromCurrent) {
+        w.Restart();
+    }
     Places before{};
     Places after{};
     for (std::size_t k = chain.size() - 1; k > 0; --k) {

@@ -26,10 +26,10 @@ class ExactSearch {
     // 18 movable blocks.
     static bool Packs(const PlannerWork& w);
 
-    // Searches from w's starting position, expanding at most `nodeBudget`
-    // positions. On success w holds the plan (from a Restart) and the result
-    // is true.
-    bool Run(PlannerWork& w, long nodeBudget);
+    // Searches from w's starting position, or with `fromCurrent` from the
+    // position w's plan has reached so far, expanding at most `nodeBudget`
+    // positions. On success w's plan ends solved and the result is true.
+    bool Run(PlannerWork& w, long nodeBudget, bool fromCurrent = false);
 
     long Expanded() const { return expanded_; }
 
@@ -39,6 +39,7 @@ class ExactSearch {
         uint64_t key1;
         int32_t parent;
         int16_t moves;
+        int8_t side; // 0 searched from the start, 1 back from a target
     };
     using Places = std::array<uint8_t, kMaxBlocks>; // field cell of each slot
 
@@ -47,11 +48,13 @@ class ExactSearch {
     void Unpack(uint64_t key0, uint64_t key1, Places& places) const;
     // Index of the node with this key, inserting it (with parent and moves)
     // when new; `fresh` tells which.
-    int32_t Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, bool& fresh);
+    int32_t Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, int side, bool& fresh);
     // Cells outside the nearest allowed band, given the cells per row.
     int Outside(const std::array<int, 2 * 10>& rowCells) const;
     bool Solved(const std::array<int, 2 * 10>& rowCells) const;
-    void PlayInto(PlannerWork& w, int32_t goal);
+    // Plays the moves from the start to `forward`, then on through
+    // `backward` (-1: none) and its parents to the target it came from.
+    void PlayInto(PlannerWork& w, int32_t forward, int32_t backward, bool fromCurrent);
     // Collects exact covers of the bands that may end the stage, as targets
     // for judging positions.
     void CollectTargets(const PlannerWork& w);
@@ -73,8 +76,12 @@ class ExactSearch {
     SolverGrid base_; // walls and fixed blocks
 
     // Targets: for each orientation and field cell, one bit per target that
-    // has a block of that orientation anchored there.
+    // has a block of that orientation anchored there. The last bit stands
+    // for the position the search starts from, the target of the search
+    // that runs back from the solved targets.
     static constexpr int kMaxTargets = 256;
+    static constexpr int kStartTarget = kMaxTargets - 1;
+    std::array<Places, kMaxTargets> targetPlaces_{};
     using TargetBits = std::array<uint64_t, kMaxTargets / 64>;
     std::array<std::array<TargetBits, 128>, kOrientationCount> targetBits_{};
     int targetCount_ = 0;
@@ -83,12 +90,15 @@ class ExactSearch {
     std::array<int16_t, kMaxBlocks> coverOrientation_{};
     std::array<int16_t, kMaxBlocks> coverCell_{};
     int covered_ = 0;
+    // Orientation of the block anchored at each cell where the search
+    // starts, -1 none: covers keeping blocks in place come first.
+    std::array<int8_t, kSolverCells> lying_{};
 
     // The arena.
     std::vector<Node> nodes_;
     std::vector<uint64_t> table_; // stamp << 32 | node + 1
     uint32_t tableStamp_ = 0;
-    std::vector<uint64_t> open_; // priority << 32 | node
+    std::array<std::vector<uint64_t>, 2> open_; // per side, priority << 32 | node
     std::array<uint32_t, kSolverCells> seen_{};
     uint32_t seenStamp_ = 0;
     std::array<int16_t, kSolverCells> queue_{};

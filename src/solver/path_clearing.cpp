@@ -38,18 +38,25 @@ int PlannerWork::RelaxedPath(int b, int s) {
     const int o = orientation[U(b)];
     const int start = anchor[U(b)];
     const int goal = slotAnchor[U(s)];
+    // A* over the anchors: no step costs less than 1, so the king's-move
+    // distance to the goal never overestimates.
+    const int goalColumn = SolverColumn(goal);
+    const int goalRow = SolverRow(goal);
+    const auto toGo = [&](int at) {
+        return std::max(std::abs(SolverColumn(at) - goalColumn), std::abs(SolverRow(at) - goalRow));
+    };
     heap.clear();
     seen[U(start)] = stamp;
     cost[U(start)] = 0;
     costParent[U(start)] = -1;
-    heap.push_back(HeapKey(0, start));
+    heap.push_back(HeapKey(toGo(start), start));
     int found = -1;
     while (!heap.empty()) {
         std::pop_heap(heap.begin(), heap.end(), std::greater<>());
         const uint64_t top = heap.back();
         heap.pop_back();
         const int at = static_cast<int>(top & 0xffffffffu);
-        const int c = static_cast<int>(top >> 32);
+        const int c = static_cast<int>(top >> 32) - toGo(at);
         if (c != cost[U(at)]) {
             continue;
         }
@@ -77,7 +84,7 @@ int PlannerWork::RelaxedPath(int b, int s) {
                 seen[U(next)] = stamp;
                 cost[U(next)] = nc;
                 costParent[U(next)] = static_cast<int16_t>(at);
-                heap.push_back(HeapKey(nc, next));
+                heap.push_back(HeapKey(nc + toGo(next), next));
                 std::push_heap(heap.begin(), heap.end(), std::greater<>());
             }
         }

@@ -1,6 +1,7 @@
 #include "solver/planner.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "solver/planner_work.h"
 
@@ -10,7 +11,7 @@ namespace {
 constexpr std::size_t kPathCapacity = 1 << 18;
 constexpr std::size_t kMoveCapacity = 1 << 14;
 constexpr std::size_t kNodeCapacity = 1 << 16;
-// Fields up to 32 target cells (7 x 4, 8 x 4) get the complete search early.
+// Fields up to 32 target cells (7 x 4, 8 x 4).
 constexpr int kSmallestField = 32;
 
 std::size_t U(int i) {
@@ -105,9 +106,35 @@ void PlannerWork::MoveAlongSearch(int b, int to) {
     anchor[U(b)] = static_cast<int16_t>(to);
 }
 
+void PlannerWork::KeepIfFurthest() {
+    const int n = std::popcount(filled[0]) + std::popcount(filled[1]);
+    if (n > bestFilled) {
+        bestFilled = n;
+        bestAnchor = anchor;
+        bestMoves = moves;
+        bestPath = path;
+    }
+}
+
+void PlannerWork::BackToFurthest() {
+    if (bestFilled < 0) {
+        Restart();
+        return;
+    }
+    anchor = bestAnchor;
+    moves = bestMoves;
+    path = bestPath;
+    grid.Reset(width, 2 * height);
+    for (int b = 0; b < count; ++b) {
+        grid.Write(anchor[U(b)], orientation[U(b)], static_cast<int8_t>(b));
+    }
+}
+
 Planner::Planner() : work_(std::make_unique<PlannerWork>()) {
     work_->path.reserve(kPathCapacity);
     work_->moves.reserve(kMoveCapacity);
+    work_->bestPath.reserve(kPathCapacity);
+    work_->bestMoves.reserve(kMoveCapacity);
     work_->nodes.reserve(kNodeCapacity);
     work_->heap.reserve(kNodeCapacity);
     work_->frontier.reserve(kNodeCapacity);
@@ -123,16 +150,18 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
     w.cancel = limits.cancel;
     w.stopped = false;
     w.expansions = 0;
+    w.bestFilled = -1;
     w.Load(blocks, width, height);
     // A portfolio: cheap targets with small clearing searches first, then
     // the same again with more patience, then covers found by search.
     static constexpr TargetKind kKinds[] = {TargetKind::TilingLower, TargetKind::TilingUpper,
                                             TargetKind::CoverLower, TargetKind::CoverUpper};
     static constexpr int kBudgets[] = {30, 300, 3000};
-    static constexpr long kExactBudgets[] = {0, 200000, 1000000};
-    // The search over whole positions: early on the smallest fields, where
-    // it is quick and the slot filling most often runs into a dead end; on
-    // the other fields that pack it is the last resort.
+    static constexpr long kExactBudgets[] = {0, 100000, 1000000};
+    // On fields that pack, the search over whole positions takes over
+    // where the slot filling runs into a dead end: on the smallest from the
+    // start, elsewhere from where the filling got furthest, where most
+    // blocks are in place and few moves are missing.
     const bool packs = ExactSearch::Packs(w);
     const bool smallest = packs && width * height <= kSmallestField;
     if (packs && !w.exact) {
@@ -146,17 +175,25 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
                     return false;
                 }
                 w.random = static_cast<uint32_t>(1 + attempt * 7919 + round * 104729);
-                if (w.BuildTarget(kind, 20000L << round) &&
-                    (w.Restart(), w.Fill(kBudgets[round]))) {
-                    return true;
+                if (w.BuildTarget(kind, 20000L << round)) {
+                    w.Restart();
+                    if (w.Fill(kBudgets[round])) {
+                        return true;
+                    }
+                    w.KeepIfFurthest();
                 }
             }
         }
-        if (smallest && round >= 1 && w.exact->Run(w, kExactBudgets[round])) {
-            return true;
+        if (packs && round >= (smallest ? 1 : 2)) {
+            if (!smallest) {
+                w.BackToFurthest();
+            }
+            if (w.exact->Run(w, kExactBudgets[round], !smallest)) {
+                return true;
+            }
         }
     }
-    if (packs && !smallest && w.exact->Run(w, kExactBudgets[2])) {
+    if (packs && w.exact->Run(w, kExactBudgets[2])) {
         return true;
     }
     // Then ever new covers, as long as the time lasts.

@@ -102,6 +102,14 @@ struct PlannerWork {
     std::vector<PlannedMove> moves;
     std::vector<Cell> path;
 
+    // The failed filling that got furthest, to search on from.
+    int bestFilled = -1;
+    std::array<int16_t, kMaxBlocks> bestAnchor{};
+    std::vector<PlannedMove> bestMoves;
+    std::vector<Cell> bestPath;
+    void KeepIfFurthest();
+    void BackToFurthest();
+
     // Limits.
     std::chrono::steady_clock::time_point deadline{};
     const std::atomic<bool>* cancel = nullptr;
