@@ -41,6 +41,9 @@ int RunSolveCommand(std::span<const std::string_view> args) {
     }
     FixedBlocks fixed;
     PlanLimits limits;
+    // A command may take more room than the game's hint: challenge stages
+    // can need millions of positions.
+    limits.searchBits = 23;
     for (auto rest = args.subspan(3); !rest.empty();) {
         if (rest[0] == "--fixed") {
             if (rest.size() < 3) {

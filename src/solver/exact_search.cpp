@@ -12,9 +12,6 @@ namespace {
 constexpr int kBitsPerSlot = 7;
 constexpr int kSlotsPerWord = 9;
 constexpr int kMaxSlots = 2 * kSlotsPerWord;
-constexpr std::size_t kNodeCapacity = std::size_t{1} << 21;
-constexpr int kTableBits = 22;
-constexpr std::size_t kTableSize = std::size_t{1} << kTableBits;
 constexpr uint8_t kOtherBlock = 127; // fixed blocks in the search's own grid
 // A block still to bring to its place weighs as much as this many moves
 // made: the search leans toward progress rather than short plans.
@@ -44,6 +41,9 @@ int32_t HeapNode(uint64_t key) {
 }
 
 } // namespace
+
+ExactSearch::ExactSearch(int capacityBits)
+    : capacity_(std::size_t{1} << capacityBits), tableBits_(capacityBits + 1) {}
 
 bool ExactSearch::Packs(const PlannerWork& w) {
     int movable = 0;
@@ -135,8 +135,8 @@ int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int move
     uint64_t hash =
         key0 * 0x9E3779B97F4A7C15ull ^ (key1 + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
     hash ^= hash >> 29;
-    std::size_t at = static_cast<std::size_t>(hash >> (64 - kTableBits));
-    for (;; at = (at + 1) & (kTableSize - 1)) {
+    std::size_t at = static_cast<std::size_t>(hash >> (64 - tableBits_));
+    for (;; at = (at + 1) & (table_.size() - 1)) {
         const uint64_t entry = table_[at];
         if (static_cast<uint32_t>(entry >> 32) != tableStamp_) {
             break;
@@ -296,10 +296,10 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent) {
         return false;
     }
     if (nodes_.capacity() == 0) {
-        nodes_.reserve(kNodeCapacity);
-        open_[0].reserve(kNodeCapacity);
-        open_[1].reserve(kNodeCapacity);
-        table_.assign(kTableSize, 0);
+        nodes_.reserve(capacity_);
+        open_[0].reserve(capacity_);
+        open_[1].reserve(capacity_);
+        table_.assign(std::size_t{1} << tableBits_, 0);
     }
     if (++tableStamp_ == 0) {
         std::fill(table_.begin(), table_.end(), 0);
@@ -382,7 +382,7 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent) {
         const int firstTarget = side == 0 ? 0 : kStartTarget;
         const int endTarget = side == 0 ? targetCount_ : kStartTarget + 1;
         for (int i = 0; i < movable_ && forward < 0; ++i) {
-            if (nodes_.size() + 128 > kNodeCapacity) {
+            if (nodes_.size() + 128 > capacity_) {
                 open_[0].clear(); // out of room
                 open_[1].clear();
                 break;

@@ -22,6 +22,11 @@ struct PlannerWork;
 
 class ExactSearch {
   public:
+    // Room for 2^capacityBits positions (24 bytes each, and twice as many
+    // 8-byte entries of the hash table).
+    explicit ExactSearch(int capacityBits);
+    int CapacityBits() const { return tableBits_ - 1; }
+
     // Whether the position in `w` packs: at most 128 field cells and at most
     // 18 movable blocks.
     static bool Packs(const PlannerWork& w);
@@ -95,6 +100,8 @@ class ExactSearch {
     std::array<int8_t, kSolverCells> lying_{};
 
     // The arena.
+    std::size_t capacity_;
+    int tableBits_;
     std::vector<Node> nodes_;
     std::vector<uint64_t> table_; // stamp << 32 | node + 1
     uint32_t tableStamp_ = 0;

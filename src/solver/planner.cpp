@@ -164,8 +164,8 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
     // blocks are in place and few moves are missing.
     const bool packs = ExactSearch::Packs(w);
     const bool smallest = packs && width * height <= kSmallestField;
-    if (packs && !w.exact) {
-        w.exact = std::make_unique<ExactSearch>();
+    if (packs && (!w.exact || w.exact->CapacityBits() != limits.searchBits)) {
+        w.exact = std::make_unique<ExactSearch>(limits.searchBits);
     }
     for (int round = 0; round < 3; ++round) {
         for (TargetKind kind : kKinds) {

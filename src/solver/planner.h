@@ -23,6 +23,10 @@ namespace fenx {
 struct PlanLimits {
     int budgetMs = 10000;                      // wall time for the whole plan
     const std::atomic<bool>* cancel = nullptr; // set from another thread to give up
+    // Room of the search over whole positions on small fields: 2^bits
+    // positions at up to 56 bytes each with their share of the hash table
+    // and queues (the default at most about 120 MB, taken on first use).
+    int searchBits = 21;
 };
 
 // One block moved along a path of anchors, first entry its start, each next

@@ -18,13 +18,14 @@ struct ReplayOutcome {
     int drags = 0;
 };
 
-inline ReplayOutcome PlanAndReplay(GameHarness& h, int budgetMs = 10000) {
+inline ReplayOutcome PlanAndReplay(GameHarness& h, int budgetMs = 10000, int searchBits = 21) {
     ReplayOutcome out;
     Game& game = *h.game;
     auto planner = std::make_unique<Planner>();
     const GameState& s = h.g.state;
     PlanLimits limits;
     limits.budgetMs = budgetMs;
+    limits.searchBits = searchBits;
     if (!planner->Plan(h.g.blocks, s.W, s.H, limits)) {
         return out;
     }

@@ -17,7 +17,8 @@ struct SweepResult {
 };
 
 // Stage numbers spread over the whole range: `count` of them from `first`.
-SweepResult Sweep(int width, int height, int first, int count, int stride) {
+SweepResult Sweep(int width, int height, int first, int count, int stride, int budgetMs = 2000,
+                  int searchBits = 21) {
     SweepResult result;
     GameHarness h;
     h.StartUp();
@@ -27,7 +28,7 @@ SweepResult Sweep(int width, int height, int first, int count, int stride) {
         while (h.g.state.gamePhase == PhaseOpening) {
             h.Tick();
         }
-        const ReplayOutcome out = PlanAndReplay(h, 2000);
+        const ReplayOutcome out = PlanAndReplay(h, budgetMs, searchBits);
         ++result.tried;
         if (!out.planned) {
             std::printf("%dx%d stage %d: no plan\n", width, height, number);
@@ -61,7 +62,8 @@ TEST(PlanReplay, LargeSizesEndSolvedOnTheLastMove) {
 //   fenx_solver_tests --gtest_also_run_disabled_tests --gtest_filter='*Every*7x4*'
 void SweepAll(int width, int height) {
     const auto started = std::chrono::steady_clock::now();
-    const SweepResult all = Sweep(width, height, 0, 65536, 1);
+    // The budget and room of fenx-cli solve.
+    const SweepResult all = Sweep(width, height, 0, 65536, 1, 10000, 23);
     const auto seconds =
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started)
             .count();
