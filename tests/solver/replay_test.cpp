@@ -82,6 +82,10 @@ TEST(PlanReplay, DISABLED_EveryStage7x8) {
 }
 
 TEST(PlanReplay, ChallengeRows) {
+    // Every challenge the planner solves replays to solved. With the
+    // command's ten seconds, 49 of the 55 rows are planned; the rows with a
+    // fixed block splitting a 7 x 8 field are the open ones. Here a second
+    // each keeps the run short; the count guards against losing rows.
     GameHarness h;
     h.StartUp();
     int planned = 0;
@@ -90,15 +94,14 @@ TEST(PlanReplay, ChallengeRows) {
         while (h.g.state.gamePhase == PhaseOpening) {
             h.Tick();
         }
-        const ReplayOutcome out = PlanAndReplay(h, 300);
+        const ReplayOutcome out = PlanAndReplay(h, 1000);
         if (out.planned) {
             ++planned;
             EXPECT_TRUE(out.solvedOnLastMove) << "challenge row " << row << ": " << out.fault;
         }
     }
-    RecordProperty("planned", planned);
     std::printf("challenge rows planned: %d of %d\n", planned, kChallengeCount);
-    EXPECT_GE(planned, 1);
+    EXPECT_GE(planned, 45);
 }
 
 } // namespace
