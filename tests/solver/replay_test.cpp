@@ -17,7 +17,7 @@ struct SweepResult {
 };
 
 // Stage numbers spread over the whole range: `count` of them from `first`.
-SweepResult Sweep(int width, int height, int first, int count, int stride, int budgetMs = 2000,
+SweepResult Sweep(int width, int height, int first, int count, int stride, int budgetMs = 10000,
                   int searchBits = 21) {
     SweepResult result;
     GameHarness h;
