@@ -2,11 +2,14 @@
 // may walk into a dead end: each position is the places of the movable
 // blocks, packed into 128 bits (7 bits a block, blocks of one orientation
 // sorted, since they are interchangeable), and each move takes one block to
-// any place it can walk to. Positions are expanded best first, judged by the
-// moves made and the cells still outside the nearest band of H rows, and no
-// position is expanded twice, so given room it tries every reachable
-// position. The node arena and the hash table are allocated on first use
-// and reused; a search allocates nothing.
+// any place it can walk to. Every move can be undone, so a second search
+// runs back from solved positions (exact covers of the bands that may end
+// the stage) toward the start, and the two stop where they meet. Each side
+// expands best first, judged by the moves made and the blocks not yet on
+// the places of its nearest target; no position is stored twice, so given
+// room the search tries every reachable position. The node arena and the
+// hash table are allocated on first use and reused; a search allocates
+// nothing.
 #pragma once
 
 #include <array>
