@@ -61,6 +61,7 @@ void GameShell::Start() {
     window_->setWindowIcon(ProgramIcon());
     platform_.AttachWindow(window_.get());
     dialogs_ = std::make_unique<ModelessDialogs>(game_, *window_);
+    nextMove_ = std::make_unique<NextMoveHint>(game_, window_.get());
     connect(&window_->menu(), &GameMenu::commandChosen, this, &GameShell::RunCommand);
     connect(window_.get(), &MainWindow::closing, this, [this] {
         timer_.Stop();
@@ -84,6 +85,7 @@ void GameShell::ShutDown() {
     }
     shutDown_ = true;
     timer_.Stop();
+    nextMove_.reset(); // a plan still running is cancelled
     game_.ShutDown();
     sound_.Stop();
 }

@@ -25,6 +25,9 @@ constexpr std::array kCommands = {
                "render W H N OUT.png [--hour 0..23] [--view start|title|solution] "
                "[--fixed A B]",
                "The game's picture of a stage as a PNG file", RunRenderCommand},
+    CliCommand{"solve", "solve W H N [--fixed A B] [--budget-ms T]",
+               "The drags that solve stage N, in client pixels (exit 1: not within T ms)",
+               RunSolveCommand},
 };
 
 constexpr std::string_view kArgumentNotes =

@@ -15,6 +15,7 @@ int RunCommand(std::span<const std::string_view> args);
 int RunStageCommand(std::span<const std::string_view> args);
 int RunSearchCommand(std::span<const std::string_view> args);
 int RunRenderCommand(std::span<const std::string_view> args);
+int RunSolveCommand(std::span<const std::string_view> args);
 
 // One command of fenx-cli: its name, its usage lines (one form of the
 // command each, without the program name), one line on what it does, and

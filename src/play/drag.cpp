@@ -30,6 +30,7 @@ void Play::OnLeftButtonDown(int x, int y) {
     default:
         return; // the fly-in and the solved animation ignore the mouse
     }
+    EndMoveHint(); // any press ends the next-move hint
     if (drag_.active != 0) {
         // A press while a block is held: its release went unseen.
         EndDrag();

@@ -15,6 +15,10 @@ int Play::PlayFrame() {
             HintTick();
             return 1;
         }
+        if (moveHint_.active != 0) {
+            MoveHintTick();
+            return 1;
+        }
         return 0;
     case PhaseOpening:
         OpeningFrame();

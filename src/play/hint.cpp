@@ -31,7 +31,11 @@ bool LiesOnShownPlace(const BlockList& blocks, int i, int height) {
 
 void Play::OnRightButtonDown(int x, int y) {
     const GameState& s = stage_.state;
-    if (s.gamePhase != PhasePlaying || s.challengeActive != 0) {
+    if (s.gamePhase != PhasePlaying) {
+        return;
+    }
+    EndMoveHint(); // any press ends the next-move hint
+    if (s.challengeActive != 0) {
         return;
     }
     const int cx = CellOfPixel(x);

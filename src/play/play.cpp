@@ -7,6 +7,8 @@ void Play::Reset() {
     drag_.active = 0;
     drag_.tick = -1;
     hint_.active = 0;
+    moveHint_.active = 0;
+    ++position_;
 }
 
 void Play::EndDragIfActive() {

@@ -15,6 +15,7 @@
 #include "play/frame_pacer.h"
 #include "play/game_state.h"
 #include "play/hint_state.h"
+#include "play/move_hint_state.h"
 #include "play/play_host.h"
 #include "play/solved_animation.h"
 #include "presentation/canvas.h"
@@ -62,6 +63,17 @@ class Play {
     // As stored; values outside 0..2 draw plainly.
     void setDragDisplayMode(int32_t mode) { dragDisplayMode_ = mode; }
 
+    // --- Next-move hint (move_hint.cpp) ---------------------------------------
+    // The position's number: changes with every step and every stage start.
+    uint32_t position() const { return position_; }
+    // Playing an ordinary stage with no block held.
+    bool MoveHintAllowed() const;
+    // Shows block `block` going to anchor (column, row), when `position` is
+    // still the position's number; false otherwise.
+    bool ShowMoveHint(uint32_t position, int block, int column, int row);
+    void EndMoveHint();
+    const MoveHintState& moveHint() const { return moveHint_; }
+
     const DragState& drag() const { return drag_; }
     const HintState& hint() const { return hint_; }
     const SolvedAnimation& solved() const { return solved_; }
@@ -80,6 +92,9 @@ class Play {
     void HintTick();
     void EndHint();
 
+    void DrawMoveHint();
+    void MoveHintTick();
+
     void EnterSolved(); // solved.cpp
     int SolvedFrame();
 
@@ -92,6 +107,8 @@ class Play {
     PlayHost& host_;
     DragState drag_;
     HintState hint_;
+    MoveHintState moveHint_;
+    uint32_t position_ = 0;
     SolvedAnimation solved_;
     FramePacer pacer_;
     int32_t dragDisplayMode_ = 0;

@@ -15,6 +15,7 @@ bool Play::TryStep(int b, int dx, int dy) {
     }
     block.column += dx;
     block.row += dy;
+    ++position_; // a plan made for the old position no longer applies
     WriteBlockCells(stage_.board, block.column, block.row, block.orientation,
                     static_cast<int16_t>(b));
     DrawDraggedBlock(dx, dy);

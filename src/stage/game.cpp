@@ -114,6 +114,26 @@ bool Game::ChallengeActive() const {
 bool Game::SoundEnabled() const {
     return impl_->soundEnabled();
 }
+std::optional<Game::NextMoveQuestion> Game::AskNextMove() const {
+    const Play& play = impl_->play();
+    if (!play.MoveHintAllowed()) {
+        return std::nullopt;
+    }
+    return NextMoveQuestion{play.position(), impl_->state().W, impl_->state().H, impl_->blocks()};
+}
+
+bool Game::ShowNextMove(uint32_t position, int block, int column, int row) {
+    return impl_->play().ShowMoveHint(position, block, column, row);
+}
+
+bool Game::NextMoveShowing() const {
+    return impl_->play().moveHint().active != 0;
+}
+
+void Game::EndNextMove() {
+    impl_->play().EndMoveHint();
+}
+
 GamePhase Game::Phase() const {
     return impl_->state().gamePhase;
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/block.h"
 #include "core/stage_size.h"
 #include "play/game_state.h"
 #include "presentation/colour_table.h"
@@ -125,6 +126,22 @@ class Game {
     bool ChallengeActive() const;
     bool SoundEnabled() const;
     GamePhase Phase() const;
+
+    // The next-move hint. NextMoveQuestion gives the position to plan from
+    // while an ordinary stage is played with no block held; the plan may
+    // be made on another thread. ShowNextMove shows its first drag (block
+    // `block` ending at anchor (column, row)) only if the position is still
+    // the one asked about; any step in between drops it.
+    struct NextMoveQuestion {
+        uint32_t position = 0;
+        int width = 0;
+        int height = 0;
+        BlockList blocks;
+    };
+    std::optional<NextMoveQuestion> AskNextMove() const;
+    bool ShowNextMove(uint32_t position, int block, int column, int row);
+    bool NextMoveShowing() const;
+    void EndNextMove();
 
     // The nineteen orientations as the search dialog shows them; the same
     // colours as Surface(), Colours().

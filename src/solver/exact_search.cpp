@@ -1,0 +1,539 @@
+#include "solver/exact_search.h"
+
+#include <algorithm>
+#include <bit>
+#include <functional>
+
+#include "solver/planner_work.h"
+
+namespace fenx {
+namespace {
+
+constexpr int kBitsPerSlot = 7;
+constexpr int kSlotsPerWord = 9;
+constexpr int kMaxSlots = 2 * kSlotsPerWord;
+constexpr uint8_t kOtherBlock = 127; // fixed blocks in the search's own grid
+// A block still to bring to its place weighs as much as this many moves
+// made: the search leans toward progress rather than short plans.
+constexpr int kMisplacedWeight = 4;
+
+std::size_t U(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+template <typename Counts, typename Bits>
+void AddBits(Counts& counts, const Bits& bits, int by) {
+    for (std::size_t word = 0; word < bits.size(); ++word) {
+        for (uint64_t m = bits[word]; m != 0; m &= m - 1) {
+            counts[word * 64 + static_cast<std::size_t>(std::countr_zero(m))] +=
+                static_cast<int16_t>(by);
+        }
+    }
+}
+
+// Among equal priorities the newest position first: deeper lines are
+// followed before older ones are reopened.
+uint64_t HeapKey(int priority, int32_t node) {
+    return (static_cast<uint64_t>(priority) << 32) | (0xffffffffu - static_cast<uint32_t>(node));
+}
+int32_t HeapNode(uint64_t key) {
+    return static_cast<int32_t>(0xffffffffu - static_cast<uint32_t>(key & 0xffffffffu));
+}
+
+} // namespace
+
+ExactSearch::ExactSearch(int capacityBits)
+    : capacity_(std::size_t{1} << capacityBits), tableBits_(capacityBits + 1) {}
+
+bool ExactSearch::Packs(const PlannerWork& w) {
+    int movable = 0;
+    for (int b = 0; b < w.count; ++b) {
+        movable += w.fixed[U(b)] == 0 ? 1 : 0;
+    }
+    return w.width * 2 * w.height <= 128 && movable <= kMaxSlots;
+}
+
+void ExactSearch::Prepare(const PlannerWork& w) {
+    width_ = w.width;
+    rows_ = 2 * w.height;
+    movable_ = 0;
+    total_ = 4 * w.count;
+    for (int o = 0; o < kOrientationCount; ++o) {
+        for (int b = 0; b < w.count; ++b) {
+            if (w.fixed[U(b)] == 0 && w.orientation[U(b)] == o) {
+                slotBlock_[U(movable_)] = static_cast<int16_t>(b);
+                slotOrientation_[U(movable_)] = static_cast<int16_t>(o);
+                ++movable_;
+            }
+        }
+    }
+    for (int i = 0; i < movable_; ++i) {
+        groupFirst_[U(i)] = static_cast<int8_t>(
+            i > 0 && slotOrientation_[U(i - 1)] == slotOrientation_[U(i)] ? groupFirst_[U(i - 1)]
+                                                                          : i);
+    }
+    for (int i = movable_ - 1; i >= 0; --i) {
+        groupLast_[U(i)] = static_cast<int8_t>(i + 1 < movable_ && slotOrientation_[U(i + 1)] ==
+                                                                       slotOrientation_[U(i)]
+                                                   ? groupLast_[U(i + 1)]
+                                                   : i);
+    }
+    fieldOf_.fill(-1);
+    for (int r = 0; r < rows_; ++r) {
+        for (int c = 0; c < width_; ++c) {
+            padOf_[U(r * width_ + c)] = static_cast<int16_t>(SolverIndex(c, r));
+            fieldOf_[U(SolverIndex(c, r))] = static_cast<int16_t>(r * width_ + c);
+        }
+    }
+    base_.Reset(width_, rows_);
+    fixedRowCells_.fill(0);
+    int fixedTop = rows_;
+    int fixedBottom = -1;
+    for (int b = 0; b < w.count; ++b) {
+        if (w.fixed[U(b)] == 0) {
+            continue;
+        }
+        const int o = w.orientation[U(b)];
+        base_.Write(w.startAnchor[U(b)], o, static_cast<int8_t>(kOtherBlock));
+        for (int off : SolverOffsets[U(o)]) {
+            const int r = SolverRow(w.startAnchor[U(b)] + off);
+            ++fixedRowCells_[U(r)];
+            fixedTop = std::min(fixedTop, r);
+            fixedBottom = std::max(fixedBottom, r);
+        }
+    }
+    const int h = rows_ / 2;
+    for (int t = 0; t <= h; ++t) {
+        bandAllowed_[U(t)] = t <= fixedTop && fixedBottom < t + h ? 1 : 0;
+    }
+}
+
+void ExactSearch::Pack(const Places& places, uint64_t& key0, uint64_t& key1) const {
+    key0 = 0;
+    key1 = 0;
+    for (int i = 0; i < movable_; ++i) {
+        const uint64_t v = places[U(i)];
+        if (i < kSlotsPerWord) {
+            key0 |= v << (i * kBitsPerSlot);
+        } else {
+            key1 |= v << ((i - kSlotsPerWord) * kBitsPerSlot);
+        }
+    }
+}
+
+void ExactSearch::Unpack(uint64_t key0, uint64_t key1, Places& places) const {
+    constexpr uint64_t mask = (1u << kBitsPerSlot) - 1;
+    for (int i = 0; i < movable_; ++i) {
+        const uint64_t v = i < kSlotsPerWord ? key0 >> (i * kBitsPerSlot)
+                                             : key1 >> ((i - kSlotsPerWord) * kBitsPerSlot);
+        places[U(i)] = static_cast<uint8_t>(v & mask);
+    }
+}
+
+int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, int side,
+                          bool& fresh) {
+    uint64_t hash =
+        key0 * 0x9E3779B97F4A7C15ull ^ (key1 + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
+    hash ^= hash >> 29;
+    std::size_t at = static_cast<std::size_t>(hash >> (64 - tableBits_));
+    for (;; at = (at + 1) & (table_.size() - 1)) {
+        const uint64_t entry = table_[at];
+        if (static_cast<uint32_t>(entry >> 32) != tableStamp_) {
+            break;
+        }
+        const int32_t n = static_cast<int32_t>(entry & 0xffffffffu) - 1;
+        if (nodes_[U(n)].key0 == key0 && nodes_[U(n)].key1 == key1) {
+            fresh = false;
+            return n;
+        }
+    }
+    fresh = true;
+    const auto n = static_cast<int32_t>(nodes_.size());
+    nodes_.push_back(
+        Node{key0, key1, parent, static_cast<int16_t>(moves), static_cast<int8_t>(side)});
+    table_[at] = (static_cast<uint64_t>(tableStamp_) << 32) | static_cast<uint32_t>(n + 1);
+    return n;
+}
+
+int ExactSearch::Outside(const std::array<int, 2 * 10>& rowCells) const {
+    const int h = rows_ / 2;
+    int inside = 0;
+    for (int r = 0; r < h; ++r) {
+        inside += rowCells[U(r)];
+    }
+    int best = bandAllowed_[0] != 0 ? total_ - inside : total_;
+    for (int t = 1; t <= h; ++t) {
+        inside += rowCells[U(t + h - 1)] - rowCells[U(t - 1)];
+        if (bandAllowed_[U(t)] != 0) {
+            best = std::min(best, total_ - inside);
+        }
+    }
+    return best;
+}
+
+bool ExactSearch::Solved(const std::array<int, 2 * 10>& rowCells) const {
+    for (int r = 0; r < rows_; ++r) {
+        if (rowCells[U(r)] != 0 && rowCells[U(r)] != width_) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every cover of the band's free cells, always at the first free cell in
+// column-major order (which must be an anchor), until `limit` targets are
+// held or the budget is spent.
+bool ExactSearch::CoverBand(int at, int band, int limit, long& budget) {
+    const int h = rows_ / 2;
+    int cell = -1;
+    for (; at < width_ * h; ++at) {
+        const int c = SolverIndex(at / h, band + at % h);
+        if (cover_.cells[U(c)] == kSolverFree) {
+            cell = c;
+            break;
+        }
+    }
+    if (cell < 0) {
+        const int t = targetCount_++;
+        // The target as a position: each orientation's cells in order.
+        Places& places = targetPlaces_[U(t)];
+        for (int i = 0; i < movable_; ++i) {
+            places[U(i)] = 0xff;
+        }
+        for (int k = 0; k < covered_; ++k) {
+            int i = 0;
+            while (slotOrientation_[U(i)] != coverOrientation_[U(k)] || places[U(i)] != 0xff) {
+                ++i;
+            }
+            places[U(i)] = static_cast<uint8_t>(fieldOf_[U(coverCell_[U(k)])]);
+        }
+        for (int i = 0; i < movable_; ++i) {
+            std::sort(places.begin() + groupFirst_[U(i)], places.begin() + groupLast_[U(i)] + 1);
+        }
+        for (int k = 0; k < covered_; ++k) {
+            TargetBits& bits =
+                targetBits_[U(coverOrientation_[U(k)])][U(fieldOf_[U(coverCell_[U(k)])])];
+            bits[U(t >> 6)] |= uint64_t{1} << (t & 63);
+        }
+        return targetCount_ < limit;
+    }
+    if (--budget < 0) {
+        return false;
+    }
+    const int first = lying_[U(cell)];
+    for (int k = -1; k < kOrientationCount; ++k) {
+        const int o = k < 0 ? first : k;
+        if (o < 0 || (k >= 0 && o == first) || left_[U(o)] == 0 ||
+            !cover_.Fits(cell, o, kSolverFree)) {
+            continue;
+        }
+        --left_[U(o)];
+        cover_.Write(cell, o, 0);
+        coverOrientation_[U(covered_)] = static_cast<int16_t>(o);
+        coverCell_[U(covered_)] = static_cast<int16_t>(cell);
+        ++covered_;
+        const bool more = CoverBand(at + 1, band, limit, budget);
+        --covered_;
+        cover_.Write(cell, o, kSolverFree);
+        ++left_[U(o)];
+        if (!more) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ExactSearch::CollectTargets(const PlannerWork& w) {
+    for (auto& row : targetBits_) {
+        for (TargetBits& bits : row) {
+            bits.fill(0);
+        }
+    }
+    targetCount_ = 0;
+    const int h = rows_ / 2;
+    // The lower and upper halves first; bands between only when fixed
+    // blocks rule out one of them.
+    std::array<int, 11> bands{};
+    int bandCount = 0;
+    if (bandAllowed_[U(h)] != 0) {
+        bands[U(bandCount++)] = h;
+    }
+    if (bandAllowed_[0] != 0) {
+        bands[U(bandCount++)] = 0;
+    }
+    const bool bothHalves = bandCount == 2;
+    for (int t = 1; t < h && !bothHalves; ++t) {
+        if (bandAllowed_[U(t)] != 0) {
+            bands[U(bandCount++)] = t;
+        }
+    }
+    for (int k = 0; k < bandCount; ++k) {
+        const int band = bands[U(k)];
+        cover_.Reset(width_, rows_);
+        for (int r = 0; r < rows_; ++r) {
+            for (int c = 0; c < width_ && (r < band || r >= band + h); ++c) {
+                cover_.cells[U(SolverIndex(c, r))] = kSolverWall;
+            }
+        }
+        left_.fill(0);
+        covered_ = 0;
+        for (int i = 0; i < movable_; ++i) {
+            ++left_[U(slotOrientation_[U(i)])];
+        }
+        for (int b = 0; b < w.count; ++b) {
+            if (w.fixed[U(b)] != 0) {
+                cover_.Write(w.startAnchor[U(b)], w.orientation[U(b)], 0);
+            }
+        }
+        long budget = 200000;
+        CoverBand(0, band, kStartTarget * (k + 1) / bandCount, budget);
+    }
+}
+
+bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent) {
+    expanded_ = 0;
+    if (!Packs(w)) {
+        return false;
+    }
+    if (nodes_.capacity() == 0) {
+        nodes_.reserve(capacity_);
+        open_[0].reserve(capacity_);
+        open_[1].reserve(capacity_);
+        table_.assign(std::size_t{1} << tableBits_, 0);
+    }
+    if (++tableStamp_ == 0) {
+        std::fill(table_.begin(), table_.end(), 0);
+        tableStamp_ = 1;
+    }
+    nodes_.clear();
+    open_[0].clear();
+    open_[1].clear();
+    Prepare(w);
+    const auto& from = fromCurrent ? w.anchor : w.startAnchor;
+    lying_.fill(-1);
+    for (int i = 0; i < movable_; ++i) {
+        lying_[U(from[U(slotBlock_[U(i)])])] = static_cast<int8_t>(slotOrientation_[U(i)]);
+    }
+    CollectTargets(w);
+
+    Places places{};
+    for (int i = 0; i < movable_; ++i) {
+        places[U(i)] = static_cast<uint8_t>(fieldOf_[U(from[U(slotBlock_[U(i)])])]);
+        targetBits_[U(slotOrientation_[U(i)])][places[U(i)]][kStartTarget / 64] |=
+            uint64_t{1} << (kStartTarget % 64);
+    }
+    for (int i = 0; i < movable_; ++i) {
+        std::sort(places.begin() + groupFirst_[U(i)], places.begin() + groupLast_[U(i)] + 1);
+    }
+    uint64_t key0 = 0;
+    uint64_t key1 = 0;
+    Pack(places, key0, key1);
+    bool fresh = false;
+    Find(key0, key1, -1, 0, 0, fresh);
+    open_[0].push_back(HeapKey(0, 0));
+    // The second search starts from every target at once.
+    for (int t = 0; t < targetCount_; ++t) {
+        Pack(targetPlaces_[U(t)], key0, key1);
+        const int32_t r = Find(key0, key1, -1, 0, 1, fresh);
+        if (fresh) {
+            open_[1].push_back(HeapKey(0, r));
+        }
+    }
+
+    SolverGrid grid;
+    std::array<int, 2 * 10> rowCells{};
+    int32_t forward = -1;
+    int32_t backward = -1;
+    int side = 1;
+    while (forward < 0 && expanded_ < nodeBudget) {
+        if ((expanded_ & 15) == 0 && w.OutOfTime()) {
+            break;
+        }
+        side = open_[U(1 - side)].empty() ? side : 1 - side;
+        std::vector<uint64_t>& open = open_[U(side)];
+        if (open.empty()) {
+            break;
+        }
+        std::pop_heap(open.begin(), open.end(), std::greater<>());
+        const int32_t n = HeapNode(open.back());
+        open.pop_back();
+        ++expanded_;
+        const Node node = nodes_[U(n)];
+        Unpack(node.key0, node.key1, places);
+        grid = base_;
+        rowCells = fixedRowCells_;
+        for (int i = 0; i < movable_; ++i) {
+            const int a = padOf_[places[U(i)]];
+            const int o = slotOrientation_[U(i)];
+            grid.Write(a, o, static_cast<int8_t>(i));
+            for (int off : SolverOffsets[U(o)]) {
+                ++rowCells[U(SolverRow(a + off))];
+            }
+        }
+        if (n == 0 && Solved(rowCells)) {
+            forward = 0;
+            break;
+        }
+        // For each target, how many of its places hold a block already.
+        std::array<int16_t, kMaxTargets> held{};
+        for (int i = 0; i < movable_; ++i) {
+            AddBits(held, targetBits_[U(slotOrientation_[U(i)])][places[U(i)]], 1);
+        }
+        const int firstTarget = side == 0 ? 0 : kStartTarget;
+        const int endTarget = side == 0 ? targetCount_ : kStartTarget + 1;
+        for (int i = 0; i < movable_ && forward < 0; ++i) {
+            if (nodes_.size() + 128 > capacity_) {
+                open_[0].clear(); // out of room
+                open_[1].clear();
+                break;
+            }
+            const int o = slotOrientation_[U(i)];
+            const int start = padOf_[places[U(i)]];
+            const auto self = static_cast<int8_t>(i);
+            for (int off : SolverOffsets[U(o)]) {
+                --rowCells[U(SolverRow(start + off))];
+            }
+            // The best target without block i where it stands.
+            const TargetBits& leaving = targetBits_[U(o)][places[U(i)]];
+            AddBits(held, leaving, -1);
+            int bestWithout = 0;
+            for (int t = firstTarget; t < endTarget; ++t) {
+                bestWithout = std::max<int>(bestWithout, held[U(t)]);
+            }
+            if (++seenStamp_ == 0) {
+                seen_.fill(0);
+                seenStamp_ = 1;
+            }
+            seen_[U(start)] = seenStamp_;
+            queue_[0] = static_cast<int16_t>(start);
+            int queued = 1;
+            for (int head = 0; head < queued && forward < 0; ++head) {
+                const int at = queue_[U(head)];
+                for (int step : SolverSteps) {
+                    const int next = at + step;
+                    if (seen_[U(next)] == seenStamp_ || !grid.Fits(next, o, self)) {
+                        continue;
+                    }
+                    seen_[U(next)] = seenStamp_;
+                    queue_[U(queued++)] = static_cast<int16_t>(next);
+                    // The position with block i moved to `next`.
+                    Places child = places;
+                    int k = i;
+                    const auto cell = static_cast<uint8_t>(fieldOf_[U(next)]);
+                    while (k > groupFirst_[U(i)] && child[U(k - 1)] > cell) {
+                        child[U(k)] = child[U(k - 1)];
+                        --k;
+                    }
+                    while (k < groupLast_[U(i)] && child[U(k + 1)] < cell) {
+                        child[U(k)] = child[U(k + 1)];
+                        ++k;
+                    }
+                    child[U(k)] = cell;
+                    Pack(child, key0, key1);
+                    const int32_t c = Find(key0, key1, n, node.moves + 1, side, fresh);
+                    if (!fresh) {
+                        if (nodes_[U(c)].side != side) {
+                            // The two searches meet.
+                            forward = side == 0 ? n : c;
+                            backward = side == 0 ? c : n;
+                            break;
+                        }
+                        continue;
+                    }
+                    std::array<int, 2 * 10> childRows = rowCells;
+                    for (int off : SolverOffsets[U(o)]) {
+                        ++childRows[U(SolverRow(next + off))];
+                    }
+                    if (side == 0 && Solved(childRows)) {
+                        forward = c;
+                        break;
+                    }
+                    int best = bestWithout;
+                    const TargetBits& bits = targetBits_[U(o)][cell];
+                    for (std::size_t word = 0; word < bits.size(); ++word) {
+                        for (uint64_t m = bits[word]; m != 0; m &= m - 1) {
+                            const int t = static_cast<int>(word * 64) + std::countr_zero(m);
+                            if (t >= firstTarget && t < endTarget) {
+                                best = std::max(best, held[U(t)] + 1);
+                            }
+                        }
+                    }
+                    const int misplaced =
+                        side == 1 || targetCount_ > 0 ? movable_ - best : Outside(childRows);
+                    open.push_back(HeapKey(node.moves + 1 + kMisplacedWeight * misplaced, c));
+                    std::push_heap(open.begin(), open.end(), std::greater<>());
+                }
+            }
+            for (int off : SolverOffsets[U(o)]) {
+                ++rowCells[U(SolverRow(start + off))];
+            }
+            AddBits(held, leaving, 1);
+        }
+    }
+    w.expansions += expanded_;
+    if (forward < 0) {
+        return false;
+    }
+    PlayInto(w, forward, backward, fromCurrent);
+    return true;
+}
+
+// Replays the positions from the search's start to `goal` as block moves
+// with their single-step paths.
+void ExactSearch::PlayInto(PlannerWork& w, int32_t forward, int32_t backward, bool fromCurrent) {
+    // The positions in order, last first: the target, then the way back
+    // from it to `backward`, then `forward` and its way to the start.
+    std::vector<int32_t>& chain = w.chain;
+    chain.clear();
+    for (int32_t n = backward; n >= 0; n = nodes_[U(n)].parent) {
+        chain.push_back(n);
+    }
+    std::reverse(chain.begin(), chain.end());
+    for (int32_t n = forward; n >= 0; n = nodes_[U(n)].parent) {
+        chain.push_back(n);
+    }
+    if (!fromCurrent) {
+        w.Restart();
+    }
+    Places before{};
+    Places after{};
+    for (std::size_t k = chain.size() - 1; k > 0; --k) {
+        const Node& from = nodes_[U(chain[k])];
+        const Node& to = nodes_[U(chain[k - 1])];
+        Unpack(from.key0, from.key1, before);
+        Unpack(to.key0, to.key1, after);
+        // Within the one group that changed, the place left and the place
+        // taken.
+        int left = -1;
+        int taken = -1;
+        int group = -1;
+        for (int i = 0; i < movable_ && group < 0; ++i) {
+            if (before[U(i)] != after[U(i)]) {
+                group = groupFirst_[U(i)];
+            }
+        }
+        const uint8_t* afterFirst = after.data() + group;
+        const uint8_t* afterEnd = after.data() + groupLast_[U(group)] + 1;
+        const uint8_t* beforeFirst = before.data() + group;
+        const uint8_t* beforeEnd = before.data() + groupLast_[U(group)] + 1;
+        for (int i = group; i <= groupLast_[U(group)]; ++i) {
+            if (std::find(afterFirst, afterEnd, before[U(i)]) == afterEnd) {
+                left = before[U(i)];
+            }
+            if (std::find(beforeFirst, beforeEnd, after[U(i)]) == beforeEnd) {
+                taken = after[U(i)];
+            }
+        }
+        const int o = slotOrientation_[U(group)];
+        for (int b = 0; b < w.count; ++b) {
+            if (w.fixed[U(b)] == 0 && w.orientation[U(b)] == o &&
+                w.anchor[U(b)] == padOf_[U(left)]) {
+                w.Reach(b, padOf_[U(taken)]);
+                w.MoveAlongSearch(b, padOf_[U(taken)]);
+                break;
+            }
+        }
+    }
+}
+
+} // namespace fenx

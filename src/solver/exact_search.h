@@ -1,0 +1,118 @@
+// A search over whole positions for small fields, where the slot filling
+// may walk into a dead end: each position is the places of the movable
+// blocks, packed into 128 bits (7 bits a block, blocks of one orientation
+// sorted, since they are interchangeable), and each move takes one block to
+// any place it can walk to. Every move can be undone, so a second search
+// runs back from solved positions (exact covers of the bands that may end
+// the stage) toward the start, and the two stop where they meet. Each side
+// expands best first, judged by the moves made and the blocks not yet on
+// the places of its nearest target; no position is stored twice, so given
+// room the search tries every reachable position. The node arena and the
+// hash table are allocated on first use and reused; a search allocates
+// nothing.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/block.h"
+#include "solver/solver_grid.h"
+
+namespace fenx {
+
+struct PlannerWork;
+
+class ExactSearch {
+  public:
+    // Room for 2^capacityBits positions (24 bytes each, and twice as many
+    // 8-byte entries of the hash table).
+    explicit ExactSearch(int capacityBits);
+    int CapacityBits() const { return tableBits_ - 1; }
+
+    // Whether the position in `w` packs: at most 128 field cells and at most
+    // 18 movable blocks.
+    static bool Packs(const PlannerWork& w);
+
+    // Searches from w's starting position, or with `fromCurrent` from the
+    // position w's plan has reached so far, expanding at most `nodeBudget`
+    // positions. On success w's plan ends solved and the result is true.
+    bool Run(PlannerWork& w, long nodeBudget, bool fromCurrent = false);
+
+    long Expanded() const { return expanded_; }
+
+  private:
+    struct Node {
+        uint64_t key0;
+        uint64_t key1;
+        int32_t parent;
+        int16_t moves;
+        int8_t side; // 0 searched from the start, 1 back from a target
+    };
+    using Places = std::array<uint8_t, kMaxBlocks>; // field cell of each slot
+
+    void Prepare(const PlannerWork& w);
+    void Pack(const Places& places, uint64_t& key0, uint64_t& key1) const;
+    void Unpack(uint64_t key0, uint64_t key1, Places& places) const;
+    // Index of the node with this key, inserting it (with parent and moves)
+    // when new; `fresh` tells which.
+    int32_t Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, int side, bool& fresh);
+    // Cells outside the nearest allowed band, given the cells per row.
+    int Outside(const std::array<int, 2 * 10>& rowCells) const;
+    bool Solved(const std::array<int, 2 * 10>& rowCells) const;
+    // Plays the moves from the start to `forward`, then on through
+    // `backward` (-1: none) and its parents to the target it came from.
+    void PlayInto(PlannerWork& w, int32_t forward, int32_t backward, bool fromCurrent);
+    // Collects exact covers of the bands that may end the stage, as targets
+    // for judging positions.
+    void CollectTargets(const PlannerWork& w);
+    bool CoverBand(int cell, int band, int limit, long& budget);
+
+    // The problem, set by Prepare.
+    int width_ = 0;
+    int rows_ = 0;
+    int movable_ = 0;
+    int total_ = 0;                               // cells of all blocks
+    std::array<int16_t, kMaxBlocks> slotBlock_{}; // slots grouped by orientation
+    std::array<int16_t, kMaxBlocks> slotOrientation_{};
+    std::array<int8_t, kMaxBlocks> groupFirst_{}; // first slot of the same orientation
+    std::array<int8_t, kMaxBlocks> groupLast_{};  // last slot of the same orientation
+    std::array<int16_t, 128> padOf_{};            // field cell to padded grid index
+    std::array<int16_t, kSolverCells> fieldOf_{}; // padded grid index to field cell
+    std::array<uint8_t, 11> bandAllowed_{};       // top rows of bands holding every fixed block
+    std::array<int, 2 * 10> fixedRowCells_{};
+    SolverGrid base_; // walls and fixed blocks
+
+    // Targets: for each orientation and field cell, one bit per target that
+    // has a block of that orientation anchored there. The last bit stands
+    // for the position the search starts from, the target of the search
+    // that runs back from the solved targets.
+    static constexpr int kMaxTargets = 256;
+    static constexpr int kStartTarget = kMaxTargets - 1;
+    std::array<Places, kMaxTargets> targetPlaces_{};
+    using TargetBits = std::array<uint64_t, kMaxTargets / 64>;
+    std::array<std::array<TargetBits, 128>, kOrientationCount> targetBits_{};
+    int targetCount_ = 0;
+    std::array<int, kOrientationCount> left_{}; // blocks still to place while covering
+    SolverGrid cover_;
+    std::array<int16_t, kMaxBlocks> coverOrientation_{};
+    std::array<int16_t, kMaxBlocks> coverCell_{};
+    int covered_ = 0;
+    // Orientation of the block anchored at each cell where the search
+    // starts, -1 none: covers keeping blocks in place come first.
+    std::array<int8_t, kSolverCells> lying_{};
+
+    // The arena.
+    std::size_t capacity_;
+    int tableBits_;
+    std::vector<Node> nodes_;
+    std::vector<uint64_t> table_; // stamp << 32 | node + 1
+    uint32_t tableStamp_ = 0;
+    std::array<std::vector<uint64_t>, 2> open_; // per side, priority << 32 | node
+    std::array<uint32_t, kSolverCells> seen_{};
+    uint32_t seenStamp_ = 0;
+    std::array<int16_t, kSolverCells> queue_{};
+    long expanded_ = 0;
+};
+
+} // namespace fenx

@@ -1,0 +1,240 @@
+#include "solver/planner.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "solver/planner_work.h"
+
+namespace fenx {
+namespace {
+
+constexpr std::size_t kPathCapacity = 1 << 18;
+constexpr std::size_t kMoveCapacity = 1 << 14;
+constexpr std::size_t kNodeCapacity = 1 << 16;
+// Fields up to 32 target cells (7 x 4, 8 x 4).
+constexpr int kSmallestField = 32;
+
+std::size_t U(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+} // namespace
+
+void PlannerWork::Load(const BlockList& blocks, int w, int h) {
+    width = w;
+    height = h;
+    count = blocks.count;
+    startGrid.Reset(w, 2 * h);
+    for (int b = 0; b < count; ++b) {
+        const Block& block = blocks[b];
+        orientation[U(b)] = block.orientation;
+        startAnchor[U(b)] = static_cast<int16_t>(SolverIndex(block.column, block.row));
+        tilingAnchor[U(b)] =
+            static_cast<int16_t>(SolverIndex(block.solutionColumn, block.solutionRow));
+        fixed[U(b)] = block.fixed != 0 ? 1 : 0;
+        startGrid.Write(startAnchor[U(b)], block.orientation, static_cast<int8_t>(b));
+    }
+}
+
+bool PlannerWork::OutOfTime() {
+    if (stopped) {
+        return true;
+    }
+    if ((cancel != nullptr && cancel->load(std::memory_order_relaxed)) ||
+        std::chrono::steady_clock::now() > deadline) {
+        stopped = true;
+    }
+    return stopped;
+}
+
+void PlannerWork::Restart() {
+    grid = startGrid;
+    anchor = startAnchor;
+    moves.clear();
+    path.clear();
+}
+
+// Breadth-first over block b's anchors with every other block held still.
+// Stops early once `stopAt` is reached; returns its distance, or -1.
+int PlannerWork::Reach(int b, int stopAt) {
+    if (++stamp == 0) {
+        seen.fill(0);
+        stamp = 1;
+    }
+    const int o = orientation[U(b)];
+    const auto self = static_cast<int8_t>(b);
+    const int start = anchor[U(b)];
+    seen[U(start)] = stamp;
+    parent[U(start)] = -1;
+    distance[U(start)] = 0;
+    queue[0] = static_cast<int16_t>(start);
+    queued = 1;
+    if (start == stopAt) {
+        return 0;
+    }
+    for (int head = 0; head < queued; ++head) {
+        const int at = queue[U(head)];
+        for (int step : SolverSteps) {
+            const int next = at + step;
+            if (seen[U(next)] == stamp || !grid.Fits(next, o, self)) {
+                continue;
+            }
+            seen[U(next)] = stamp;
+            parent[U(next)] = static_cast<int16_t>(at);
+            distance[U(next)] = static_cast<int16_t>(distance[U(at)] + 1);
+            queue[U(queued++)] = static_cast<int16_t>(next);
+            if (next == stopAt) {
+                return distance[U(next)];
+            }
+        }
+    }
+    return -1;
+}
+
+// Moves block b to `to`, which the last Reach(b, ...) found, and writes the
+// path into the plan.
+void PlannerWork::MoveAlongSearch(int b, int to) {
+    const int begin = static_cast<int>(path.size());
+    for (int at = to; at >= 0; at = parent[U(at)]) {
+        path.push_back(Cell{SolverColumn(at), SolverRow(at)});
+    }
+    std::reverse(path.begin() + begin, path.end());
+    moves.push_back(PlannedMove{static_cast<int16_t>(b), begin, static_cast<int32_t>(path.size())});
+    const int o = orientation[U(b)];
+    grid.Write(anchor[U(b)], o, kSolverFree);
+    grid.Write(to, o, static_cast<int8_t>(b));
+    anchor[U(b)] = static_cast<int16_t>(to);
+}
+
+void PlannerWork::KeepIfFurthest() {
+    const int n = std::popcount(filled[0]) + std::popcount(filled[1]);
+    if (n > bestFilled) {
+        bestFilled = n;
+        bestAnchor = anchor;
+        bestMoves = moves;
+        bestPath = path;
+    }
+}
+
+void PlannerWork::BackToFurthest() {
+    if (bestFilled < 0) {
+        Restart();
+        return;
+    }
+    anchor = bestAnchor;
+    moves = bestMoves;
+    path = bestPath;
+    grid.Reset(width, 2 * height);
+    for (int b = 0; b < count; ++b) {
+        grid.Write(anchor[U(b)], orientation[U(b)], static_cast<int8_t>(b));
+    }
+}
+
+Planner::Planner() : work_(std::make_unique<PlannerWork>()) {
+    work_->path.reserve(kPathCapacity);
+    work_->moves.reserve(kMoveCapacity);
+    work_->bestPath.reserve(kPathCapacity);
+    work_->bestMoves.reserve(kMoveCapacity);
+    work_->nodes.reserve(kNodeCapacity);
+    work_->heap.reserve(kNodeCapacity);
+    work_->frontier.reserve(kNodeCapacity);
+    work_->chain.reserve(kNodeCapacity);
+    work_->chainOld.reserve(kNodeCapacity);
+}
+
+Planner::~Planner() = default;
+
+bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLimits& limits) {
+    PlannerWork& w = *work_;
+    w.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limits.budgetMs);
+    w.cancel = limits.cancel;
+    w.stopped = false;
+    w.expansions = 0;
+    w.bestFilled = -1;
+    w.Load(blocks, width, height);
+    // A portfolio: cheap targets with small clearing searches first, then
+    // the same again with more patience, then covers found by search.
+    static constexpr TargetKind kKinds[] = {TargetKind::TilingLower, TargetKind::TilingUpper,
+                                            TargetKind::CoverLower, TargetKind::CoverUpper};
+    static constexpr int kBudgets[] = {30, 300, 3000};
+    static constexpr long kExactBudgets[] = {0, 100000, 1000000};
+    // On fields that pack, the search over whole positions takes over
+    // where the slot filling runs into a dead end: on the smallest from the
+    // start, elsewhere from where the filling got furthest, where most
+    // blocks are in place and few moves are missing.
+    const bool packs = ExactSearch::Packs(w);
+    const bool smallest = packs && width * height <= kSmallestField;
+    if (packs && (!w.exact || w.exact->CapacityBits() != limits.searchBits)) {
+        w.exact = std::make_unique<ExactSearch>(limits.searchBits);
+    }
+    for (int round = 0; round < 3; ++round) {
+        for (TargetKind kind : kKinds) {
+            const bool cover = kind == TargetKind::CoverLower || kind == TargetKind::CoverUpper;
+            for (int attempt = 0; attempt < (cover ? 1 + round * 2 : 1); ++attempt) {
+                if (w.OutOfTime()) {
+                    return false;
+                }
+                w.random = static_cast<uint32_t>(1 + attempt * 7919 + round * 104729);
+                if (w.BuildTarget(kind, 20000L << round)) {
+                    w.Restart();
+                    if (w.Fill(kBudgets[round])) {
+                        return true;
+                    }
+                    w.KeepIfFurthest();
+                }
+            }
+        }
+        if (packs && round >= (smallest ? 1 : 2)) {
+            if (!smallest) {
+                w.BackToFurthest();
+            }
+            if (w.exact->Run(w, kExactBudgets[round], !smallest)) {
+                return true;
+            }
+        }
+    }
+    if (packs && w.exact->Run(w, kExactBudgets[2])) {
+        return true;
+    }
+    // Then ever new covers, as long as the time lasts.
+    for (uint32_t seed = 1000003;; seed += 7919) {
+        if (w.OutOfTime()) {
+            return false;
+        }
+        w.random = seed;
+        const TargetKind kind = (seed & 1) != 0 ? TargetKind::CoverLower : TargetKind::CoverUpper;
+        if (w.BuildTarget(kind, 80000) && (w.Restart(), w.Fill(kBudgets[1]))) {
+            return true;
+        }
+    }
+}
+
+bool PlannerWork::BuildTarget(TargetKind kind, long coverBudget) {
+    switch (kind) {
+    case TargetKind::TilingLower:
+        return BuildTilingTarget(true);
+    case TargetKind::TilingUpper:
+        return BuildTilingTarget(false);
+    case TargetKind::CoverLower:
+        return BuildCoverTarget(true, coverBudget);
+    case TargetKind::CoverUpper:
+        return BuildCoverTarget(false, coverBudget);
+    }
+    return false;
+}
+
+std::span<const PlannedMove> Planner::Moves() const {
+    return work_->moves;
+}
+
+std::span<const Cell> Planner::Path(const PlannedMove& move) const {
+    return std::span<const Cell>(work_->path)
+        .subspan(static_cast<std::size_t>(move.first),
+                 static_cast<std::size_t>(move.last - move.first));
+}
+
+long Planner::Expansions() const {
+    return work_->expansions;
+}
+
+} // namespace fenx

@@ -1,0 +1,152 @@
+// Everything one planner works with, in fixed arrays sized for the largest
+// stage and buffers reserved once, so planning allocates nothing per move.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/block.h"
+#include "core/board.h"
+#include "solver/exact_search.h"
+#include "solver/planner.h"
+#include "solver/solver_grid.h"
+
+namespace fenx {
+
+using SlotMask = std::array<uint64_t, 2>; // one bit per slot, up to 95
+
+inline void SetBit(SlotMask& m, int i) {
+    m[static_cast<std::size_t>(i >> 6)] |= uint64_t{1} << (i & 63);
+}
+inline bool AllIn(const SlotMask& need, const SlotMask& have) {
+    return (need[0] & ~have[0]) == 0 && (need[1] & ~have[1]) == 0;
+}
+
+// The kinds of target the portfolio tries.
+enum class TargetKind {
+    TilingLower, // the generated tiling in the lower half, filled from the floor
+    TilingUpper, // the same in the upper half, filled from the ceiling
+    CoverLower,  // an exact cover of the lowest band that keeps blocks in place
+    CoverUpper,  // the same for the highest band
+};
+
+struct SearchNode {
+    int32_t parent;
+    int16_t block;
+    int16_t anchor;
+    int16_t depth;
+    int16_t cost; // cells of the cleared path still covered
+};
+
+struct PlannerWork {
+    // The position planning started from.
+    int width = 0;
+    int height = 0;
+    int count = 0;
+    std::array<int16_t, kMaxBlocks> orientation{};
+    std::array<int16_t, kMaxBlocks> startAnchor{};
+    std::array<int16_t, kMaxBlocks> tilingAnchor{}; // in the tiling's own rows 0..H-1
+    std::array<uint8_t, kMaxBlocks> fixed{};
+    SolverGrid startGrid;
+
+    // The position as planned so far.
+    SolverGrid grid;
+    std::array<int16_t, kMaxBlocks> anchor{};
+
+    // The target: one slot per block, filled by any block of its orientation.
+    int slotCount = 0;
+    int bandTop = 0;
+    bool fromFloor = true;
+    std::array<int16_t, kMaxBlocks> slotOrientation{};
+    std::array<int16_t, kMaxBlocks> slotAnchor{};
+    std::array<int16_t, kMaxBlocks> slotBlock{};  // -1 while open
+    std::array<int16_t, kMaxBlocks> blockSlot{};  // -1 while the block is free
+    std::array<SlotMask, kMaxBlocks> slotNeeds{}; // slots between it and the wall
+    SlotMask filled{};
+    std::array<int8_t, kSolverCells> targetOwner{}; // slot covering a cell, -1 none
+
+    // Breadth-first search over one block's anchors.
+    std::array<uint32_t, kSolverCells> seen{};
+    uint32_t stamp = 0;
+    std::array<int16_t, kSolverCells> parent{};
+    std::array<int16_t, kSolverCells> distance{};
+    std::array<int16_t, kSolverCells> queue{};
+    int queued = 0;
+
+    // Cells marked for the path being cleared, and cells near it.
+    std::array<uint32_t, kSolverCells> mark{};
+    uint32_t markStamp = 0;
+    std::array<uint32_t, kSolverCells> near{};
+    uint32_t nearStamp = 0;
+    std::array<int16_t, kSolverCells> markedList{};
+    int markedCount = 0;
+    std::array<int32_t, kSolverCells> cost{};
+    std::array<int16_t, kSolverCells> costParent{};
+
+    // Search buffers, reserved once.
+    std::vector<SearchNode> nodes;
+    std::vector<uint64_t> heap;     // the relaxed way's queue
+    std::vector<uint64_t> frontier; // the clearing search's queue
+    std::vector<int32_t> chain;
+    std::vector<int16_t> chainOld;
+    std::array<int16_t, kMaxBlocks> undoAnchor{};
+
+    // The complete search for small fields, made on first use.
+    std::unique_ptr<ExactSearch> exact;
+
+    // The plan.
+    std::vector<PlannedMove> moves;
+    std::vector<Cell> path;
+
+    // The failed filling that got furthest, to search on from.
+    int bestFilled = -1;
+    std::array<int16_t, kMaxBlocks> bestAnchor{};
+    std::vector<PlannedMove> bestMoves;
+    std::vector<Cell> bestPath;
+    void KeepIfFurthest();
+    void BackToFurthest();
+
+    // Limits.
+    std::chrono::steady_clock::time_point deadline{};
+    const std::atomic<bool>* cancel = nullptr;
+    long expansions = 0;
+    uint32_t random = 1; // tie-breaks of the cover targets
+    bool stopped = false;
+
+    void Load(const BlockList& blocks, int w, int h);
+    bool OutOfTime();
+    // Back to the starting position with an empty plan.
+    void Restart();
+
+    // Targets.
+    bool BuildTarget(TargetKind kind, long coverBudget);
+    bool BuildTilingTarget(bool lower);
+    bool BuildCoverTarget(bool lower, long nodeBudget);
+    void FinishTarget();
+    bool AssignFixed();
+    bool SlotReady(int s) const {
+        return slotBlock[static_cast<std::size_t>(s)] < 0 &&
+               AllIn(slotNeeds[static_cast<std::size_t>(s)], filled);
+    }
+    bool Movable(int b) const {
+        return fixed[static_cast<std::size_t>(b)] == 0 &&
+               blockSlot[static_cast<std::size_t>(b)] < 0;
+    }
+    void Assign(int s, int b);
+
+    // Moves.
+    int Reach(int b, int stopAt);
+    void MoveAlongSearch(int b, int to);
+    bool Fill(int budget);
+    bool ClearWay(int budget);
+    int RelaxedPath(int b, int slot);
+    int MarkCheapestWay();
+    void ExpandNear(int n, const SearchNode& node, int covered);
+    int CoveredMarks(int except) const;
+};
+
+} // namespace fenx

@@ -1,0 +1,136 @@
+// The search over whole positions on its own: its moves must be walks of
+// single legal steps that end on full and empty rows, whichever way the two
+// halves of the search met.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+
+#include "core/stage_build.h"
+#include "play/completion.h"
+#include "play/step_rule.h"
+#include "solver/exact_search.h"
+#include "solver/planner_work.h"
+
+namespace fenx {
+namespace {
+
+struct Stage {
+    StageRandom random;
+    Board board;
+    BlockList blocks;
+};
+
+std::unique_ptr<Stage> MakeStage(int width, int height, int number, FixedBlocks fixed = {}) {
+    auto s = std::make_unique<Stage>();
+    BuildStage(s->random, s->board, s->blocks, width, height, number, fixed);
+    return s;
+}
+
+std::unique_ptr<PlannerWork> Loaded(const Stage& s, int width, int height) {
+    auto w = std::make_unique<PlannerWork>();
+    w->Load(s.blocks, width, height);
+    w->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    w->Restart();
+    return w;
+}
+
+// Replays the planned moves step by step with the game's step rule.
+::testing::AssertionResult ReplaysToSolved(const Stage& s, const PlannerWork& w, int width,
+                                           int height) {
+    BlockList blocks = s.blocks;
+    auto board = std::make_unique<Board>();
+    ResetBoard(*board, width, 2 * height);
+    for (int b = 0; b < blocks.count; ++b) {
+        WriteBlockCells(*board, blocks[b].column, blocks[b].row, blocks[b].orientation,
+                        static_cast<int16_t>(b));
+    }
+    for (const PlannedMove& move : w.moves) {
+        Block& k = blocks[move.block];
+        if (k.fixed != 0) {
+            return ::testing::AssertionFailure() << "fixed block " << move.block << " moved";
+        }
+        const Cell first = w.path[static_cast<std::size_t>(move.first)];
+        if (first.column != k.column || first.row != k.row) {
+            return ::testing::AssertionFailure()
+                   << "move of block " << move.block << " starts away from the block";
+        }
+        for (int32_t i = move.first + 1; i < move.last; ++i) {
+            const Cell to = w.path[static_cast<std::size_t>(i)];
+            const int dx = to.column - k.column;
+            const int dy = to.row - k.row;
+            if (dx < -1 || dx > 1 || dy < -1 || dy > 1 ||
+                !StepFits(*board, k, move.block, dx, dy)) {
+                return ::testing::AssertionFailure() << "block " << move.block << " cannot step to "
+                                                     << to.column << "," << to.row;
+            }
+            WriteBlockCells(*board, k.column, k.row, k.orientation, CellEmpty);
+            k.column = to.column;
+            k.row = to.row;
+            WriteBlockCells(*board, k.column, k.row, k.orientation, move.block);
+        }
+    }
+    if (!IsStageComplete(*board, width, height)) {
+        return ::testing::AssertionFailure() << "not solved after " << w.moves.size() << " moves";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(ExactSearch, PacksOnlySmallFields) {
+    const auto narrow = MakeStage(7, 8, 1);
+    EXPECT_TRUE(ExactSearch::Packs(*Loaded(*narrow, 7, 8))); // 112 cells, 14 blocks
+    const auto wide = MakeStage(12, 4, 1);
+    EXPECT_TRUE(ExactSearch::Packs(*Loaded(*wide, 12, 4))); // 96 cells, 12 blocks
+    const auto mid = MakeStage(20, 6, 1);
+    EXPECT_FALSE(ExactSearch::Packs(*Loaded(*mid, 20, 6))); // 240 cells
+    const auto tall = MakeStage(8, 10, 1);
+    EXPECT_FALSE(ExactSearch::Packs(*Loaded(*tall, 8, 10))); // 160 cells
+}
+
+TEST(ExactSearch, SolvesStagesTheSlotFillingGetsStuckOn) {
+    // 7 x 4 stages that took the slot filling into dead ends in the sweep
+    // over every number.
+    auto search = std::make_unique<ExactSearch>(20);
+    for (int number : {33259, 46390, 41120, 51914}) {
+        const auto s = MakeStage(7, 4, number);
+        auto w = Loaded(*s, 7, 4);
+        ASSERT_TRUE(search->Run(*w, 2000000)) << "stage " << number;
+        EXPECT_TRUE(ReplaysToSolved(*s, *w, 7, 4)) << "stage " << number;
+    }
+}
+
+TEST(ExactSearch, KeepsFixedBlocksStillAndUsesBandsBetweenTheHalves) {
+    // Challenge row 20: two fixed blocks across rows 3 and 4 of a 12 x 4
+    // stage, so neither half can be the solved band.
+    auto search = std::make_unique<ExactSearch>(21);
+    const auto s = MakeStage(12, 4, 3972, FixedBlocks{6, 9});
+    auto w = Loaded(*s, 12, 4);
+    ASSERT_TRUE(search->Run(*w, 2000000));
+    EXPECT_TRUE(ReplaysToSolved(*s, *w, 12, 4));
+}
+
+TEST(ExactSearch, GoesOnFromAPositionReachedEarlier) {
+    // Moves already planned stay; the search appends the rest.
+    auto search = std::make_unique<ExactSearch>(20);
+    const auto s = MakeStage(7, 4, 128);
+    auto w = Loaded(*s, 7, 4);
+    // The first block that can move at all, moved as far as it goes.
+    int mover = 0;
+    for (; mover < w->count; ++mover) {
+        w->Reach(mover, -1);
+        if (w->fixed[static_cast<std::size_t>(mover)] == 0 && w->queued > 1) {
+            break;
+        }
+    }
+    ASSERT_LT(mover, w->count);
+    const int to = w->queue[static_cast<std::size_t>(w->queued - 1)];
+    w->Reach(mover, to);
+    w->MoveAlongSearch(mover, to);
+    ASSERT_TRUE(search->Run(*w, 2000000, true));
+    ASSERT_GE(w->moves.size(), 2u);
+    EXPECT_EQ(w->moves[0].block, mover);
+    EXPECT_TRUE(ReplaysToSolved(*s, *w, 7, 4));
+}
+
+} // namespace
+} // namespace fenx
