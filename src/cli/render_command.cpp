@@ -9,14 +9,13 @@
 #include "cli/commands.h"
 #include "cli/png_writer.h"
 #include "cli/stage_dump.h"
+#include "cli/stage_number_argument.h"
 #include "cli/stage_size_argument.h"
 #include "core/stage_build.h"
 #include "presentation/canvas.h"
 
 namespace fenx {
 namespace {
-
-constexpr long kMaxStageArgument = 2147483647;
 
 enum class View { Start, Title, Solution };
 
@@ -72,14 +71,13 @@ std::optional<RenderOptions> ParseOptions(std::span<const std::string_view> rest
             options.view = view;
             rest = rest.subspan(2);
         } else if (name == "--fixed") {
-            const auto a = rest.size() > 2 ? ParseInteger(rest[1], -32768, 32767) : std::nullopt;
-            const auto b = rest.size() > 2 ? ParseInteger(rest[2], -32768, 32767) : std::nullopt;
-            if (options.fixed || !a || !b) {
+            const auto pair = rest.size() > 2 ? ParseFixedBlocks(rest[1], rest[2]) : std::nullopt;
+            if (options.fixed || !pair) {
                 error = options.fixed ? "--fixed given twice"
                                       : "--fixed takes two block indices (-1 for none)";
                 return std::nullopt;
             }
-            options.fixed = FixedBlocks{static_cast<int16_t>(*a), static_cast<int16_t>(*b)};
+            options.fixed = pair;
             rest = rest.subspan(3);
         } else {
             error = "unknown option '" + std::string(name) + "'";
@@ -109,10 +107,9 @@ int RunRenderCommand(std::span<const std::string_view> args) {
     if (!size) {
         return UsageError(error);
     }
-    const auto number = ParseInteger(args[2], 0, kMaxStageArgument);
+    const auto number = ParseStageNumber(args[2], error);
     if (!number) {
-        return UsageError("stage number must be a whole number from 0 to 2147483647, not '" +
-                          std::string(args[2]) + "'");
+        return UsageError(error);
     }
     const std::string path(args[3]);
     if (path.empty()) {

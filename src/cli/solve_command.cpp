@@ -6,6 +6,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/stage_number_argument.h"
 #include "cli/stage_size_argument.h"
 #include "core/stage_build.h"
 #include "solver/drag_plan.h"
@@ -14,7 +15,6 @@
 namespace fenx {
 namespace {
 
-constexpr long kMaxStageArgument = 2147483647;
 constexpr long kMaxBudgetMs = 3600000;
 
 struct SolveStage {
@@ -34,10 +34,9 @@ int RunSolveCommand(std::span<const std::string_view> args) {
     if (!size) {
         return UsageError(error);
     }
-    const auto number = ParseInteger(args[2], 0, kMaxStageArgument);
+    const auto number = ParseStageNumber(args[2], error);
     if (!number) {
-        return UsageError("stage number must be a whole number from 0 to 2147483647, not '" +
-                          std::string(args[2]) + "'");
+        return UsageError(error);
     }
     FixedBlocks fixed;
     PlanLimits limits;
@@ -49,12 +48,11 @@ int RunSolveCommand(std::span<const std::string_view> args) {
             if (rest.size() < 3) {
                 return UsageError("--fixed takes exactly two block indices");
             }
-            const auto a = ParseInteger(rest[1], -32768, 32767);
-            const auto b = ParseInteger(rest[2], -32768, 32767);
-            if (!a || !b) {
+            const auto pair = ParseFixedBlocks(rest[1], rest[2]);
+            if (!pair) {
                 return UsageError("fixed block indices must be whole numbers (-1 for none)");
             }
-            fixed = {static_cast<int16_t>(*a), static_cast<int16_t>(*b)};
+            fixed = *pair;
             rest = rest.subspan(3);
         } else if (rest[0] == "--budget-ms") {
             const auto t = rest.size() < 2 ? std::nullopt : ParseInteger(rest[1], 1, kMaxBudgetMs);

@@ -8,13 +8,13 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/stage_dump.h"
+#include "cli/stage_number_argument.h"
 #include "cli/stage_size_argument.h"
 #include "selection/parallel_search.h"
 
 namespace fenx {
 namespace {
 
-constexpr long kMaxStageArgument = 2147483647;
 constexpr int kStageNumbers = 65536;
 
 bool WriteOut(const std::string& text) {
@@ -78,10 +78,9 @@ int RunStageCommand(std::span<const std::string_view> args) {
         }
         return DumpAllStages(size->width, size->height);
     }
-    const auto number = ParseInteger(args[2], 0, kMaxStageArgument);
+    const auto number = ParseStageNumber(args[2], error);
     if (!number) {
-        return UsageError("stage number must be a whole number from 0 to 2147483647, not '" +
-                          std::string(args[2]) + "'");
+        return UsageError(error);
     }
     FixedBlocks fixed;
     auto rest = args.subspan(3);
@@ -92,12 +91,11 @@ int RunStageCommand(std::span<const std::string_view> args) {
         if (rest.size() != 3) {
             return UsageError("--fixed takes exactly two block indices");
         }
-        const auto a = ParseInteger(rest[1], -32768, 32767);
-        const auto b = ParseInteger(rest[2], -32768, 32767);
-        if (!a || !b) {
+        const auto pair = ParseFixedBlocks(rest[1], rest[2]);
+        if (!pair) {
             return UsageError("fixed block indices must be whole numbers (-1 for none)");
         }
-        fixed = {static_cast<int16_t>(*a), static_cast<int16_t>(*b)};
+        fixed = *pair;
     }
     auto engine = std::make_unique<StageEngine>();
     std::string out;
