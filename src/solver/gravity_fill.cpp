@@ -85,7 +85,7 @@ bool PlannerWork::Fill(int budget) {
             if (!Movable(b) || !wanted[U(orientation[U(b)])]) {
                 continue;
             }
-            Reach(b, -1);
+            Reach(b, -1, best);
             for (int s = 0; s < slotCount; ++s) {
                 const int a = slotAnchor[U(s)];
                 if (slotOrientation[U(s)] == orientation[U(b)] && SlotReady(s) &&
@@ -103,7 +103,9 @@ bool PlannerWork::Fill(int budget) {
             --open;
             continue;
         }
-        if (!ClearWay(budget)) {
+        // Evicting the blocks on the cheapest way is quick and usually
+        // enough; the search over moves near the way takes the rest.
+        if (!ClearByEviction() && !ClearWay(budget)) {
             return false;
         }
     }

@@ -18,8 +18,31 @@ std::size_t U(int i) {
 
 // Passing a cell of another free block costs this much more than a step.
 constexpr int kBlockedCellCost = 6;
+
 constexpr int kParkingChoices = 3;
 constexpr int kWaysWeighed = 6;
+
+// Column and row in the padded grid, for the distance estimate.
+inline constexpr auto kPaddedColumn = [] {
+    std::array<int8_t, kSolverCells> t{};
+    for (int i = 0; i < kSolverCells; ++i) {
+        t[static_cast<std::size_t>(i)] = static_cast<int8_t>(i % kSolverStride);
+    }
+    return t;
+}();
+inline constexpr auto kPaddedRow = [] {
+    std::array<int8_t, kSolverCells> t{};
+    for (int i = 0; i < kSolverCells; ++i) {
+        t[static_cast<std::size_t>(i)] = static_cast<int8_t>(i / kSolverStride);
+    }
+    return t;
+}();
+int PaddedColumn(int index) {
+    return kPaddedColumn[static_cast<std::size_t>(index)];
+}
+int PaddedRow(int index) {
+    return kPaddedRow[static_cast<std::size_t>(index)];
+}
 
 uint64_t HeapKey(int priority, int node) {
     return (static_cast<uint64_t>(priority) << 32) | static_cast<uint32_t>(node);
@@ -27,38 +50,71 @@ uint64_t HeapKey(int priority, int node) {
 
 } // namespace
 
-// Cheapest way for block b to slot s when free blocks count as passable at a
-// price; placed and fixed blocks and the walls do not. Marks the cells the
-// block covers along that way and returns its price, or -1.
-int PlannerWork::RelaxedPath(int b, int s) {
+// What standing on each field cell costs a block walking the relaxed way:
+// nothing when free, extra when a free block lies there (it could be moved
+// aside), closed under placed and fixed blocks and the walls.
+void PlannerWork::PriceCells() {
+    cellPrice.fill(kClosedCellPrice);
+    for (int r = 0; r < 2 * height; ++r) {
+        for (int c = 0; c < width; ++c) {
+            const int cell = SolverIndex(c, r);
+            const int v = grid.cells[U(cell)];
+            cellPrice[U(cell)] =
+                v < 0 ? 0
+                      : (Movable(v) && pinned[U(v)] == 0 ? static_cast<uint8_t>(kBlockedCellCost)
+                                                         : kClosedCellPrice);
+        }
+    }
+}
+
+// Cheapest way for block b to slot s, priced as PriceCells says, when it is
+// cheaper than `bound`: its price, with its anchors in `way`; otherwise -1.
+int PlannerWork::RelaxedPath(int b, int s, int bound) {
     if (++stamp == 0) {
         seen.fill(0);
         stamp = 1;
     }
-    const int o = orientation[U(b)];
+    const auto& offsets = SolverOffsets[U(orientation[U(b)])];
     const int start = anchor[U(b)];
     const int goal = slotAnchor[U(s)];
+    // The block's own cells are free to it.
+    for (int off : offsets) {
+        cellPrice[U(start + off)] = 0;
+    }
     // A* over the anchors: no step costs less than 1, so the king's-move
-    // distance to the goal never overestimates.
-    const int goalColumn = SolverColumn(goal);
-    const int goalRow = SolverRow(goal);
+    // distance to the goal never overestimates and never drops by more
+    // than a step costs; the estimated totals popped never fall, and no
+    // step raises them by more than the buckets' window.
+    const int goalColumn = PaddedColumn(goal);
+    const int goalRow = PaddedRow(goal);
     const auto toGo = [&](int at) {
-        return std::max(std::abs(SolverColumn(at) - goalColumn), std::abs(SolverRow(at) - goalRow));
+        return std::max(std::abs(PaddedColumn(at) - goalColumn), std::abs(PaddedRow(at) - goalRow));
     };
-    heap.clear();
+    constexpr int kWindow = static_cast<int>(std::tuple_size_v<decltype(buckets)>);
+    static_assert(1 + 4 * kBlockedCellCost + 1 < kWindow);
+
+    for (auto& bucket : buckets) {
+        bucket.clear();
+    }
     seen[U(start)] = stamp;
     cost[U(start)] = 0;
     costParent[U(start)] = -1;
-    heap.push_back(HeapKey(toGo(start), start));
+    int f = toGo(start);
+    buckets[U(f % kWindow)].push_back(static_cast<int16_t>(start));
+    int pending = 1;
     int found = -1;
-    while (!heap.empty()) {
-        std::pop_heap(heap.begin(), heap.end(), std::greater<>());
-        const uint64_t top = heap.back();
-        heap.pop_back();
-        const int at = static_cast<int>(top & 0xffffffffu);
-        const int c = static_cast<int>(top >> 32) - toGo(at);
-        if (c != cost[U(at)]) {
+    while (pending > 0 && f < bound) {
+        auto& bucket = buckets[U(f % kWindow)];
+        if (bucket.empty()) {
+            ++f;
             continue;
+        }
+        const int at = bucket.back();
+        bucket.pop_back();
+        --pending;
+        const int c = cost[U(at)];
+        if (c + toGo(at) != f) {
+            continue; // reached more cheaply since
         }
         if (at == goal) {
             found = c;
@@ -66,17 +122,10 @@ int PlannerWork::RelaxedPath(int b, int s) {
         }
         for (int step : SolverSteps) {
             const int next = at + step;
-            int price = 1;
-            bool open = true;
-            for (int off : SolverOffsets[U(o)]) {
-                const int v = grid.cells[U(next + off)];
-                if (v == kSolverWall || (v >= 0 && v != b && !Movable(v))) {
-                    open = false;
-                    break;
-                }
-                price += (v >= 0 && v != b) ? kBlockedCellCost : 0;
-            }
-            if (!open) {
+            const int price = 1 + cellPrice[U(next + offsets[0])] +
+                              cellPrice[U(next + offsets[1])] + cellPrice[U(next + offsets[2])] +
+                              cellPrice[U(next + offsets[3])];
+            if (price >= kClosedCellPrice) {
                 continue;
             }
             const int nc = c + price;
@@ -84,29 +133,40 @@ int PlannerWork::RelaxedPath(int b, int s) {
                 seen[U(next)] = stamp;
                 cost[U(next)] = nc;
                 costParent[U(next)] = static_cast<int16_t>(at);
-                heap.push_back(HeapKey(nc + toGo(next), next));
-                std::push_heap(heap.begin(), heap.end(), std::greater<>());
+                buckets[U((nc + toGo(next)) % kWindow)].push_back(static_cast<int16_t>(next));
+                ++pending;
             }
         }
+    }
+    for (int off : offsets) {
+        cellPrice[U(start + off)] = static_cast<uint8_t>(kBlockedCellCost);
     }
     if (found < 0) {
         return -1;
     }
+    wayLength = 0;
+    for (int at = goal; at >= 0; at = costParent[U(at)]) {
+        way[U(wayLength++)] = static_cast<int16_t>(at);
+    }
+    return found;
+}
+
+// Marks the cells block b covers along `way`.
+void PlannerWork::MarkWay(int b) {
     if (++markStamp == 0) {
         mark.fill(0);
         markStamp = 1;
     }
     markedCount = 0;
-    for (int at = goal; at >= 0; at = costParent[U(at)]) {
-        for (int off : SolverOffsets[U(o)]) {
-            const int cell = at + off;
+    for (int i = 0; i < wayLength; ++i) {
+        for (int off : SolverOffsets[U(orientation[U(b)])]) {
+            const int cell = way[U(i)] + off;
             if (mark[U(cell)] != markStamp) {
                 mark[U(cell)] = markStamp;
                 markedList[U(markedCount++)] = static_cast<int16_t>(cell);
             }
         }
     }
-    return found;
 }
 
 // Marked cells covered by blocks other than `except`.
@@ -149,19 +209,24 @@ int PlannerWork::MarkCheapestWay() {
             }
         }
     }
+    PriceCells();
     int bestPrice = INT_MAX;
-    int bestSlot = -1;
     int bestBlock = -1;
+    std::array<int16_t, kSolverCells>& bestWay = markedList; // free until marked
+    int bestLength = 0;
     for (int k = 0; k < held; ++k) {
-        const int price = RelaxedPath(near3[U(k)][2], near3[U(k)][1]);
-        if (price >= 0 && price < bestPrice) {
+        const int price = RelaxedPath(near3[U(k)][2], near3[U(k)][1], bestPrice);
+        if (price >= 0) {
             bestPrice = price;
-            bestSlot = near3[U(k)][1];
             bestBlock = near3[U(k)][2];
+            std::copy_n(way.begin(), wayLength, bestWay.begin());
+            bestLength = wayLength;
         }
     }
     if (bestBlock >= 0) {
-        RelaxedPath(bestBlock, bestSlot);
+        std::copy_n(bestWay.begin(), bestLength, way.begin());
+        wayLength = bestLength;
+        MarkWay(bestBlock);
     }
     return bestBlock;
 }
@@ -247,57 +312,76 @@ void PlannerWork::ExpandNear(int n, const SearchNode& node, int covered) {
             }
         }
     }
-    for (int b = 0; b < count; ++b) {
-        if (b == node.block || !Movable(b)) {
-            continue;
-        }
-        const int o = orientation[U(b)];
-        int onWay = 0;
-        bool close = false;
-        for (int off : SolverOffsets[U(o)]) {
-            const int cell = anchor[U(b)] + off;
-            onWay += mark[U(cell)] == markStamp ? 1 : 0;
-            close = close || near[U(cell)] == nearStamp;
-        }
-        if (!close) {
-            continue;
-        }
-        Reach(b, -1);
-        std::array<std::pair<int, int>, kParkingChoices> best{};
-        int held = 0;
-        for (int q = 1; q < queued; ++q) {
-            const int a = queue[U(q)];
-            int score = distance[U(a)];
-            for (int off : SolverOffsets[U(o)]) {
-                const int cell = a + off;
-                score += mark[U(cell)] == markStamp ? 100 : 0;
-                const int t = targetOwner[U(cell)];
-                score += (t >= 0 && slotBlock[U(t)] < 0) ? 16 : 0;
-            }
-            if (held < kParkingChoices) {
-                best[U(held++)] = {score, a};
-            } else if (score < best[U(held - 1)].first) {
-                best[U(held - 1)] = {score, a};
-            } else {
+    // A block near the way that cannot move at all brings the blocks
+    // around it near too: they may have to make room for it first.
+    std::array<bool, kMaxBlocks> done{};
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (int b = 0; b < count; ++b) {
+            if (done[U(b)] || b == node.block || !Movable(b)) {
                 continue;
             }
-            for (int k = held - 1; k > 0 && best[U(k)].first < best[U(k - 1)].first; --k) {
-                std::swap(best[U(k)], best[U(k - 1)]);
-            }
-        }
-        for (int k = 0; k < held; ++k) {
-            const int a = best[U(k)].second;
-            int lands = 0;
+            const int o = orientation[U(b)];
+            int onWay = 0;
+            bool close = false;
             for (int off : SolverOffsets[U(o)]) {
-                lands += mark[U(a + off)] == markStamp ? 1 : 0;
+                const int cell = anchor[U(b)] + off;
+                onWay += mark[U(cell)] == markStamp ? 1 : 0;
+                close = close || near[U(cell)] == nearStamp;
             }
-            const int estimate = std::max(0, covered - onWay + lands);
-            nodes.push_back(SearchNode{n, static_cast<int16_t>(b), static_cast<int16_t>(a),
-                                       static_cast<int16_t>(node.depth + 1),
-                                       static_cast<int16_t>(estimate)});
-            frontier.push_back(
-                HeapKey(estimate * 8 + node.depth + 1, static_cast<int>(nodes.size()) - 1));
-            std::push_heap(frontier.begin(), frontier.end(), std::greater<>());
+            if (!close) {
+                continue;
+            }
+            done[U(b)] = true;
+            Reach(b, -1);
+            if (queued == 1) {
+                for (int off : SolverOffsets[U(o)]) {
+                    const int cell = anchor[U(b)] + off;
+                    for (int dy = -kSolverStride; dy <= kSolverStride; dy += kSolverStride) {
+                        for (int dx = -1; dx <= 1; ++dx) {
+                            near[U(cell + dy + dx)] = nearStamp;
+                        }
+                    }
+                }
+                grew = true;
+                continue;
+            }
+            std::array<std::pair<int, int>, kParkingChoices> best{};
+            int held = 0;
+            for (int q = 1; q < queued; ++q) {
+                const int a = queue[U(q)];
+                int score = distance[U(a)];
+                for (int off : SolverOffsets[U(o)]) {
+                    const int cell = a + off;
+                    score += mark[U(cell)] == markStamp ? 100 : 0;
+                    const int t = targetOwner[U(cell)];
+                    score += (t >= 0 && slotBlock[U(t)] < 0) ? 16 : 0;
+                }
+                if (held < kParkingChoices) {
+                    best[U(held++)] = {score, a};
+                } else if (score < best[U(held - 1)].first) {
+                    best[U(held - 1)] = {score, a};
+                } else {
+                    continue;
+                }
+                for (int k = held - 1; k > 0 && best[U(k)].first < best[U(k - 1)].first; --k) {
+                    std::swap(best[U(k)], best[U(k - 1)]);
+                }
+            }
+            for (int k = 0; k < held; ++k) {
+                const int a = best[U(k)].second;
+                int lands = 0;
+                for (int off : SolverOffsets[U(o)]) {
+                    lands += mark[U(a + off)] == markStamp ? 1 : 0;
+                }
+                const int estimate = std::max(0, covered - onWay + lands);
+                nodes.push_back(SearchNode{n, static_cast<int16_t>(b), static_cast<int16_t>(a),
+                                           static_cast<int16_t>(node.depth + 1),
+                                           static_cast<int16_t>(estimate)});
+                frontier.push_back(
+                    HeapKey(estimate * 8 + node.depth + 1, static_cast<int>(nodes.size()) - 1));
+                std::push_heap(frontier.begin(), frontier.end(), std::greater<>());
+            }
         }
     }
 }

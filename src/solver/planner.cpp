@@ -14,6 +14,13 @@ constexpr std::size_t kNodeCapacity = 1 << 16;
 // Fields up to 32 target cells (7 x 4, 8 x 4).
 constexpr int kSmallestField = 32;
 
+// How deep evictions may nest, varied from one attempt to the next: a
+// jam that one depth walks into, another gets around.
+int EvictionDepth(int variant) {
+    static constexpr int kDepths[] = {4, 3, 6, 5, 2};
+    return kDepths[variant % 5];
+}
+
 std::size_t U(int i) {
     return static_cast<std::size_t>(i);
 }
@@ -55,8 +62,9 @@ void PlannerWork::Restart() {
 }
 
 // Breadth-first over block b's anchors with every other block held still.
-// Stops early once `stopAt` is reached; returns its distance, or -1.
-int PlannerWork::Reach(int b, int stopAt) {
+// Stops early once `stopAt` is reached; returns its distance, or -1. Only
+// anchors nearer than `within` are sure to be found.
+int PlannerWork::Reach(int b, int stopAt, int within) {
     if (++stamp == 0) {
         seen.fill(0);
         stamp = 1;
@@ -74,6 +82,9 @@ int PlannerWork::Reach(int b, int stopAt) {
     }
     for (int head = 0; head < queued; ++head) {
         const int at = queue[U(head)];
+        if (distance[U(at)] + 1 >= within) {
+            break;
+        }
         for (int step : SolverSteps) {
             const int next = at + step;
             if (seen[U(next)] == stamp || !grid.Fits(next, o, self)) {
@@ -136,7 +147,9 @@ Planner::Planner() : work_(std::make_unique<PlannerWork>()) {
     work_->bestPath.reserve(kPathCapacity);
     work_->bestMoves.reserve(kMoveCapacity);
     work_->nodes.reserve(kNodeCapacity);
-    work_->heap.reserve(kNodeCapacity);
+    for (auto& bucket : work_->buckets) {
+        bucket.reserve(kSolverCells);
+    }
     work_->frontier.reserve(kNodeCapacity);
     work_->chain.reserve(kNodeCapacity);
     work_->chainOld.reserve(kNodeCapacity);
@@ -175,6 +188,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
                     return false;
                 }
                 w.random = static_cast<uint32_t>(1 + attempt * 7919 + round * 104729);
+                w.evictionDepth = EvictionDepth(round + attempt + static_cast<int>(kind));
                 if (w.BuildTarget(kind, 20000L << round)) {
                     w.Restart();
                     if (w.Fill(kBudgets[round])) {
@@ -202,6 +216,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
             return false;
         }
         w.random = seed;
+        w.evictionDepth = EvictionDepth(static_cast<int>(seed % 5));
         const TargetKind kind = (seed & 1) != 0 ? TargetKind::CoverLower : TargetKind::CoverUpper;
         if (w.BuildTarget(kind, 80000) && (w.Restart(), w.Fill(kBudgets[1]))) {
             return true;

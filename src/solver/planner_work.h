@@ -5,8 +5,10 @@
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <climits>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "core/block.h"
@@ -25,6 +27,10 @@ inline void SetBit(SlotMask& m, int i) {
 inline bool AllIn(const SlotMask& need, const SlotMask& have) {
     return (need[0] & ~have[0]) == 0 && (need[1] & ~have[1]) == 0;
 }
+
+// What standing on a cell costs a way that may not pass it: more than a
+// step over four blocked cells ever costs.
+inline constexpr uint8_t kClosedCellPrice = 64;
 
 // The kinds of target the portfolio tries.
 enum class TargetKind {
@@ -87,9 +93,26 @@ struct PlannerWork {
     std::array<int32_t, kSolverCells> cost{};
     std::array<int16_t, kSolverCells> costParent{};
 
+    // The relaxed way's search: what standing on each cell costs (free 0, a
+    // free block's cell more, anything else closed), a bucket queue over the
+    // estimated total (which never falls as an A* search goes on), and the
+    // anchors of the cheapest way found so far, goal first.
+    std::array<uint8_t, kSolverCells> cellPrice{};
+    std::array<std::vector<int16_t>, 32> buckets;
+    std::array<int16_t, kSolverCells> way{};
+    int wayLength = 0;
+
+    // Eviction: cells of the ways being cleared (a count per cell, as ways
+    // nest), blocks that others wait on, and the evictions made so far.
+    std::array<uint8_t, kSolverCells> reserved{};
+    std::array<uint32_t, kSolverCells> reserveSeen{};
+    uint32_t reserveStamp = 0;
+    std::array<uint8_t, kMaxBlocks> pinned{};
+    int evictions = 0;
+    int evictionDepth = 4;
+
     // Search buffers, reserved once.
     std::vector<SearchNode> nodes;
-    std::vector<uint64_t> heap;     // the relaxed way's queue
     std::vector<uint64_t> frontier; // the clearing search's queue
     std::vector<int32_t> chain;
     std::vector<int16_t> chainOld;
@@ -139,12 +162,20 @@ struct PlannerWork {
     void Assign(int s, int b);
 
     // Moves.
-    int Reach(int b, int stopAt);
+    int Reach(int b, int stopAt, int within = INT_MAX);
     void MoveAlongSearch(int b, int to);
     bool Fill(int budget);
     bool ClearWay(int budget);
-    int RelaxedPath(int b, int slot);
+    void PriceCells();
+    int RelaxedPath(int b, int slot, int bound);
+    void MarkWay(int b);
     int MarkCheapestWay();
+    bool ClearByEviction();
+    bool Evict(int c, int depth);
+    bool EvictAlong(int self, std::span<const int16_t> anchors, int depth);
+    bool ParkNow(int c);
+    bool RelaxedWayOut(int c);
+    void ReserveWay(int b, std::span<const int16_t> anchors, int by);
     void ExpandNear(int n, const SearchNode& node, int covered);
     int CoveredMarks(int except) const;
 };

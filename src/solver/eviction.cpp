@@ -1,0 +1,204 @@
+// Clearing a way by evicting the blocks on it one by one, each to the
+// nearest place off every way being cleared. A block that cannot get out at
+// once first has the blocks on its own cheapest way out evicted, a few
+// levels deep, while the blocks waiting on it stay put. Greedy and quick: it
+// settles jams that a search over the moves of the blocks near the way
+// would have to go many moves deep to undo.
+#include <algorithm>
+#include <climits>
+
+#include "solver/planner_work.h"
+
+namespace fenx {
+namespace {
+
+std::size_t U(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+constexpr int kEvictionsPerClearing = 64;
+// Parking on a cell of an open slot costs as much as this many steps more.
+constexpr int kOpenSlotPenalty = 16;
+
+} // namespace
+
+// Adds (by +1) or takes away (by -1) the cells block b covers along `anchors`
+// to the cells no evicted block may park on.
+void PlannerWork::ReserveWay(int b, std::span<const int16_t> anchors, int by) {
+    if (++reserveStamp == 0) {
+        reserveSeen.fill(0);
+        reserveStamp = 1;
+    }
+    for (int a : anchors) {
+        for (int off : SolverOffsets[U(orientation[U(b)])]) {
+            const int cell = a + off;
+            if (reserveSeen[U(cell)] != reserveStamp) {
+                reserveSeen[U(cell)] = reserveStamp;
+                reserved[U(cell)] = static_cast<uint8_t>(reserved[U(cell)] + by);
+            }
+        }
+    }
+}
+
+// Walks block c to the best place it can reach now that is clear of every
+// reserved cell: off open slots if it can, then near. True when it moved.
+bool PlannerWork::ParkNow(int c) {
+    Reach(c, -1);
+    const auto& offsets = SolverOffsets[U(orientation[U(c)])];
+    int best = INT_MAX;
+    int bestAt = -1;
+    for (int q = 1; q < queued; ++q) {
+        const int a = queue[U(q)];
+        int score = distance[U(a)];
+        bool clear = true;
+        for (int off : offsets) {
+            const int cell = a + off;
+            clear = clear && reserved[U(cell)] == 0;
+            const int t = targetOwner[U(cell)];
+            score += (t >= 0 && slotBlock[U(t)] < 0) ? kOpenSlotPenalty : 0;
+        }
+        if (clear && score < best) {
+            best = score;
+            bestAt = a;
+        }
+    }
+    if (bestAt < 0) {
+        return false;
+    }
+    MoveAlongSearch(c, bestAt);
+    return true;
+}
+
+// The cheapest relaxed way for block c to any place clear of the reserved
+// cells (Dijkstra: the goal is a region, not a point); its anchors go to
+// `way`, goal first. False when there is none.
+bool PlannerWork::RelaxedWayOut(int c) {
+    PriceCells();
+    if (++stamp == 0) {
+        seen.fill(0);
+        stamp = 1;
+    }
+    const auto& offsets = SolverOffsets[U(orientation[U(c)])];
+    const int start = anchor[U(c)];
+    for (int off : offsets) {
+        cellPrice[U(start + off)] = 0;
+    }
+    constexpr int kWindow = static_cast<int>(std::tuple_size_v<decltype(buckets)>);
+    for (auto& bucket : buckets) {
+        bucket.clear();
+    }
+    seen[U(start)] = stamp;
+    cost[U(start)] = 0;
+    costParent[U(start)] = -1;
+    buckets[0].push_back(static_cast<int16_t>(start));
+    int pending = 1;
+    int goal = -1;
+    for (int d = 0; pending > 0 && goal < 0;) {
+        auto& bucket = buckets[U(d % kWindow)];
+        if (bucket.empty()) {
+            ++d;
+            continue;
+        }
+        const int at = bucket.back();
+        bucket.pop_back();
+        --pending;
+        if (cost[U(at)] != d) {
+            continue;
+        }
+        if (at != start && reserved[U(at + offsets[0])] == 0 && reserved[U(at + offsets[1])] == 0 &&
+            reserved[U(at + offsets[2])] == 0 && reserved[U(at + offsets[3])] == 0) {
+            goal = at;
+            break;
+        }
+        for (int step : SolverSteps) {
+            const int next = at + step;
+            const int price = 1 + cellPrice[U(next + offsets[0])] +
+                              cellPrice[U(next + offsets[1])] + cellPrice[U(next + offsets[2])] +
+                              cellPrice[U(next + offsets[3])];
+            if (price >= kClosedCellPrice) {
+                continue;
+            }
+            const int nc = d + price;
+            if (seen[U(next)] != stamp || nc < cost[U(next)]) {
+                seen[U(next)] = stamp;
+                cost[U(next)] = nc;
+                costParent[U(next)] = static_cast<int16_t>(at);
+                buckets[U(nc % kWindow)].push_back(static_cast<int16_t>(next));
+                ++pending;
+            }
+        }
+    }
+    if (goal < 0) {
+        return false;
+    }
+    wayLength = 0;
+    for (int at = goal; at >= 0; at = costParent[U(at)]) {
+        way[U(wayLength++)] = static_cast<int16_t>(at);
+    }
+    return true;
+}
+
+// Evicts every movable block, other than `self`, that covers a cell block
+// `self` would cover walking along `anchors` (goal first), nearest to
+// `self` first. False when one could not be moved off.
+bool PlannerWork::EvictAlong(int self, std::span<const int16_t> anchors, int depth) {
+    const auto& offsets = SolverOffsets[U(orientation[U(self)])];
+    for (auto it = anchors.rbegin(); it != anchors.rend(); ++it) {
+        for (int off : offsets) {
+            const int v = grid.cells[U(*it + off)];
+            if (v >= 0 && v != self && Movable(v) && pinned[U(v)] == 0 && !Evict(v, depth)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Moves block c clear of the reserved cells, clearing its own way out first
+// when it cannot get there at once.
+bool PlannerWork::Evict(int c, int depth) {
+    if (++evictions > kEvictionsPerClearing) {
+        return false;
+    }
+    if (ParkNow(c)) {
+        return true;
+    }
+    if (depth >= evictionDepth || !RelaxedWayOut(c)) {
+        return false;
+    }
+    // The way out is kept on this frame: deeper evictions search ways of
+    // their own.
+    std::array<int16_t, kSolverCells> out{};
+    const int length = wayLength;
+    std::copy_n(way.begin(), length, out.begin());
+    const std::span<const int16_t> anchors(out.data(), static_cast<std::size_t>(length));
+    ReserveWay(c, anchors, 1);
+    pinned[U(c)] = 1;
+    const bool cleared = EvictAlong(c, anchors, depth + 1);
+    pinned[U(c)] = 0;
+    ReserveWay(c, anchors, -1);
+    return cleared && ParkNow(c);
+}
+
+// Clears the cheapest relaxed way to a ready slot by evicting the blocks on
+// it. True when it moved anything.
+bool PlannerWork::ClearByEviction() {
+    const int mover = MarkCheapestWay();
+    if (mover < 0) {
+        return false;
+    }
+    std::array<int16_t, kSolverCells> kept{};
+    const int length = wayLength;
+    std::copy_n(way.begin(), length, kept.begin());
+    const std::span<const int16_t> anchors(kept.data(), static_cast<std::size_t>(length));
+    const std::size_t before = moves.size();
+    evictions = 0;
+    ReserveWay(mover, anchors, 1);
+    pinned[U(mover)] = 1;
+    EvictAlong(mover, anchors, 1);
+    pinned[U(mover)] = 0;
+    ReserveWay(mover, anchors, -1);
+    return moves.size() > before;
+}
+
+} // namespace fenx
