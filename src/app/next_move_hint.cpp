@@ -31,11 +31,17 @@ void NextMoveHint::Stop() {
 }
 
 void NextMoveHint::Request() {
-    if (game_.NextMoveShowing()) {
+    const bool showing = game_.NextMoveShowing();
+    if (showing) {
         game_.EndNextMove();
     }
     auto question = game_.AskNextMove();
     if (!question) {
+        follower_.Forget();
+        return;
+    }
+    if (const std::optional<int> next = follower_.Next(question->blocks, showing)) {
+        Show(question->position, *next);
         return;
     }
     Stop();
@@ -50,16 +56,22 @@ void NextMoveHint::Request() {
         if (plan_.drags.empty()) {
             return;
         }
-        const SolverDrag& first = plan_.drags.front();
-        const Cell to = plan_.cells[static_cast<std::size_t>(first.last - 1)];
-        const uint32_t position = q.position;
-        const int block = first.block;
-        // Shown on the window's thread; dropped there if the position moved on.
+        // Shown on the window's thread, from a copy (the next worker may be
+        // planning by then); dropped there if the position moved on.
         QMetaObject::invokeMethod(
             this,
-            [this, position, block, to] { game_.ShowNextMove(position, block, to.column, to.row); },
+            [this, position = q.position, start = q.blocks, plan = plan_] {
+                follower_.Take(start, plan);
+                Show(position, 0);
+            },
             Qt::QueuedConnection);
     });
+}
+
+void NextMoveHint::Show(uint32_t position, int drag) {
+    const SolverDrag& d = follower_.Plan().drags[static_cast<std::size_t>(drag)];
+    const Cell to = follower_.End(drag);
+    game_.ShowNextMove(position, d.block, to.column, to.row);
 }
 
 } // namespace fenx

@@ -1,0 +1,62 @@
+#include "solver/plan_follower.h"
+
+#include <algorithm>
+
+namespace fenx {
+
+void PlanFollower::Take(const BlockList& start, const DragPlan& plan) {
+    start_ = start;
+    plan_ = plan;
+    made_ = 0;
+    shown_ = 0;
+}
+
+Cell PlanFollower::End(int i) const {
+    return plan_.cells[static_cast<std::size_t>(plan_.drags[static_cast<std::size_t>(i)].last - 1)];
+}
+
+bool PlanFollower::After(int made, const BlockList& now) const {
+    if (now.count != start_.count) {
+        return false;
+    }
+    for (int b = 0; b < now.count; ++b) {
+        // Where block b stands after the drags: its last drag's end, if any.
+        Cell at{start_[b].column, start_[b].row};
+        for (int i = 0; i < made; ++i) {
+            if (plan_.drags[static_cast<std::size_t>(i)].block == b) {
+                at = End(i);
+            }
+        }
+        if (now[b].column != at.column || now[b].row != at.row ||
+            now[b].orientation != start_[b].orientation) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<int> PlanFollower::Next(const BlockList& now, bool showing) {
+    const int total = static_cast<int>(plan_.drags.size());
+    // The furthest the player can have got: the shown drag made.
+    int at = -1;
+    for (int m = std::min(shown_ + 1, total); m >= made_; --m) {
+        if (After(m, now)) {
+            at = m;
+            break;
+        }
+    }
+    if (at < 0) {
+        return std::nullopt;
+    }
+    made_ = at;
+    // While a drag shows (so none was made: a press ends it), the key asks
+    // for the one after it.
+    const int next = showing ? shown_ + 1 : made_;
+    if (next >= total) {
+        return std::nullopt;
+    }
+    shown_ = next;
+    return next;
+}
+
+} // namespace fenx

@@ -1,0 +1,38 @@
+// Follows the player through a plan that was made for an earlier position,
+// so that the hint key need not plan again while the player makes the
+// moves it shows, and can show the move after the one on screen.
+#pragma once
+
+#include <optional>
+
+#include "core/block.h"
+#include "solver/drag_plan.h"
+
+namespace fenx {
+
+class PlanFollower {
+  public:
+    // A new plan from `start`; its first drag is the one to show.
+    void Take(const BlockList& start, const DragPlan& plan);
+    void Forget() { plan_.drags.clear(); }
+
+    // The drag to show for position `now`: after the drags the player has
+    // made since, or, while one is `showing`, the one after it. Nothing when
+    // `now` is off the plan (then plan again) or the plan is used up.
+    std::optional<int> Next(const BlockList& now, bool showing);
+
+    const DragPlan& Plan() const { return plan_; }
+    // The anchor cell where drag `i` leaves its block.
+    Cell End(int i) const;
+
+  private:
+    // Whether `now` is where the first `made` drags leave the start.
+    bool After(int made, const BlockList& now) const;
+
+    BlockList start_{};
+    DragPlan plan_;
+    int made_ = 0;  // drags the player has made, as far as we know
+    int shown_ = 0; // the drag shown last
+};
+
+} // namespace fenx
