@@ -296,24 +296,28 @@ bool PlannerWork::ClearWay(int budget) {
     return true;
 }
 
+// Marks the eight cells around `cell`, and itself, as near.
+void PlannerWork::MarkNear(int cell) {
+    for (int dy = -kSolverStride; dy <= kSolverStride; dy += kSolverStride) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            near[U(cell + dy + dx)] = nearStamp;
+        }
+    }
+}
+
 // Children of node n: each free block on or beside the marked way moved to
 // one of the few best places it can reach, best meaning off the way, off
-// open slots and near. The way's block may move too.
+// open slots and near. The way's block may move too. A block near the way
+// that cannot move at all brings the blocks around it near as well: they
+// may have to make room for it first.
 void PlannerWork::ExpandNear(int n, const SearchNode& node, int covered) {
     if (++nearStamp == 0) {
         near.fill(0);
         nearStamp = 1;
     }
     for (int i = 0; i < markedCount; ++i) {
-        const int cell = markedList[U(i)];
-        for (int dy = -kSolverStride; dy <= kSolverStride; dy += kSolverStride) {
-            for (int dx = -1; dx <= 1; ++dx) {
-                near[U(cell + dy + dx)] = nearStamp;
-            }
-        }
+        MarkNear(markedList[U(i)]);
     }
-    // A block near the way that cannot move at all brings the blocks
-    // around it near too: they may have to make room for it first.
     std::array<bool, kMaxBlocks> done{};
     for (bool grew = true; grew;) {
         grew = false;
@@ -321,10 +325,10 @@ void PlannerWork::ExpandNear(int n, const SearchNode& node, int covered) {
             if (done[U(b)] || b == node.block || !Movable(b)) {
                 continue;
             }
-            const int o = orientation[U(b)];
+            const auto& offsets = SolverOffsets[U(orientation[U(b)])];
             int onWay = 0;
             bool close = false;
-            for (int off : SolverOffsets[U(o)]) {
+            for (int off : offsets) {
                 const int cell = anchor[U(b)] + off;
                 onWay += mark[U(cell)] == markStamp ? 1 : 0;
                 close = close || near[U(cell)] == nearStamp;
@@ -334,55 +338,57 @@ void PlannerWork::ExpandNear(int n, const SearchNode& node, int covered) {
             }
             done[U(b)] = true;
             Reach(b, -1);
-            if (queued == 1) {
-                for (int off : SolverOffsets[U(o)]) {
-                    const int cell = anchor[U(b)] + off;
-                    for (int dy = -kSolverStride; dy <= kSolverStride; dy += kSolverStride) {
-                        for (int dx = -1; dx <= 1; ++dx) {
-                            near[U(cell + dy + dx)] = nearStamp;
-                        }
-                    }
-                }
-                grew = true;
+            if (queued > 1) {
+                AddParkingMoves(n, node, b, covered - onWay);
                 continue;
             }
-            std::array<std::pair<int, int>, kParkingChoices> best{};
-            int held = 0;
-            for (int q = 1; q < queued; ++q) {
-                const int a = queue[U(q)];
-                int score = distance[U(a)];
-                for (int off : SolverOffsets[U(o)]) {
-                    const int cell = a + off;
-                    score += mark[U(cell)] == markStamp ? 100 : 0;
-                    const int t = targetOwner[U(cell)];
-                    score += (t >= 0 && slotBlock[U(t)] < 0) ? 16 : 0;
-                }
-                if (held < kParkingChoices) {
-                    best[U(held++)] = {score, a};
-                } else if (score < best[U(held - 1)].first) {
-                    best[U(held - 1)] = {score, a};
-                } else {
-                    continue;
-                }
-                for (int k = held - 1; k > 0 && best[U(k)].first < best[U(k - 1)].first; --k) {
-                    std::swap(best[U(k)], best[U(k - 1)]);
-                }
+            for (int off : offsets) {
+                MarkNear(anchor[U(b)] + off);
             }
-            for (int k = 0; k < held; ++k) {
-                const int a = best[U(k)].second;
-                int lands = 0;
-                for (int off : SolverOffsets[U(o)]) {
-                    lands += mark[U(a + off)] == markStamp ? 1 : 0;
-                }
-                const int estimate = std::max(0, covered - onWay + lands);
-                nodes.push_back(SearchNode{n, static_cast<int16_t>(b), static_cast<int16_t>(a),
-                                           static_cast<int16_t>(node.depth + 1),
-                                           static_cast<int16_t>(estimate)});
-                frontier.push_back(
-                    HeapKey(estimate * 8 + node.depth + 1, static_cast<int>(nodes.size()) - 1));
-                std::push_heap(frontier.begin(), frontier.end(), std::greater<>());
-            }
+            grew = true;
         }
+    }
+}
+
+// Children of node n moving block b to the few best places the last
+// Reach(b) found; `rest` is the way's cells covered once b has left it.
+void PlannerWork::AddParkingMoves(int n, const SearchNode& node, int b, int rest) {
+    const auto& offsets = SolverOffsets[U(orientation[U(b)])];
+    std::array<std::pair<int, int>, kParkingChoices> best{};
+    int held = 0;
+    for (int q = 1; q < queued; ++q) {
+        const int a = queue[U(q)];
+        int score = distance[U(a)];
+        for (int off : offsets) {
+            const int cell = a + off;
+            score += mark[U(cell)] == markStamp ? 100 : 0;
+            const int t = targetOwner[U(cell)];
+            score += (t >= 0 && slotBlock[U(t)] < 0) ? 16 : 0;
+        }
+        if (held < kParkingChoices) {
+            best[U(held++)] = {score, a};
+        } else if (score < best[U(held - 1)].first) {
+            best[U(held - 1)] = {score, a};
+        } else {
+            continue;
+        }
+        for (int k = held - 1; k > 0 && best[U(k)].first < best[U(k - 1)].first; --k) {
+            std::swap(best[U(k)], best[U(k - 1)]);
+        }
+    }
+    for (int k = 0; k < held; ++k) {
+        const int a = best[U(k)].second;
+        int lands = 0;
+        for (int off : offsets) {
+            lands += mark[U(a + off)] == markStamp ? 1 : 0;
+        }
+        const int estimate = std::max(0, rest + lands);
+        nodes.push_back(SearchNode{n, static_cast<int16_t>(b), static_cast<int16_t>(a),
+                                   static_cast<int16_t>(node.depth + 1),
+                                   static_cast<int16_t>(estimate)});
+        frontier.push_back(
+            HeapKey(estimate * 8 + node.depth + 1, static_cast<int>(nodes.size()) - 1));
+        std::push_heap(frontier.begin(), frontier.end(), std::greater<>());
     }
 }
 

@@ -177,6 +177,8 @@ struct PlannerWork {
     bool RelaxedWayOut(int c);
     void ReserveWay(int b, std::span<const int16_t> anchors, int by);
     void ExpandNear(int n, const SearchNode& node, int covered);
+    void MarkNear(int cell);
+    void AddParkingMoves(int n, const SearchNode& node, int b, int rest);
     int CoveredMarks(int except) const;
 };
 
