@@ -1,7 +1,7 @@
 // Planning time per stage at each size, over a fixed spread of stage
 // numbers: median, 99th percentile and worst, in milliseconds of processor
 // time, with the slowest stage's number and the 99th percentile of the wall
-// clock beside them.
+// clock beside them. Also from positions a player may have wandered to.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/stage_build.h"
+#include "play/step_rule.h"
 #include "solver/planner.h"
 
 namespace fenx {
@@ -24,10 +25,32 @@ double ThreadMs() {
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
+// A position the player may reach: `steps` single steps of random blocks in
+// random directions, each taken only where the game's step rule allows.
+void Wander(Board& board, BlockList& blocks, int steps, uint32_t seed) {
+    for (int i = 0; i < steps; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const int b = static_cast<int>((seed >> 16) % static_cast<uint32_t>(blocks.count));
+        const int dx = static_cast<int>((seed >> 8) % 3) - 1;
+        const int dy = static_cast<int>((seed >> 4) % 3) - 1;
+        Block& block = blocks[b];
+        if (block.fixed != 0 || !StepFits(board, block, b, dx, dy)) {
+            continue;
+        }
+        WriteBlockCells(board, block.column, block.row, block.orientation, CellEmpty);
+        block.column += dx;
+        block.row += dy;
+        WriteBlockCells(board, block.column, block.row, block.orientation, static_cast<int16_t>(b));
+    }
+}
+
+// Planning from the start of each stage (range 3 zero), or from a position
+// that many random steps away, as the hint key plans in play.
 void PlanStages(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     const int stages = static_cast<int>(state.range(2));
+    const int wander = static_cast<int>(state.range(3));
     auto random = std::make_unique<StageRandom>();
     auto board = std::make_unique<Board>();
     auto blocks = std::make_unique<BlockList>();
@@ -43,6 +66,7 @@ void PlanStages(benchmark::State& state) {
         for (int i = 0; i < stages; ++i) {
             const int number = (i * 257) & 0xffff;
             BuildStage(*random, *board, *blocks, width, height, number, {});
+            Wander(*board, *blocks, wander, static_cast<uint32_t>(number) + 1);
             const auto t0 = std::chrono::steady_clock::now();
             const double c0 = ThreadMs();
             unsolved += planner->Plan(*blocks, width, height, PlanLimits{}) ? 0 : 1;
@@ -67,11 +91,15 @@ void PlanStages(benchmark::State& state) {
 }
 
 BENCHMARK(PlanStages)
-    ->Args({7, 4, 300})
-    ->Args({12, 4, 300})
-    ->Args({7, 8, 300})
-    ->Args({20, 6, 40})
-    ->Args({38, 10, 20})
+    ->ArgNames({"w", "h", "stages", "steps"})
+    ->Args({7, 4, 300, 0})
+    ->Args({12, 4, 300, 0})
+    ->Args({7, 8, 300, 0})
+    ->Args({20, 6, 40, 0})
+    ->Args({38, 10, 20, 0})
+    ->Args({7, 4, 300, 200})
+    ->Args({12, 4, 300, 200})
+    ->Args({7, 8, 300, 200})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
