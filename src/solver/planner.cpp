@@ -151,6 +151,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
     w.stopped = false;
     w.expansions = 0;
     w.bestFilled = -1;
+    w.escapeOrder = false;
     w.Load(blocks, width, height);
     // A portfolio: cheap targets with small clearing searches first, then
     // the same again with more patience, then covers found by search.
@@ -167,22 +168,70 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
     if (packs && (!w.exact || w.exact->CapacityBits() != limits.searchBits)) {
         w.exact = std::make_unique<ExactSearch>(limits.searchBits);
     }
+    // The rows a cover may fill: first the two halves; with fixed blocks,
+    // or once the halves have failed, every set of rows that may end the
+    // stage.
+    const RowSet fixedRows = w.FixedRows();
+    const RowSet upperHalf = (RowSet{1} << height) - 1;
+    bool allSets = fixedRows != 0;
+    if (allSets) {
+        w.rowSetCount = CollectRowSets(width, height, fixedRows, w.rowSets);
+    } else {
+        w.rowSets[0] = upperHalf << height;
+        w.rowSets[1] = upperHalf;
+        w.rowSetCount = 2;
+    }
+    const auto tryTarget = [&w](bool built, int budget) {
+        if (!built) {
+            return false;
+        }
+        w.Restart();
+        if (w.Fill(budget)) {
+            return true;
+        }
+        w.KeepIfFurthest();
+        return false;
+    };
     for (int round = 0; round < 3; ++round) {
+        if (round == 1 && !allSets) {
+            w.rowSetCount = CollectRowSets(width, height, 0, w.rowSets);
+            allSets = true;
+        }
         for (TargetKind kind : kKinds) {
-            const bool cover = kind == TargetKind::CoverLower || kind == TargetKind::CoverUpper;
-            for (int attempt = 0; attempt < (cover ? 1 + round * 2 : 1); ++attempt) {
-                if (w.OutOfTime()) {
-                    return false;
+            if (w.OutOfTime()) {
+                return false;
+            }
+            if (kind == TargetKind::TilingLower || kind == TargetKind::TilingUpper) {
+                if (tryTarget(w.BuildTilingTarget(kind == TargetKind::TilingLower),
+                              kBudgets[round])) {
+                    return true;
                 }
-                w.random = static_cast<uint32_t>(1 + attempt * 7919 + round * 104729);
-                if (w.BuildTarget(kind, 20000L << round)) {
-                    w.Restart();
-                    if (w.Fill(kBudgets[round])) {
-                        return true;
+                continue;
+            }
+            // Covers fill from the floor or from the ceiling; on the halves
+            // alone each direction has its own half. Other rows are also
+            // filled in the reverse order of taking the cover apart.
+            const bool floor = kind == TargetKind::CoverLower;
+            const int orders = allSets && floor ? 2 : 1;
+            for (int attempt = 0; attempt < 1 + round * 2; ++attempt) {
+                for (int order = 0; order < orders; ++order) {
+                    for (int k = 0; k < w.rowSetCount; ++k) {
+                        if (!allSets && k != (floor ? 0 : 1)) {
+                            continue;
+                        }
+                        if (w.OutOfTime()) {
+                            return false;
+                        }
+                        w.escapeOrder = orders == 2 && order == 0;
+                        w.random = static_cast<uint32_t>(1 + attempt * 7919 + round * 104729);
+                        if (tryTarget(w.BuildCoverTarget(w.rowSets[U(k)], floor, 20000L << round),
+                                      kBudgets[round])) {
+                            return true;
+                        }
                     }
-                    w.KeepIfFurthest();
                 }
             }
+            w.escapeOrder = false;
         }
         if (packs && round >= (smallest ? 1 : 2)) {
             if (!smallest) {
@@ -193,7 +242,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
             }
         }
     }
-    if (packs && w.exact->Run(w, kExactBudgets[2])) {
+    if (packs && w.exact->Run(w, kExactBudgets[2], false, true)) {
         return true;
     }
     // Then ever new covers, as long as the time lasts.
@@ -202,25 +251,17 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
             return false;
         }
         w.random = seed;
-        const TargetKind kind = (seed & 1) != 0 ? TargetKind::CoverLower : TargetKind::CoverUpper;
-        if (w.BuildTarget(kind, 80000) && (w.Restart(), w.Fill(kBudgets[1]))) {
+        const bool floor = (seed & 1) != 0;
+        if (w.rowSetCount == 0) {
+            return false; // the fixed blocks lie where no solved field has them
+        }
+        const int k = static_cast<int>((seed >> 1) % U(w.rowSetCount));
+        w.escapeOrder = (seed >> 2 & 1) != 0;
+        if (w.BuildCoverTarget(w.rowSets[U(k)], floor, 80000) &&
+            (w.Restart(), w.Fill(kBudgets[1]))) {
             return true;
         }
     }
-}
-
-bool PlannerWork::BuildTarget(TargetKind kind, long coverBudget) {
-    switch (kind) {
-    case TargetKind::TilingLower:
-        return BuildTilingTarget(true);
-    case TargetKind::TilingUpper:
-        return BuildTilingTarget(false);
-    case TargetKind::CoverLower:
-        return BuildCoverTarget(true, coverBudget);
-    case TargetKind::CoverUpper:
-        return BuildCoverTarget(false, coverBudget);
-    }
-    return false;
 }
 
 std::span<const PlannedMove> Planner::Moves() const {
