@@ -193,7 +193,8 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
         return false;
     };
     for (int round = 0; round < 3; ++round) {
-        if (round == 1 && !allSets) {
+        // Where the halves keep failing on a small field, any rows.
+        if (round == 2 && packs && !allSets) {
             w.rowSetCount = CollectRowSets(width, height, 0, w.rowSets);
             allSets = true;
         }
@@ -209,10 +210,11 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
                 continue;
             }
             // Covers fill from the floor or from the ceiling; on the halves
-            // alone each direction has its own half. Other rows are also
-            // filled in the reverse order of taking the cover apart.
+            // each direction has its own half. With fixed blocks the rows
+            // may lie anywhere; then the covers are also filled in the
+            // reverse order of taking them apart.
             const bool floor = kind == TargetKind::CoverLower;
-            const int orders = allSets && floor ? 2 : 1;
+            const int orders = allSets && !floor ? 1 : 2;
             for (int attempt = 0; attempt < 1 + round * 2; ++attempt) {
                 for (int order = 0; order < orders; ++order) {
                     for (int k = 0; k < w.rowSetCount; ++k) {
