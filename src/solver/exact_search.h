@@ -44,6 +44,17 @@ class ExactSearch {
     // both may end the stage; with it, of every set of rows that may.
     bool Run(PlannerWork& w, long nodeBudget, bool fromCurrent = false, bool allRowSets = false);
 
+    // Fills w's target slot by slot in its order, from w's present
+    // position: a ready slot that a block of its orientation can walk to
+    // takes the nearest one; otherwise a search over the positions of the
+    // blocks not yet placed (placed ones held still) looks for moves that
+    // bring such a block there, expanding at most `nodeBudget` positions
+    // per slot. Positions are judged by the moves made, times
+    // `moveWeight`, and twice the length of the cheapest way of such a
+    // block to the slot, each cell of another block on it counting as
+    // kCrowded more steps. True when the target is full.
+    bool FillTarget(PlannerWork& w, long nodeBudget, int moveWeight);
+
     long Expanded() const { return expanded_; }
 
   private:
@@ -56,7 +67,20 @@ class ExactSearch {
     };
     using Places = std::array<uint8_t, kMaxBlocks>; // field cell of each slot
 
-    void Prepare(const PlannerWork& w);
+    // The blocks to move and the grid of those held still: fixed blocks,
+    // and with `freezePlaced` also blocks on their target slots.
+    void Prepare(const PlannerWork& w, bool freezePlaced);
+    void ClearArena();
+    // The cheapest way of a block of orientation o from one of the places
+    // first..last to the anchor `goal`, each step costing one and each cell
+    // of another movable block it passes kCrowded more; marks the cells it
+    // passes in wayMark_ and returns its steps, with the traveller's slot
+    // and the cells of others on the way.
+    int RelaxedWay(const SolverGrid& grid, const Places& places, int o, int goal, int first,
+                   int last, int& traveller, int& crowded);
+    // Moves bringing a block of slot s's orientation onto it: the node
+    // reached, or -1.
+    int32_t SearchSlot(PlannerWork& w, int slot, long nodeBudget, int moveWeight);
     void Pack(const Places& places, uint64_t& key0, uint64_t& key1) const;
     void Unpack(uint64_t key0, uint64_t key1, Places& places) const;
     // Index of the node with this key, inserting it (with parent and moves)
@@ -121,6 +145,17 @@ class ExactSearch {
     std::array<std::array<std::array<uint8_t, 128>, kOrientationCount>, 2> steps_{};
     void MeasureSteps();
     int stepWeight_ = 1; // parts of a move per step, in quarters
+
+    // The relaxed way of SearchSlot.
+    static constexpr int kCrowded = 4;
+    std::array<uint32_t, kSolverCells> wayMark_{}; // cells on the way
+    uint32_t wayStamp_ = 0;
+    std::array<uint32_t, kSolverCells> wayVisit_{}; // anchors reached, and settled
+    uint32_t visitStamp_ = 0;
+    std::array<int16_t, kSolverCells> wayCost_{};
+    std::array<int16_t, kSolverCells> waySteps_{};
+    std::array<int16_t, kSolverCells> wayParent_{};
+    std::array<uint64_t, 8 * 128 + 8> wayHeap_{};
 
     // The arena.
     std::size_t capacity_;

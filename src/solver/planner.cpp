@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 
 #include "solver/planner_work.h"
 
@@ -13,6 +14,14 @@ constexpr std::size_t kMoveCapacity = 1 << 14;
 constexpr std::size_t kNodeCapacity = 1 << 16;
 // Fields up to 32 target cells (7 x 4, 8 x 4).
 constexpr int kSmallestField = 32;
+
+// Weights and budgets of the slot-by-slot searches, tried in turn.
+struct SlotSearch {
+    int moveWeight;
+    long budget;
+};
+constexpr SlotSearch kSlotSearches[] = {{8, 100000},  {16, 100000}, {24, 100000},
+                                        {12, 200000}, {16, 200000}, {4, 200000}};
 
 std::size_t U(int i) {
     return static_cast<std::size_t>(i);
@@ -130,6 +139,29 @@ void PlannerWork::BackToFurthest() {
     }
 }
 
+// Covers of every set of rows that may end the stage, filled slot by slot
+// in the reverse order of taking them apart, with the search over
+// positions where no block can walk to a slot.
+bool PlannerWork::FillSlotBySlot(long budget, int moveWeight) {
+    escapeOrder = true;
+    for (int k = 0; k < rowSetCount; ++k) {
+        if (OutOfTime()) {
+            break;
+        }
+        random = static_cast<uint32_t>(1 + k * 7919);
+        if (BuildCoverTarget(rowSets[U(k)], true, 40000)) {
+            Restart();
+            if (exact->FillTarget(*this, budget, moveWeight)) {
+                escapeOrder = false;
+                return true;
+            }
+            KeepIfFurthest();
+        }
+    }
+    escapeOrder = false;
+    return false;
+}
+
 Planner::Planner() : work_(std::make_unique<PlannerWork>()) {
     work_->path.reserve(kPathCapacity);
     work_->moves.reserve(kMoveCapacity);
@@ -234,6 +266,23 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
                 }
             }
             w.escapeOrder = false;
+        }
+        // Fixed blocks may leave the filling no room to clear a way; then
+        // each slot that nothing can walk to is reached by a search over
+        // the positions of the blocks not yet placed: once in the second
+        // round, then with other weights and more patience in the last,
+        // each time before the search over whole positions.
+        if (packs && fixedRows != 0 && round >= 1) {
+            const std::size_t first = round == 2 ? 1 : 0;
+            const std::size_t end = round == 2 ? std::size(kSlotSearches) : 1;
+            for (std::size_t k = first; k < end; ++k) {
+                if (w.FillSlotBySlot(kSlotSearches[k].budget, kSlotSearches[k].moveWeight)) {
+                    return true;
+                }
+                if (w.OutOfTime()) {
+                    return false;
+                }
+            }
         }
         if (packs && round >= (smallest ? 1 : 2)) {
             if (!smallest) {

@@ -128,6 +128,8 @@ struct PlannerWork {
     std::array<int16_t, kSolverCells> escapeQueue{};
     bool Escapes(const SolverGrid& g, int s);
     void OrderByEscape();
+    // Covers of every set in rowSets filled with ExactSearch::FillTarget.
+    bool FillSlotBySlot(long budget, int moveWeight);
 
     // Limits.
     std::chrono::steady_clock::time_point deadline{};
