@@ -241,12 +241,13 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
                 }
                 continue;
             }
-            // Covers fill from the floor or from the ceiling; on the halves
-            // each direction has its own half. With fixed blocks the rows
-            // may lie anywhere; then the covers are also filled in the
-            // reverse order of taking them apart.
+            // Covers fill from the floor or from the ceiling (on the halves
+            // each direction has its own half); after the first round, or
+            // with fixed blocks, first in the reverse order of taking them
+            // apart, which is the same for both directions when every set
+            // of rows is tried.
             const bool floor = kind == TargetKind::CoverLower;
-            const int orders = allSets && !floor ? 1 : 2;
+            const int orders = allSets ? (floor ? 2 : 1) : (round > 0 ? 2 : 1);
             for (int attempt = 0; attempt < 1 + round * 2; ++attempt) {
                 for (int order = 0; order < orders; ++order) {
                     for (int k = 0; k < w.rowSetCount; ++k) {
