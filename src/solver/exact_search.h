@@ -7,12 +7,14 @@
 // the stage) toward the start, and the two stop where they meet. The full
 // rows of a solved field need not touch: any H rows will do whose runs of
 // adjacent rows can each be tiled on their own and which hold every fixed
-// block. Each side
-// expands best first, judged by the moves made and the blocks not yet on
-// the places of its nearest target; no position is stored twice, so given
-// room the search tries every reachable position. The node arena and the
-// hash table are allocated on first use and reused; a search allocates
-// nothing.
+// block. Each side expands best first, judged by the moves made, the
+// blocks not yet on the places of its nearest target and the steps they
+// still have to go; no position is stored twice, so given room the search
+// tries every reachable position. The node arena and the hash table are
+// allocated on first use and reused; a search allocates nothing.
+//
+// Where fixed blocks leave the slot filling no room to clear its ways, the
+// same arena serves a search slot by slot (slot_search.cpp).
 #pragma once
 
 #include <array>
@@ -66,6 +68,17 @@ class ExactSearch {
         int8_t side; // 0 searched from the start, 1 back from a target
     };
     using Places = std::array<uint8_t, kMaxBlocks>; // field cell of each slot
+    static constexpr uint8_t kOtherBlock = 127;     // still blocks in the search's own grid
+
+    // Open positions by priority; among equal priorities the newest first,
+    // so deeper lines are followed before older ones are reopened.
+    static uint64_t HeapKey(int priority, int32_t node) {
+        return (static_cast<uint64_t>(priority) << 32) |
+               (0xffffffffu - static_cast<uint32_t>(node));
+    }
+    static int32_t HeapNode(uint64_t key) {
+        return static_cast<int32_t>(0xffffffffu - static_cast<uint32_t>(key & 0xffffffffu));
+    }
 
     // The blocks to move and the grid of those held still: fixed blocks,
     // and with `freezePlaced` also blocks on their target slots.
