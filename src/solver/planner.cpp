@@ -249,18 +249,21 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
             const bool floor = kind == TargetKind::CoverLower;
             const int orders = allSets ? (floor ? 2 : 1) : (round > 0 ? 2 : 1);
             for (int attempt = 0; attempt < 1 + round * 2; ++attempt) {
-                for (int order = 0; order < orders; ++order) {
-                    for (int k = 0; k < w.rowSetCount; ++k) {
-                        if (!allSets && k != (floor ? 0 : 1)) {
-                            continue;
-                        }
+                for (int k = 0; k < w.rowSetCount; ++k) {
+                    if (!allSets && k != (floor ? 0 : 1)) {
+                        continue;
+                    }
+                    // Without fixed blocks, rows other than the halves are
+                    // cleared with less patience.
+                    const int budget = fixedRows == 0 && k >= 2 ? kBudgets[1] : kBudgets[round];
+                    for (int order = 0; order < orders; ++order) {
                         if (w.OutOfTime()) {
                             return false;
                         }
                         w.escapeOrder = orders == 2 && order == 0;
                         w.random = static_cast<uint32_t>(1 + attempt * 7919 + round * 104729);
                         if (tryTarget(w.BuildCoverTarget(w.rowSets[U(k)], floor, 20000L << round),
-                                      kBudgets[round])) {
+                                      budget)) {
                             return true;
                         }
                     }
