@@ -213,7 +213,10 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
         w.rowSets[1] = upperHalf;
         w.rowSetCount = 2;
     }
-    const auto tryTarget = [&w](bool built, int budget) {
+    // The search over whole positions goes on from the filling that got
+    // furthest; without fixed blocks it aims at the halves, so only
+    // fillings of the halves from their walls count.
+    const auto tryTarget = [&](bool built, int budget) {
         if (!built) {
             return false;
         }
@@ -221,7 +224,10 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
         if (w.Fill(budget)) {
             return true;
         }
-        w.KeepIfFurthest();
+        if (fixedRows != 0 || (!w.escapeOrder && (w.targetRows == upperHalf ||
+                                                  w.targetRows == upperHalf << height))) {
+            w.KeepIfFurthest();
+        }
         return false;
     };
     for (int round = 0; round < 3; ++round) {
@@ -297,7 +303,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
             }
         }
     }
-    if (packs && w.exact->Run(w, kExactBudgets[2], false, true)) {
+    if (packs && w.exact->Run(w, kExactBudgets[2], false, fixedRows != 0)) {
         return true;
     }
     // Then ever new covers, as long as the time lasts.
