@@ -215,7 +215,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
     }
     // The search over whole positions goes on from the filling that got
     // furthest; without fixed blocks it aims at the halves, so only
-    // fillings of the halves from their walls count.
+    // fillings of a half from its own wall count.
     const auto tryTarget = [&](bool built, int budget) {
         if (!built) {
             return false;
@@ -224,8 +224,8 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
         if (w.Fill(budget)) {
             return true;
         }
-        if (fixedRows != 0 || (!w.escapeOrder && (w.targetRows == upperHalf ||
-                                                  w.targetRows == upperHalf << height))) {
+        const bool ownWall = w.targetRows == (w.fromFloor ? upperHalf << height : upperHalf);
+        if (fixedRows != 0 || (!w.escapeOrder && ownWall)) {
             w.KeepIfFurthest();
         }
         return false;
