@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "solver/planner_work.h"
+#include "solver/row_sets.h"
 
 namespace fenx {
 namespace {
@@ -12,7 +13,6 @@ namespace {
 constexpr int kBitsPerSlot = 7;
 constexpr int kSlotsPerWord = 9;
 constexpr int kMaxSlots = 2 * kSlotsPerWord;
-constexpr uint8_t kOtherBlock = 127; // fixed blocks in the search's own grid
 // A block still to bring to its place weighs as much as this many moves
 // made: the search leans toward progress rather than short plans.
 constexpr int kMisplacedWeight = 4;
@@ -31,15 +31,6 @@ void AddBits(Counts& counts, const Bits& bits, int by) {
     }
 }
 
-// Among equal priorities the newest position first: deeper lines are
-// followed before older ones are reopened.
-uint64_t HeapKey(int priority, int32_t node) {
-    return (static_cast<uint64_t>(priority) << 32) | (0xffffffffu - static_cast<uint32_t>(node));
-}
-int32_t HeapNode(uint64_t key) {
-    return static_cast<int32_t>(0xffffffffu - static_cast<uint32_t>(key & 0xffffffffu));
-}
-
 } // namespace
 
 ExactSearch::ExactSearch(int capacityBits)
@@ -53,14 +44,17 @@ bool ExactSearch::Packs(const PlannerWork& w) {
     return w.width * 2 * w.height <= 128 && movable <= kMaxSlots;
 }
 
-void ExactSearch::Prepare(const PlannerWork& w) {
+void ExactSearch::Prepare(const PlannerWork& w, bool freezePlaced) {
+    const auto still = [&w, freezePlaced](int b) {
+        return w.fixed[U(b)] != 0 || (freezePlaced && w.blockSlot[U(b)] >= 0);
+    };
     width_ = w.width;
     rows_ = 2 * w.height;
     movable_ = 0;
     total_ = 4 * w.count;
     for (int o = 0; o < kOrientationCount; ++o) {
         for (int b = 0; b < w.count; ++b) {
-            if (w.fixed[U(b)] == 0 && w.orientation[U(b)] == o) {
+            if (!still(b) && w.orientation[U(b)] == o) {
                 slotBlock_[U(movable_)] = static_cast<int16_t>(b);
                 slotOrientation_[U(movable_)] = static_cast<int16_t>(o);
                 ++movable_;
@@ -90,22 +84,23 @@ void ExactSearch::Prepare(const PlannerWork& w) {
     int fixedTop = rows_;
     int fixedBottom = -1;
     for (int b = 0; b < w.count; ++b) {
-        if (w.fixed[U(b)] == 0) {
+        if (!still(b)) {
             continue;
         }
         const int o = w.orientation[U(b)];
-        base_.Write(w.startAnchor[U(b)], o, static_cast<int8_t>(kOtherBlock));
+        base_.Write(w.anchor[U(b)], o, static_cast<int8_t>(kOtherBlock));
         for (int off : SolverOffsets[U(o)]) {
-            const int r = SolverRow(w.startAnchor[U(b)] + off);
+            const int r = SolverRow(w.anchor[U(b)] + off);
             ++fixedRowCells_[U(r)];
             fixedTop = std::min(fixedTop, r);
             fixedBottom = std::max(fixedBottom, r);
         }
     }
-    const int h = rows_ / 2;
-    for (int t = 0; t <= h; ++t) {
-        bandAllowed_[U(t)] = t <= fixedTop && fixedBottom < t + h ? 1 : 0;
+    fixedRows_ = 0;
+    for (int r = fixedTop; r <= fixedBottom; ++r) {
+        fixedRows_ |= fixedRowCells_[U(r)] != 0 ? uint32_t{1} << r : 0;
     }
+    rowSetCount_ = freezePlaced ? 0 : CollectRowSets(width_, rows_ / 2, fixedRows_, rowSets_);
 }
 
 void ExactSearch::Pack(const Places& places, uint64_t& key0, uint64_t& key1) const {
@@ -156,17 +151,13 @@ int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int move
 }
 
 int ExactSearch::Outside(const std::array<int, 2 * 10>& rowCells) const {
-    const int h = rows_ / 2;
-    int inside = 0;
-    for (int r = 0; r < h; ++r) {
-        inside += rowCells[U(r)];
-    }
-    int best = bandAllowed_[0] != 0 ? total_ - inside : total_;
-    for (int t = 1; t <= h; ++t) {
-        inside += rowCells[U(t + h - 1)] - rowCells[U(t - 1)];
-        if (bandAllowed_[U(t)] != 0) {
-            best = std::min(best, total_ - inside);
+    int best = total_;
+    for (int k = 0; k < rowSetCount_; ++k) {
+        int inside = 0;
+        for (uint32_t m = rowSets_[U(k)]; m != 0; m &= m - 1) {
+            inside += rowCells[U(std::countr_zero(m))];
         }
+        best = std::min(best, total_ - inside);
     }
     return best;
 }
@@ -180,14 +171,14 @@ bool ExactSearch::Solved(const std::array<int, 2 * 10>& rowCells) const {
     return true;
 }
 
-// Every cover of the band's free cells, always at the first free cell in
-// column-major order (which must be an anchor), until `limit` targets are
-// held or the budget is spent.
-bool ExactSearch::CoverBand(int at, int band, int limit, long& budget) {
+// Every cover of the free cells of the rows in coverRows_, always at the
+// first free cell in column-major order (which must be an anchor), until
+// `limit` targets are held or the budget is spent.
+bool ExactSearch::CoverRows(int at, int limit, long& budget) {
     const int h = rows_ / 2;
     int cell = -1;
     for (; at < width_ * h; ++at) {
-        const int c = SolverIndex(at / h, band + at % h);
+        const int c = SolverIndex(at / h, coverRows_[U(at % h)]);
         if (cover_.cells[U(c)] == kSolverFree) {
             cell = c;
             break;
@@ -232,7 +223,7 @@ bool ExactSearch::CoverBand(int at, int band, int limit, long& budget) {
         coverOrientation_[U(covered_)] = static_cast<int16_t>(o);
         coverCell_[U(covered_)] = static_cast<int16_t>(cell);
         ++covered_;
-        const bool more = CoverBand(at + 1, band, limit, budget);
+        const bool more = CoverRows(at + 1, limit, budget);
         --covered_;
         cover_.Write(cell, o, kSolverFree);
         ++left_[U(o)];
@@ -243,7 +234,7 @@ bool ExactSearch::CoverBand(int at, int band, int limit, long& budget) {
     return true;
 }
 
-void ExactSearch::CollectTargets(const PlannerWork& w) {
+void ExactSearch::CollectTargets(const PlannerWork& w, bool allRowSets) {
     for (auto& row : targetBits_) {
         for (TargetBits& bits : row) {
             bits.fill(0);
@@ -251,27 +242,28 @@ void ExactSearch::CollectTargets(const PlannerWork& w) {
     }
     targetCount_ = 0;
     const int h = rows_ / 2;
-    // The lower and upper halves first; bands between only when fixed
-    // blocks rule out one of them.
-    std::array<int, 11> bands{};
-    int bandCount = 0;
-    if (bandAllowed_[U(h)] != 0) {
-        bands[U(bandCount++)] = h;
-    }
-    if (bandAllowed_[0] != 0) {
-        bands[U(bandCount++)] = 0;
-    }
-    const bool bothHalves = bandCount == 2;
-    for (int t = 1; t < h && !bothHalves; ++t) {
-        if (bandAllowed_[U(t)] != 0) {
-            bands[U(bandCount++)] = t;
+    const uint32_t upper = (uint32_t{1} << h) - 1;
+    // The lower and upper halves alone when both may end the stage, else
+    // every set of rows that may.
+    const bool halves = rowSetCount_ >= 2 && rowSets_[0] == upper << h && rowSets_[1] == upper;
+    const int sets = halves && !allRowSets ? 2 : rowSetCount_;
+    // Sets without any cover can take long to rule out: the budget is
+    // shared, though each set may take up to half of it.
+    long shared = 400000;
+    for (int k = 0; k < sets && shared > 0; ++k) {
+        const int limit = std::max(kStartTarget * (k + 1) / sets, targetCount_ + 1);
+        if (limit > kStartTarget) {
+            break;
         }
-    }
-    for (int k = 0; k < bandCount; ++k) {
-        const int band = bands[U(k)];
+        const uint32_t set = rowSets_[U(k)];
         cover_.Reset(width_, rows_);
+        int n = 0;
         for (int r = 0; r < rows_; ++r) {
-            for (int c = 0; c < width_ && (r < band || r >= band + h); ++c) {
+            if ((set >> r & 1) != 0) {
+                coverRows_[U(n++)] = r;
+                continue;
+            }
+            for (int c = 0; c < width_; ++c) {
                 cover_.cells[U(SolverIndex(c, r))] = kSolverWall;
             }
         }
@@ -285,16 +277,55 @@ void ExactSearch::CollectTargets(const PlannerWork& w) {
                 cover_.Write(w.startAnchor[U(b)], w.orientation[U(b)], 0);
             }
         }
-        long budget = 200000;
-        CoverBand(0, band, kStartTarget * (k + 1) / bandCount, budget);
+        long budget = std::min(shared, 200000L);
+        const long given = budget;
+        CoverRows(0, limit, budget);
+        shared -= given - std::max(budget, 0L);
     }
 }
 
-bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent) {
-    expanded_ = 0;
-    if (!Packs(w)) {
-        return false;
+void ExactSearch::MeasureSteps() {
+    for (int side = 0; side < 2; ++side) {
+        const int first = side == 0 ? 0 : kStartTarget;
+        const int end = side == 0 ? targetCount_ : kStartTarget + 1;
+        for (int o = 0; o < kOrientationCount; ++o) {
+            std::array<uint8_t, 128>& steps = steps_[U(side)][U(o)];
+            steps.fill(kFar);
+            if (++seenStamp_ == 0) {
+                seen_.fill(0);
+                seenStamp_ = 1;
+            }
+            int queued = 0;
+            for (int cell = 0; cell < width_ * rows_; ++cell) {
+                const TargetBits& bits = targetBits_[U(o)][U(cell)];
+                bool any = false;
+                for (int t = first; t < end && !any; ++t) {
+                    any = (bits[U(t >> 6)] >> (t & 63) & 1) != 0;
+                }
+                if (any) {
+                    steps[U(cell)] = 0;
+                    seen_[U(padOf_[U(cell)])] = seenStamp_;
+                    queue_[U(queued++)] = padOf_[U(cell)];
+                }
+            }
+            for (int head = 0; head < queued; ++head) {
+                const int at = queue_[U(head)];
+                const int d = steps[U(fieldOf_[U(at)])];
+                for (int step : SolverSteps) {
+                    const int next = at + step;
+                    if (seen_[U(next)] == seenStamp_ || !base_.Fits(next, o, kSolverFree)) {
+                        continue;
+                    }
+                    seen_[U(next)] = seenStamp_;
+                    steps[U(fieldOf_[U(next)])] = static_cast<uint8_t>(std::min<int>(d + 1, kFar));
+                    queue_[U(queued++)] = static_cast<int16_t>(next);
+                }
+            }
+        }
     }
+}
+
+void ExactSearch::ClearArena() {
     if (nodes_.capacity() == 0) {
         nodes_.reserve(capacity_);
         open_[0].reserve(capacity_);
@@ -308,13 +339,21 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent) {
     nodes_.clear();
     open_[0].clear();
     open_[1].clear();
-    Prepare(w);
+}
+
+bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent, bool allRowSets) {
+    expanded_ = 0;
+    if (!Packs(w)) {
+        return false;
+    }
+    ClearArena();
+    Prepare(w, false);
     const auto& from = fromCurrent ? w.anchor : w.startAnchor;
     lying_.fill(-1);
     for (int i = 0; i < movable_; ++i) {
         lying_[U(from[U(slotBlock_[U(i)])])] = static_cast<int8_t>(slotOrientation_[U(i)]);
     }
-    CollectTargets(w);
+    CollectTargets(w, allRowSets);
 
     Places places{};
     for (int i = 0; i < movable_; ++i) {
@@ -325,6 +364,7 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent) {
     for (int i = 0; i < movable_; ++i) {
         std::sort(places.begin() + groupFirst_[U(i)], places.begin() + groupLast_[U(i)] + 1);
     }
+    MeasureSteps();
     uint64_t key0 = 0;
     uint64_t key1 = 0;
     Pack(places, key0, key1);
@@ -373,6 +413,10 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent) {
         if (n == 0 && Solved(rowCells)) {
             forward = 0;
             break;
+        }
+        int stepsLeft = 0;
+        for (int i = 0; i < movable_; ++i) {
+            stepsLeft += steps_[U(side)][U(slotOrientation_[U(i)])][places[U(i)]];
         }
         // For each target, how many of its places hold a block already.
         std::array<int16_t, kMaxTargets> held{};
@@ -460,7 +504,11 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent) {
                     }
                     const int misplaced =
                         side == 1 || targetCount_ > 0 ? movable_ - best : Outside(childRows);
-                    open.push_back(HeapKey(node.moves + 1 + kMisplacedWeight * misplaced, c));
+                    const int childSteps = stepsLeft - steps_[U(side)][U(o)][places[U(i)]] +
+                                           steps_[U(side)][U(o)][cell];
+                    open.push_back(HeapKey(4 * (node.moves + 1 + kMisplacedWeight * misplaced) +
+                                               stepWeight_ * childSteps,
+                                           c));
                     std::push_heap(open.begin(), open.end(), std::greater<>());
                 }
             }

@@ -3,13 +3,18 @@
 // blocks, packed into 128 bits (7 bits a block, blocks of one orientation
 // sorted, since they are interchangeable), and each move takes one block to
 // any place it can walk to. Every move can be undone, so a second search
-// runs back from solved positions (exact covers of the bands that may end
-// the stage) toward the start, and the two stop where they meet. Each side
-// expands best first, judged by the moves made and the blocks not yet on
-// the places of its nearest target; no position is stored twice, so given
-// room the search tries every reachable position. The node arena and the
-// hash table are allocated on first use and reused; a search allocates
-// nothing.
+// runs back from solved positions (exact covers of the rows that may end
+// the stage) toward the start, and the two stop where they meet. The full
+// rows of a solved field need not touch: any H rows will do whose runs of
+// adjacent rows can each be tiled on their own and which hold every fixed
+// block. Each side expands best first, judged by the moves made, the
+// blocks not yet on the places of its nearest target and the steps they
+// still have to go; no position is stored twice, so given room the search
+// tries every reachable position. The node arena and the hash table are
+// allocated on first use and reused; a search allocates nothing.
+//
+// Where fixed blocks leave the slot filling no room to clear its ways, the
+// same arena serves a search slot by slot (slot_search.cpp).
 #pragma once
 
 #include <array>
@@ -37,7 +42,20 @@ class ExactSearch {
     // Searches from w's starting position, or with `fromCurrent` from the
     // position w's plan has reached so far, expanding at most `nodeBudget`
     // positions. On success w's plan ends solved and the result is true.
-    bool Run(PlannerWork& w, long nodeBudget, bool fromCurrent = false);
+    // Without `allRowSets` the targets are covers of the two halves when
+    // both may end the stage; with it, of every set of rows that may.
+    bool Run(PlannerWork& w, long nodeBudget, bool fromCurrent = false, bool allRowSets = false);
+
+    // Fills w's target slot by slot in its order, from w's present
+    // position: a ready slot that a block of its orientation can walk to
+    // takes the nearest one; otherwise a search over the positions of the
+    // blocks not yet placed (placed ones held still) looks for moves that
+    // bring such a block there, expanding at most `nodeBudget` positions
+    // per slot. Positions are judged by the moves made, times
+    // `moveWeight`, and twice the length of the cheapest way of such a
+    // block to the slot, each cell of another block on it counting as
+    // kCrowded more steps. True when the target is full.
+    bool FillTarget(PlannerWork& w, long nodeBudget, int moveWeight);
 
     long Expanded() const { return expanded_; }
 
@@ -50,14 +68,38 @@ class ExactSearch {
         int8_t side; // 0 searched from the start, 1 back from a target
     };
     using Places = std::array<uint8_t, kMaxBlocks>; // field cell of each slot
+    static constexpr uint8_t kOtherBlock = 127;     // still blocks in the search's own grid
 
-    void Prepare(const PlannerWork& w);
+    // Open positions by priority; among equal priorities the newest first,
+    // so deeper lines are followed before older ones are reopened.
+    static uint64_t HeapKey(int priority, int32_t node) {
+        return (static_cast<uint64_t>(priority) << 32) |
+               (0xffffffffu - static_cast<uint32_t>(node));
+    }
+    static int32_t HeapNode(uint64_t key) {
+        return static_cast<int32_t>(0xffffffffu - static_cast<uint32_t>(key & 0xffffffffu));
+    }
+
+    // The blocks to move and the grid of those held still: fixed blocks,
+    // and with `freezePlaced` also blocks on their target slots.
+    void Prepare(const PlannerWork& w, bool freezePlaced);
+    void ClearArena();
+    // The cheapest way of a block of orientation o from one of the places
+    // first..last to the anchor `goal`, each step costing one and each cell
+    // of another movable block it passes kCrowded more; marks the cells it
+    // passes in wayMark_ and returns its steps, with the traveller's slot
+    // and the cells of others on the way.
+    int RelaxedWay(const SolverGrid& grid, const Places& places, int o, int goal, int first,
+                   int last, int& traveller, int& crowded);
+    // Moves bringing a block of slot s's orientation onto it: the node
+    // reached, or -1.
+    int32_t SearchSlot(PlannerWork& w, int slot, long nodeBudget, int moveWeight);
     void Pack(const Places& places, uint64_t& key0, uint64_t& key1) const;
     void Unpack(uint64_t key0, uint64_t key1, Places& places) const;
     // Index of the node with this key, inserting it (with parent and moves)
     // when new; `fresh` tells which.
     int32_t Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, int side, bool& fresh);
-    // Cells outside the nearest allowed band, given the cells per row.
+    // Cells outside the nearest allowed set of rows, given the cells per row.
     int Outside(const std::array<int, 2 * 10>& rowCells) const;
     bool Solved(const std::array<int, 2 * 10>& rowCells) const;
     // Plays the moves from the start to `forward`, then on through
@@ -65,8 +107,8 @@ class ExactSearch {
     void PlayInto(PlannerWork& w, int32_t forward, int32_t backward, bool fromCurrent);
     // Collects exact covers of the bands that may end the stage, as targets
     // for judging positions.
-    void CollectTargets(const PlannerWork& w);
-    bool CoverBand(int cell, int band, int limit, long& budget);
+    void CollectTargets(const PlannerWork& w, bool allRowSets);
+    bool CoverRows(int at, int limit, long& budget);
 
     // The problem, set by Prepare.
     int width_ = 0;
@@ -79,9 +121,15 @@ class ExactSearch {
     std::array<int8_t, kMaxBlocks> groupLast_{};  // last slot of the same orientation
     std::array<int16_t, 128> padOf_{};            // field cell to padded grid index
     std::array<int16_t, kSolverCells> fieldOf_{}; // padded grid index to field cell
-    std::array<uint8_t, 11> bandAllowed_{};       // top rows of bands holding every fixed block
     std::array<int, 2 * 10> fixedRowCells_{};
-    SolverGrid base_; // walls and fixed blocks
+    uint32_t fixedRows_ = 0; // one bit per row a fixed block covers
+
+    // Sets of H rows that may end the stage (row_sets.h).
+    static constexpr int kMaxRowSets = 512;
+    std::array<uint32_t, kMaxRowSets> rowSets_{};
+    int rowSetCount_ = 0;
+    std::array<int, 2 * 10> coverRows_{}; // rows of the set being covered, top first
+    SolverGrid base_;                     // walls and fixed blocks
 
     // Targets: for each orientation and field cell, one bit per target that
     // has a block of that orientation anchored there. The last bit stands
@@ -101,6 +149,26 @@ class ExactSearch {
     // Orientation of the block anchored at each cell where the search
     // starts, -1 none: covers keeping blocks in place come first.
     std::array<int8_t, kSolverCells> lying_{};
+
+    // For each side, orientation and field cell: single steps from there to
+    // the nearest place of that orientation in any target of the side
+    // (kFar when none can be reached), with only walls and fixed blocks in
+    // the way.
+    static constexpr uint8_t kFar = 60;
+    std::array<std::array<std::array<uint8_t, 128>, kOrientationCount>, 2> steps_{};
+    void MeasureSteps();
+    int stepWeight_ = 1; // parts of a move per step, in quarters
+
+    // The relaxed way of SearchSlot.
+    static constexpr int kCrowded = 4;
+    std::array<uint32_t, kSolverCells> wayMark_{}; // cells on the way
+    uint32_t wayStamp_ = 0;
+    std::array<uint32_t, kSolverCells> wayVisit_{}; // anchors reached, and settled
+    uint32_t visitStamp_ = 0;
+    std::array<int16_t, kSolverCells> wayCost_{};
+    std::array<int16_t, kSolverCells> waySteps_{};
+    std::array<int16_t, kSolverCells> wayParent_{};
+    std::array<uint64_t, 8 * 128 + 8> wayHeap_{};
 
     // The arena.
     std::size_t capacity_;

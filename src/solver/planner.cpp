@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 
 #include "solver/planner_work.h"
 
@@ -20,6 +21,14 @@ int EvictionDepth(int variant) {
     static constexpr int kDepths[] = {4, 3, 6, 5, 2};
     return kDepths[variant % 5];
 }
+
+// Weights and budgets of the slot-by-slot searches, tried in turn.
+struct SlotSearch {
+    int moveWeight;
+    long budget;
+};
+constexpr SlotSearch kSlotSearches[] = {{8, 100000},  {16, 100000}, {24, 100000},
+                                        {12, 200000}, {16, 200000}, {4, 200000}};
 
 std::size_t U(int i) {
     return static_cast<std::size_t>(i);
@@ -59,6 +68,27 @@ void PlannerWork::Restart() {
     anchor = startAnchor;
     moves.clear();
     path.clear();
+}
+
+// A few random moves from the position planned so far, each a random free
+// block walked to a random place it can reach: a fresh start for a filling
+// that the position itself keeps leading into the same jam.
+void PlannerWork::Shake(int moveCount) {
+    const auto next = [this] {
+        random = random * 1103515245u + 12345u;
+        return random >> 16;
+    };
+    for (int i = 0; i < moveCount; ++i) {
+        const int b = static_cast<int>(next() % static_cast<uint32_t>(count));
+        if (fixed[U(b)] != 0) {
+            continue;
+        }
+        Reach(b, -1);
+        if (queued > 1) {
+            MoveAlongSearch(
+                b, queue[U(1 + static_cast<int>(next() % static_cast<uint32_t>(queued - 1)))]);
+        }
+    }
 }
 
 // Breadth-first over block b's anchors with every other block held still.
@@ -141,6 +171,29 @@ void PlannerWork::BackToFurthest() {
     }
 }
 
+// Covers of every set of rows that may end the stage, filled slot by slot
+// in the reverse order of taking them apart, with the search over
+// positions where no block can walk to a slot.
+bool PlannerWork::FillSlotBySlot(long budget, int moveWeight) {
+    escapeOrder = true;
+    for (int k = 0; k < rowSetCount; ++k) {
+        if (OutOfTime()) {
+            break;
+        }
+        random = static_cast<uint32_t>(1 + k * 7919);
+        if (BuildCoverTarget(rowSets[U(k)], true, 40000)) {
+            Restart();
+            if (exact->FillTarget(*this, budget, moveWeight)) {
+                escapeOrder = false;
+                return true;
+            }
+            KeepIfFurthest();
+        }
+    }
+    escapeOrder = false;
+    return false;
+}
+
 Planner::Planner() : work_(std::make_unique<PlannerWork>()) {
     work_->path.reserve(kPathCapacity);
     work_->moves.reserve(kMoveCapacity);
@@ -164,6 +217,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
     w.stopped = false;
     w.expansions = 0;
     w.bestFilled = -1;
+    w.escapeOrder = false;
     w.Load(blocks, width, height);
     // A portfolio: cheap targets with small clearing searches first, then
     // the same again with more patience, then covers found by search.
@@ -171,34 +225,115 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
                                             TargetKind::CoverLower, TargetKind::CoverUpper};
     static constexpr int kBudgets[] = {30, 300, 3000};
     static constexpr long kExactBudgets[] = {0, 100000, 1000000};
-    // On fields that pack, the search over whole positions takes over
-    // where the slot filling runs into a dead end: on the smallest from the
-    // start, elsewhere from where the filling got furthest, where most
-    // blocks are in place and few moves are missing.
+    // Where it helps, the search over whole positions takes over where the
+    // slot filling runs into a dead end: on the smallest fields from the
+    // start, with fixed blocks from where the filling got furthest, where
+    // most blocks are in place and few moves are missing. Elsewhere the
+    // filling from a few random moves away gets out of a jam far sooner.
     const bool packs = ExactSearch::Packs(w);
     const bool smallest = packs && width * height <= kSmallestField;
-    if (packs && (!w.exact || w.exact->CapacityBits() != limits.searchBits)) {
+    // The rows a cover may fill: first the two halves; with fixed blocks,
+    // or once the halves have failed, every set of rows that may end the
+    // stage.
+    const RowSet fixedRows = w.FixedRows();
+    const bool exactHelps = packs && (smallest || fixedRows != 0);
+    if (exactHelps && (!w.exact || w.exact->CapacityBits() != limits.searchBits)) {
         w.exact = std::make_unique<ExactSearch>(limits.searchBits);
     }
+    const RowSet upperHalf = (RowSet{1} << height) - 1;
+    bool allSets = fixedRows != 0;
+    if (allSets) {
+        w.rowSetCount = CollectRowSets(width, height, fixedRows, w.rowSets);
+    } else {
+        w.rowSets[0] = upperHalf << height;
+        w.rowSets[1] = upperHalf;
+        w.rowSetCount = 2;
+    }
+    // The search over whole positions goes on from the filling that got
+    // furthest; without fixed blocks it aims at the halves, so only
+    // fillings of a half from its own wall count.
+    const auto tryTarget = [&](bool built, int budget) {
+        if (!built) {
+            return false;
+        }
+        w.Restart();
+        if (w.Fill(budget)) {
+            return true;
+        }
+        const bool ownWall = w.targetRows == (w.fromFloor ? upperHalf << height : upperHalf);
+        if (fixedRows != 0 || (!w.escapeOrder && ownWall)) {
+            w.KeepIfFurthest();
+        }
+        return false;
+    };
     for (int round = 0; round < 3; ++round) {
+        // Where the halves keep failing on a small field, any rows.
+        if (round == 2 && packs && !allSets) {
+            w.rowSetCount = CollectRowSets(width, height, 0, w.rowSets);
+            allSets = true;
+        }
         for (TargetKind kind : kKinds) {
-            const bool cover = kind == TargetKind::CoverLower || kind == TargetKind::CoverUpper;
-            for (int attempt = 0; attempt < (cover ? 1 + round * 2 : 1); ++attempt) {
+            if (w.OutOfTime()) {
+                return false;
+            }
+            if (kind == TargetKind::TilingLower || kind == TargetKind::TilingUpper) {
+                w.evictionDepth = EvictionDepth(round + static_cast<int>(kind));
+                if (tryTarget(w.BuildTilingTarget(kind == TargetKind::TilingLower),
+                              kBudgets[round])) {
+                    return true;
+                }
+                continue;
+            }
+            // Covers fill from the floor or from the ceiling (on the halves
+            // each direction has its own half); after the first round, or
+            // with fixed blocks, first in the reverse order of taking them
+            // apart, which is the same for both directions when every set
+            // of rows is tried.
+            const bool floor = kind == TargetKind::CoverLower;
+            const int orders = allSets ? (floor ? 2 : 1) : (round > 0 ? 2 : 1);
+            for (int attempt = 0; attempt < 1 + round * 2; ++attempt) {
+                for (int k = 0; k < w.rowSetCount; ++k) {
+                    if (!allSets && k != (floor ? 0 : 1)) {
+                        continue;
+                    }
+                    // Without fixed blocks, rows other than the halves are
+                    // cleared with less patience.
+                    const int budget = fixedRows == 0 && k >= 2 ? kBudgets[1] : kBudgets[round];
+                    for (int order = 0; order < orders; ++order) {
+                        if (w.OutOfTime()) {
+                            return false;
+                        }
+                        w.escapeOrder = orders == 2 && order == 0;
+                        w.random = static_cast<uint32_t>(1 + attempt * 7919 + round * 104729);
+                        w.evictionDepth =
+                            EvictionDepth(round + attempt + k + order + static_cast<int>(kind));
+                        if (tryTarget(w.BuildCoverTarget(w.rowSets[U(k)], floor, 20000L << round),
+                                      budget)) {
+                            return true;
+                        }
+                    }
+                }
+            }
+            w.escapeOrder = false;
+        }
+        // Fixed blocks may leave the filling no room to clear a way; then
+        // each slot that nothing can walk to is reached by a search over
+        // the positions of the blocks not yet placed: once in the second
+        // round, then with other weights and more patience in the last,
+        // each time before the search over whole positions.
+        if (packs && fixedRows != 0 && round >= 1) {
+            const std::size_t first = round == 2 ? 1 : 0;
+            const std::size_t end = round == 2 ? std::size(kSlotSearches) : 1;
+            for (std::size_t k = first; k < end; ++k) {
+                if (w.FillSlotBySlot(kSlotSearches[k].budget, kSlotSearches[k].moveWeight)) {
+                    return true;
+                }
                 if (w.OutOfTime()) {
                     return false;
                 }
-                w.random = static_cast<uint32_t>(1 + attempt * 7919 + round * 104729);
-                w.evictionDepth = EvictionDepth(round + attempt + static_cast<int>(kind));
-                if (w.BuildTarget(kind, 20000L << round)) {
-                    w.Restart();
-                    if (w.Fill(kBudgets[round])) {
-                        return true;
-                    }
-                    w.KeepIfFurthest();
-                }
             }
         }
-        if (packs && round >= (smallest ? 1 : 2)) {
+        if (exactHelps && round >= (smallest ? 1 : 2)) {
             if (!smallest) {
                 w.BackToFurthest();
             }
@@ -207,7 +342,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
             }
         }
     }
-    if (packs && w.exact->Run(w, kExactBudgets[2])) {
+    if (exactHelps && w.exact->Run(w, kExactBudgets[2], false, fixedRows != 0)) {
         return true;
     }
     // Then ever new covers, as long as the time lasts.
@@ -217,25 +352,22 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
         }
         w.random = seed;
         w.evictionDepth = EvictionDepth(static_cast<int>(seed % 5));
-        const TargetKind kind = (seed & 1) != 0 ? TargetKind::CoverLower : TargetKind::CoverUpper;
-        if (w.BuildTarget(kind, 80000) && (w.Restart(), w.Fill(kBudgets[1]))) {
+        const bool floor = (seed & 1) != 0;
+        if (w.rowSetCount == 0) {
+            return false; // the fixed blocks lie where no solved field has them
+        }
+        const int k = static_cast<int>((seed >> 1) % U(w.rowSetCount));
+        w.escapeOrder = (seed >> 2 & 1) != 0;
+        if (!w.BuildCoverTarget(w.rowSets[U(k)], floor, 80000)) {
+            continue;
+        }
+        // From the start, and from a few random moves away from it.
+        w.Restart();
+        w.Shake(static_cast<int>((seed >> 3) % 7));
+        if (w.Fill(kBudgets[1])) {
             return true;
         }
     }
-}
-
-bool PlannerWork::BuildTarget(TargetKind kind, long coverBudget) {
-    switch (kind) {
-    case TargetKind::TilingLower:
-        return BuildTilingTarget(true);
-    case TargetKind::TilingUpper:
-        return BuildTilingTarget(false);
-    case TargetKind::CoverLower:
-        return BuildCoverTarget(true, coverBudget);
-    case TargetKind::CoverUpper:
-        return BuildCoverTarget(false, coverBudget);
-    }
-    return false;
 }
 
 std::span<const PlannedMove> Planner::Moves() const {

@@ -2,11 +2,13 @@
 // other, each move a path of single steps that the step rule allows. Plain
 // C++, no window; several planners may run side by side (one per thread).
 //
-// The planner fills a target band of H rows slot by slot, from the wall the
-// band rests on, bringing each slot the nearest free block of its
-// orientation; blocks in the way are cleared by a small best-first search.
-// It tries several targets (the generated tiling in the lower or upper half,
-// exact covers of a band that keep blocks already in place) with growing
+// The planner fills a target of H rows slot by slot, from the wall the
+// target rests on or in the reverse order of taking it apart, bringing each
+// slot the nearest free block of its orientation; blocks in the way are
+// cleared by a small best-first search. It tries several targets (the
+// generated tiling in the lower or upper half, exact covers of the halves
+// that keep blocks already in place, and where those fail or fixed blocks
+// rule them out, covers of any rows that may end the stage) with growing
 // search budgets until one works, the time runs out or it is cancelled.
 #pragma once
 

@@ -15,6 +15,7 @@
 #include "core/board.h"
 #include "solver/exact_search.h"
 #include "solver/planner.h"
+#include "solver/row_sets.h"
 #include "solver/solver_grid.h"
 
 namespace fenx {
@@ -65,7 +66,7 @@ struct PlannerWork {
 
     // The target: one slot per block, filled by any block of its orientation.
     int slotCount = 0;
-    int bandTop = 0;
+    int bandTop = 0; // its highest row
     bool fromFloor = true;
     std::array<int16_t, kMaxBlocks> slotOrientation{};
     std::array<int16_t, kMaxBlocks> slotAnchor{};
@@ -133,6 +134,26 @@ struct PlannerWork {
     void KeepIfFurthest();
     void BackToFurthest();
 
+    // Which rows the target fills (row_sets.h): a half, or with fixed
+    // blocks any set of rows that may end the stage.
+    RowSet targetRows = 0;
+    std::array<int16_t, 2 * 10> targetRowList{}; // its rows, top first
+    static constexpr int kMaxRowSets = 64;
+    std::array<RowSet, kMaxRowSets> rowSets{};
+    int rowSetCount = 0;
+    void SetTargetRows(RowSet rows);
+    RowSet FixedRows() const;
+    // Filling in the reverse order of taking the target apart, instead of
+    // from the floor or ceiling.
+    bool escapeOrder = false;
+    std::array<uint32_t, kSolverCells> escapeSeen{};
+    uint32_t escapeStamp = 0;
+    std::array<int16_t, kSolverCells> escapeQueue{};
+    bool Escapes(const SolverGrid& g, int s);
+    void OrderByEscape();
+    // Covers of every set in rowSets filled with ExactSearch::FillTarget.
+    bool FillSlotBySlot(long budget, int moveWeight);
+
     // Limits.
     std::chrono::steady_clock::time_point deadline{};
     const std::atomic<bool>* cancel = nullptr;
@@ -144,11 +165,11 @@ struct PlannerWork {
     bool OutOfTime();
     // Back to the starting position with an empty plan.
     void Restart();
+    void Shake(int moveCount);
 
     // Targets.
-    bool BuildTarget(TargetKind kind, long coverBudget);
     bool BuildTilingTarget(bool lower);
-    bool BuildCoverTarget(bool lower, long nodeBudget);
+    bool BuildCoverTarget(RowSet rows, bool floor, long nodeBudget);
     void FinishTarget();
     bool AssignFixed();
     bool SlotReady(int s) const {

@@ -132,5 +132,25 @@ TEST(ExactSearch, GoesOnFromAPositionReachedEarlier) {
     EXPECT_TRUE(ReplaysToSolved(*s, *w, 7, 4));
 }
 
+TEST(ExactSearch, FillsATargetSlotBySlotPastFixedBlocks) {
+    // Challenge row 41: a lying I on the floor and a T above it are fixed;
+    // the slot filling alone cannot clear its ways there.
+    auto search = std::make_unique<ExactSearch>(22);
+    const auto s = MakeStage(7, 8, 29730, FixedBlocks{0, 4});
+    auto w = Loaded(*s, 7, 8);
+    w->escapeOrder = true;
+    ASSERT_TRUE(w->BuildCoverTarget(0xff00, true, 40000));
+    w->Restart();
+    ASSERT_TRUE(search->FillTarget(*w, 100000, 8));
+    EXPECT_TRUE(ReplaysToSolved(*s, *w, 7, 8));
+    // Every slot ends with a block of its orientation on it.
+    for (int t = 0; t < w->slotCount; ++t) {
+        const int b = w->slotBlock[static_cast<std::size_t>(t)];
+        ASSERT_GE(b, 0) << "slot " << t;
+        EXPECT_EQ(w->anchor[static_cast<std::size_t>(b)],
+                  w->slotAnchor[static_cast<std::size_t>(t)]);
+    }
+}
+
 } // namespace
 } // namespace fenx

@@ -1,0 +1,152 @@
+// Targets filled in the reverse order of taking them apart: when a slot's
+// turn comes, with the slots it waits for in place, its block must still
+// be able to come in from outside the target.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "core/stage_build.h"
+#include "solver/planner_work.h"
+#include "solver/row_sets.h"
+
+namespace fenx {
+namespace {
+
+std::size_t U(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+struct Stage {
+    StageRandom random;
+    Board board;
+    BlockList blocks;
+};
+
+// Whether a block of orientation o at `anchor` can walk, through free
+// cells of `g`, to where it covers no cell marked in `target`.
+bool WalksOut(const SolverGrid& g, const std::array<bool, kSolverCells>& target, int o,
+              int anchor) {
+    std::vector<bool> seen(kSolverCells, false);
+    std::vector<int> queue{anchor};
+    seen[U(anchor)] = true;
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const int at = queue[head];
+        bool outside = true;
+        for (int off : SolverOffsets[U(o)]) {
+            outside = outside && !target[U(at + off)];
+        }
+        if (outside) {
+            return true;
+        }
+        for (int step : SolverSteps) {
+            const int next = at + step;
+            if (!seen[U(next)] && g.Fits(next, o, kSolverFree)) {
+                seen[U(next)] = true;
+                queue.push_back(next);
+            }
+        }
+    }
+    return false;
+}
+
+// Checks every cover target of every set of rows that may end the stage.
+void CheckEscapeOrder(int width, int height, int number, FixedBlocks fixed) {
+    auto s = std::make_unique<Stage>();
+    BuildStage(s->random, s->board, s->blocks, width, height, number, fixed);
+    auto w = std::make_unique<PlannerWork>();
+    w->Load(s->blocks, width, height);
+    w->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    std::array<RowSet, 64> sets{};
+    const int n = CollectRowSets(width, height, w->FixedRows(), sets);
+    int built = 0;
+    for (int k = 0; k < n; ++k) {
+        w->escapeOrder = true;
+        if (!w->BuildCoverTarget(sets[U(k)], true, 40000)) {
+            continue;
+        }
+        ++built;
+        std::array<bool, kSolverCells> target{};
+        for (int t = 0; t < w->slotCount; ++t) {
+            for (int off : SolverOffsets[U(w->slotOrientation[U(t)])]) {
+                target[U(w->slotAnchor[U(t)] + off)] = true;
+            }
+        }
+        for (int t = 0; t < w->slotCount; ++t) {
+            const int lying = w->startGrid.cells[U(w->slotAnchor[U(t)])];
+            if (lying >= 0 && w->fixed[U(lying)] != 0) {
+                continue; // a fixed block's own slot
+            }
+            SolverGrid alone;
+            alone.Reset(width, 2 * height);
+            for (int b = 0; b < w->count; ++b) {
+                if (w->fixed[U(b)] != 0) {
+                    alone.Write(w->startAnchor[U(b)], w->orientation[U(b)], 0);
+                }
+            }
+            if (!WalksOut(alone, target, w->slotOrientation[U(t)], w->slotAnchor[U(t)])) {
+                continue; // too tall to leave a band in the middle at all
+            }
+            EXPECT_EQ(w->slotNeeds[U(t)][U(t >> 6)] >> (t & 63) & 1, 0u) << "waits for itself";
+            SolverGrid g;
+            g.Reset(width, 2 * height);
+            for (int u = 0; u < w->slotCount; ++u) {
+                const bool needed = (w->slotNeeds[U(t)][U(u >> 6)] >> (u & 63) & 1) != 0;
+                const int at = w->startGrid.cells[U(w->slotAnchor[U(u)])];
+                const bool fixedSlot =
+                    at >= 0 && w->fixed[U(at)] != 0 && w->startAnchor[U(at)] == w->slotAnchor[U(u)];
+                if (needed || fixedSlot) {
+                    g.Write(w->slotAnchor[U(u)], w->slotOrientation[U(u)], 0);
+                }
+            }
+            EXPECT_TRUE(WalksOut(g, target, w->slotOrientation[U(t)], w->slotAnchor[U(t)]))
+                << width << "x" << height << " stage " << number << " rows " << std::hex
+                << sets[U(k)] << std::dec << ": slot " << t << " shut in when its turn comes";
+        }
+    }
+    EXPECT_GT(built, 0) << width << "x" << height << " stage " << number << ": no cover";
+}
+
+TEST(Targets, EachSlotOpenFromOutsideWhenItsTurnComes) {
+    // Fixed blocks in the middle of the field, and on the floor.
+    CheckEscapeOrder(7, 8, 42206, FixedBlocks{6, -1});
+    CheckEscapeOrder(7, 8, 26735, FixedBlocks{4, -1});
+    CheckEscapeOrder(7, 8, 29730, FixedBlocks{0, 4});
+    CheckEscapeOrder(12, 4, 3972, FixedBlocks{6, 9});
+    // Stages whose halves the filling from the wall could not finish.
+    CheckEscapeOrder(12, 4, 634, FixedBlocks{});
+    CheckEscapeOrder(7, 8, 177, FixedBlocks{});
+}
+
+TEST(Targets, CoversHoldTheFixedBlocksAndOnlyTheChosenRows) {
+    auto s = std::make_unique<Stage>();
+    BuildStage(s->random, s->board, s->blocks, 7, 8, 42206, FixedBlocks{6, -1});
+    auto w = std::make_unique<PlannerWork>();
+    w->Load(s->blocks, 7, 8);
+    // The standing I lies in rows 3..6: no cover of the upper half holds
+    // it with the other blocks, rows 1..8 do.
+    EXPECT_FALSE(w->BuildCoverTarget(0xff00, true, 40000));
+    ASSERT_TRUE(w->BuildCoverTarget(0x1fe, false, 40000));
+    EXPECT_EQ(w->bandTop, 1);
+    EXPECT_EQ(w->slotCount, 14);
+    int cells = 0;
+    for (int t = 0; t < w->slotCount; ++t) {
+        for (int off : SolverOffsets[U(w->slotOrientation[U(t)])]) {
+            const int row = SolverRow(w->slotAnchor[U(t)] + off);
+            EXPECT_TRUE(row >= 1 && row <= 8) << "slot " << t << " in row " << row;
+            ++cells;
+        }
+    }
+    EXPECT_EQ(cells, 56);
+    const int fixedAt = w->startAnchor[6];
+    bool kept = false;
+    for (int t = 0; t < w->slotCount; ++t) {
+        kept = kept || (w->slotAnchor[U(t)] == fixedAt && w->slotOrientation[U(t)] == 1);
+    }
+    EXPECT_TRUE(kept);
+}
+
+} // namespace
+} // namespace fenx
