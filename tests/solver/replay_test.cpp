@@ -88,14 +88,18 @@ constexpr int kPatientMs = 60000;
 TEST(PlanReplay, FormerlyHardStagesEndSolvedOnTheLastMove) {
     // Stages that took more than ten seconds, or found no plan at all,
     // before covers of the halves were also filled in the reverse order of
-    // taking them apart and covers of other rows were tried.
+    // taking them apart and covers of other rows were tried (12 x 4 634 and
+    // 26488, 7 x 8 173 and 177), before the blocks on a way were evicted
+    // (7 x 8 32435: a jam on the floor under two flat bars; 57135), and
+    // before the filling also started a few random moves away (7 x 8
+    // 24863, whose every filling from the start runs into the same jam).
     GameHarness h;
     h.StartUp();
     struct Hard {
         int width, height, number;
     };
-    for (const Hard& hard :
-         {Hard{12, 4, 634}, Hard{12, 4, 26488}, Hard{7, 8, 173}, Hard{7, 8, 177}}) {
+    for (const Hard& hard : {Hard{12, 4, 634}, Hard{12, 4, 26488}, Hard{7, 8, 173}, Hard{7, 8, 177},
+                             Hard{7, 8, 32435}, Hard{7, 8, 57135}, Hard{7, 8, 24863}}) {
         h.game->StartStageOfSize(hard.width, hard.height, hard.number);
         while (h.g.state.gamePhase == PhaseOpening) {
             h.Tick();
