@@ -225,6 +225,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
                                             TargetKind::CoverLower, TargetKind::CoverUpper};
     static constexpr int kBudgets[] = {30, 300, 3000};
     static constexpr long kExactBudgets[] = {0, 100000, 1000000};
+    static constexpr int kShakenCoversFirst = 400;
     // Where it helps, the search over whole positions takes over where the
     // slot filling runs into a dead end: on the smallest fields from the
     // start, with fixed blocks from where the filling got furthest, where
@@ -263,6 +264,31 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
         const bool ownWall = w.targetRows == (w.fromFloor ? upperHalf << height : upperHalf);
         if (fixedRows != 0 || (!w.escapeOrder && ownWall)) {
             w.KeepIfFurthest();
+        }
+        return false;
+    };
+    // Ever new covers, each filled from a few random moves away from the
+    // start (none for some): `tries` of them, or while the time lasts.
+    uint32_t seed = 1000003;
+    const auto shakenCovers = [&](int tries) {
+        for (; tries != 0; --tries, seed += 7919) {
+            if (w.OutOfTime() || w.rowSetCount == 0) {
+                return false; // with no row sets, the fixed blocks lie where
+                              // no solved field has them
+            }
+            w.random = seed;
+            w.evictionDepth = EvictionDepth(static_cast<int>(seed % 5));
+            const bool floor = (seed & 1) != 0;
+            const int k = static_cast<int>((seed >> 1) % U(w.rowSetCount));
+            w.escapeOrder = (seed >> 2 & 1) != 0;
+            if (!w.BuildCoverTarget(w.rowSets[U(k)], floor, 80000)) {
+                continue;
+            }
+            w.Restart();
+            w.Shake(static_cast<int>((seed >> 3) % 7));
+            if (w.Fill(kBudgets[1])) {
+                return true;
+            }
         }
         return false;
     };
@@ -334,6 +360,12 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
             }
         }
         if (exactHelps && round >= (smallest ? 1 : 2)) {
+            // Past fixed blocks on the larger fields, a while of shaken
+            // covers first: the search from the furthest filling can take
+            // seconds.
+            if (!smallest && shakenCovers(kShakenCoversFirst)) {
+                return true;
+            }
             if (!smallest) {
                 w.BackToFurthest();
             }
@@ -345,29 +377,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
     if (exactHelps && w.exact->Run(w, kExactBudgets[2], false, fixedRows != 0)) {
         return true;
     }
-    // Then ever new covers, as long as the time lasts.
-    for (uint32_t seed = 1000003;; seed += 7919) {
-        if (w.OutOfTime()) {
-            return false;
-        }
-        w.random = seed;
-        w.evictionDepth = EvictionDepth(static_cast<int>(seed % 5));
-        const bool floor = (seed & 1) != 0;
-        if (w.rowSetCount == 0) {
-            return false; // the fixed blocks lie where no solved field has them
-        }
-        const int k = static_cast<int>((seed >> 1) % U(w.rowSetCount));
-        w.escapeOrder = (seed >> 2 & 1) != 0;
-        if (!w.BuildCoverTarget(w.rowSets[U(k)], floor, 80000)) {
-            continue;
-        }
-        // From the start, and from a few random moves away from it.
-        w.Restart();
-        w.Shake(static_cast<int>((seed >> 3) % 7));
-        if (w.Fill(kBudgets[1])) {
-            return true;
-        }
-    }
+    return shakenCovers(-1);
 }
 
 std::span<const PlannedMove> Planner::Moves() const {
