@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "solver/planner_work.h"
+#include "solver/relaxed_search.h"
 
 namespace fenx {
 namespace {
@@ -74,68 +74,15 @@ bool PlannerWork::ParkNow(int c) {
 // `way`, goal first. False when there is none.
 bool PlannerWork::RelaxedWayOut(int c) {
     PriceCells();
-    if (++stamp == 0) {
-        seen.fill(0);
-        stamp = 1;
-    }
-    const auto& offsets = SolverOffsets[U(orientation[U(c)])];
     const int start = anchor[U(c)];
-    for (int off : offsets) {
-        cellPrice[U(start + off)] = 0;
-    }
-    constexpr int kWindow = static_cast<int>(std::tuple_size_v<decltype(buckets)>);
-    for (auto& bucket : buckets) {
-        bucket.clear();
-    }
-    seen[U(start)] = stamp;
-    cost[U(start)] = 0;
-    costParent[U(start)] = -1;
-    buckets[0].push_back(static_cast<int16_t>(start));
-    int pending = 1;
-    int goal = -1;
-    for (int d = 0; pending > 0 && goal < 0;) {
-        auto& bucket = buckets[U(d % kWindow)];
-        if (bucket.empty()) {
-            ++d;
-            continue;
-        }
-        const int at = bucket.back();
-        bucket.pop_back();
-        --pending;
-        if (cost[U(at)] != d) {
-            continue;
-        }
-        if (at != start && reserved[U(at + offsets[0])] == 0 && reserved[U(at + offsets[1])] == 0 &&
-            reserved[U(at + offsets[2])] == 0 && reserved[U(at + offsets[3])] == 0) {
-            goal = at;
-            break;
-        }
-        for (int step : SolverSteps) {
-            const int next = at + step;
-            const int price = 1 + cellPrice[U(next + offsets[0])] +
-                              cellPrice[U(next + offsets[1])] + cellPrice[U(next + offsets[2])] +
-                              cellPrice[U(next + offsets[3])];
-            if (price >= kClosedCellPrice) {
-                continue;
-            }
-            const int nc = d + price;
-            if (seen[U(next)] != stamp || nc < cost[U(next)]) {
-                seen[U(next)] = stamp;
-                cost[U(next)] = nc;
-                costParent[U(next)] = static_cast<int16_t>(at);
-                buckets[U(nc % kWindow)].push_back(static_cast<int16_t>(next));
-                ++pending;
-            }
-        }
-    }
-    if (goal < 0) {
-        return false;
-    }
-    wayLength = 0;
-    for (int at = goal; at >= 0; at = costParent[U(at)]) {
-        way[U(wayLength++)] = static_cast<int16_t>(at);
-    }
-    return true;
+    const auto& offsets = SolverOffsets[U(orientation[U(c)])];
+    const auto clear = [&](int at) {
+        return at != start && reserved[U(at + offsets[0])] == 0 &&
+               reserved[U(at + offsets[1])] == 0 && reserved[U(at + offsets[2])] == 0 &&
+               reserved[U(at + offsets[3])] == 0;
+    };
+    return RelaxedSearch(
+               c, [](int) { return 0; }, clear, INT_MAX) >= 0;
 }
 
 // Evicts every movable block, other than `self`, that covers a cell block

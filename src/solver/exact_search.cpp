@@ -125,6 +125,38 @@ void ExactSearch::Unpack(uint64_t key0, uint64_t key1, Places& places) const {
     }
 }
 
+// Takes the best position off `open`, counts it expanded and lays it out
+// in `grid`; returns its node.
+int32_t ExactSearch::TakeBest(std::vector<uint64_t>& open, Places& places, SolverGrid& grid) {
+    std::pop_heap(open.begin(), open.end(), std::greater<>());
+    const int32_t n = HeapNode(open.back());
+    open.pop_back();
+    ++expanded_;
+    Unpack(nodes_[U(n)].key0, nodes_[U(n)].key1, places);
+    grid = base_;
+    for (int i = 0; i < movable_; ++i) {
+        grid.Write(padOf_[places[U(i)]], slotOrientation_[U(i)], static_cast<int8_t>(i));
+    }
+    return n;
+}
+
+ExactSearch::Places ExactSearch::MovedTo(const Places& places, int i, uint8_t cell) const {
+    // Slot i keeps its group (its orientation) sorted: it slides past its
+    // neighbours to where the new cell belongs.
+    Places moved = places;
+    int k = i;
+    while (k > groupFirst_[U(i)] && moved[U(k - 1)] > cell) {
+        moved[U(k)] = moved[U(k - 1)];
+        --k;
+    }
+    while (k < groupLast_[U(i)] && moved[U(k + 1)] < cell) {
+        moved[U(k)] = moved[U(k + 1)];
+        ++k;
+    }
+    moved[U(k)] = cell;
+    return moved;
+}
+
 int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, int side,
                           bool& fresh) {
     uint64_t hash =
@@ -394,20 +426,12 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent, bool al
         if (open.empty()) {
             break;
         }
-        std::pop_heap(open.begin(), open.end(), std::greater<>());
-        const int32_t n = HeapNode(open.back());
-        open.pop_back();
-        ++expanded_;
+        const int32_t n = TakeBest(open, places, grid);
         const Node node = nodes_[U(n)];
-        Unpack(node.key0, node.key1, places);
-        grid = base_;
         rowCells = fixedRowCells_;
         for (int i = 0; i < movable_; ++i) {
-            const int a = padOf_[places[U(i)]];
-            const int o = slotOrientation_[U(i)];
-            grid.Write(a, o, static_cast<int8_t>(i));
-            for (int off : SolverOffsets[U(o)]) {
-                ++rowCells[U(SolverRow(a + off))];
+            for (int off : SolverOffsets[U(slotOrientation_[U(i)])]) {
+                ++rowCells[U(SolverRow(padOf_[places[U(i)]] + off))];
             }
         }
         if (n == 0 && Solved(rowCells)) {
@@ -444,74 +468,47 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent, bool al
             for (int t = firstTarget; t < endTarget; ++t) {
                 bestWithout = std::max<int>(bestWithout, held[U(t)]);
             }
-            if (++seenStamp_ == 0) {
-                seen_.fill(0);
-                seenStamp_ = 1;
-            }
-            seen_[U(start)] = seenStamp_;
-            queue_[0] = static_cast<int16_t>(start);
-            int queued = 1;
-            for (int head = 0; head < queued && forward < 0; ++head) {
-                const int at = queue_[U(head)];
-                for (int step : SolverSteps) {
-                    const int next = at + step;
-                    if (seen_[U(next)] == seenStamp_ || !grid.Fits(next, o, self)) {
-                        continue;
+            Walk(grid, start, o, self, [&](int next) {
+                const auto cell = static_cast<uint8_t>(fieldOf_[U(next)]);
+                Pack(MovedTo(places, i, cell), key0, key1);
+                const int32_t c = Find(key0, key1, n, node.moves + 1, side, fresh);
+                if (!fresh) {
+                    if (nodes_[U(c)].side != side) {
+                        // The two searches meet.
+                        forward = side == 0 ? n : c;
+                        backward = side == 0 ? c : n;
+                        return false;
                     }
-                    seen_[U(next)] = seenStamp_;
-                    queue_[U(queued++)] = static_cast<int16_t>(next);
-                    // The position with block i moved to `next`.
-                    Places child = places;
-                    int k = i;
-                    const auto cell = static_cast<uint8_t>(fieldOf_[U(next)]);
-                    while (k > groupFirst_[U(i)] && child[U(k - 1)] > cell) {
-                        child[U(k)] = child[U(k - 1)];
-                        --k;
-                    }
-                    while (k < groupLast_[U(i)] && child[U(k + 1)] < cell) {
-                        child[U(k)] = child[U(k + 1)];
-                        ++k;
-                    }
-                    child[U(k)] = cell;
-                    Pack(child, key0, key1);
-                    const int32_t c = Find(key0, key1, n, node.moves + 1, side, fresh);
-                    if (!fresh) {
-                        if (nodes_[U(c)].side != side) {
-                            // The two searches meet.
-                            forward = side == 0 ? n : c;
-                            backward = side == 0 ? c : n;
-                            break;
-                        }
-                        continue;
-                    }
-                    std::array<int, 2 * 10> childRows = rowCells;
-                    for (int off : SolverOffsets[U(o)]) {
-                        ++childRows[U(SolverRow(next + off))];
-                    }
-                    if (side == 0 && Solved(childRows)) {
-                        forward = c;
-                        break;
-                    }
-                    int best = bestWithout;
-                    const TargetBits& bits = targetBits_[U(o)][cell];
-                    for (std::size_t word = 0; word < bits.size(); ++word) {
-                        for (uint64_t m = bits[word]; m != 0; m &= m - 1) {
-                            const int t = static_cast<int>(word * 64) + std::countr_zero(m);
-                            if (t >= firstTarget && t < endTarget) {
-                                best = std::max(best, held[U(t)] + 1);
-                            }
-                        }
-                    }
-                    const int misplaced =
-                        side == 1 || targetCount_ > 0 ? movable_ - best : Outside(childRows);
-                    const int childSteps = stepsLeft - steps_[U(side)][U(o)][places[U(i)]] +
-                                           steps_[U(side)][U(o)][cell];
-                    open.push_back(HeapKey(4 * (node.moves + 1 + kMisplacedWeight * misplaced) +
-                                               stepWeight_ * childSteps,
-                                           c));
-                    std::push_heap(open.begin(), open.end(), std::greater<>());
+                    return true;
                 }
-            }
+                std::array<int, 2 * 10> childRows = rowCells;
+                for (int off : SolverOffsets[U(o)]) {
+                    ++childRows[U(SolverRow(next + off))];
+                }
+                if (side == 0 && Solved(childRows)) {
+                    forward = c;
+                    return false;
+                }
+                int best = bestWithout;
+                const TargetBits& bits = targetBits_[U(o)][cell];
+                for (std::size_t word = 0; word < bits.size(); ++word) {
+                    for (uint64_t m = bits[word]; m != 0; m &= m - 1) {
+                        const int t = static_cast<int>(word * 64) + std::countr_zero(m);
+                        if (t >= firstTarget && t < endTarget) {
+                            best = std::max(best, held[U(t)] + 1);
+                        }
+                    }
+                }
+                const int misplaced =
+                    side == 1 || targetCount_ > 0 ? movable_ - best : Outside(childRows);
+                const int childSteps =
+                    stepsLeft - steps_[U(side)][U(o)][places[U(i)]] + steps_[U(side)][U(o)][cell];
+                open.push_back(HeapKey(4 * (node.moves + 1 + kMisplacedWeight * misplaced) +
+                                           stepWeight_ * childSteps,
+                                       c));
+                std::push_heap(open.begin(), open.end(), std::greater<>());
+                return true;
+            });
             for (int off : SolverOffsets[U(o)]) {
                 ++rowCells[U(SolverRow(start + off))];
             }

@@ -96,6 +96,36 @@ class ExactSearch {
     int32_t SearchSlot(PlannerWork& w, int slot, long nodeBudget, int moveWeight);
     void Pack(const Places& places, uint64_t& key0, uint64_t& key1) const;
     void Unpack(uint64_t key0, uint64_t key1, Places& places) const;
+    // Block `self` of orientation o walked breadth first from `start` over
+    // `grid`: visit(anchor) for each anchor it reaches, until visit returns
+    // false.
+    template <class Visit>
+    void Walk(const SolverGrid& grid, int start, int o, int8_t self, const Visit& visit) {
+        const auto u = [](int i) { return static_cast<std::size_t>(i); };
+        if (++seenStamp_ == 0) {
+            seen_.fill(0);
+            seenStamp_ = 1;
+        }
+        seen_[u(start)] = seenStamp_;
+        queue_[0] = static_cast<int16_t>(start);
+        int queued = 1;
+        for (int head = 0; head < queued; ++head) {
+            for (int step : SolverSteps) {
+                const int next = queue_[u(head)] + step;
+                if (seen_[u(next)] == seenStamp_ || !grid.Fits(next, o, self)) {
+                    continue;
+                }
+                seen_[u(next)] = seenStamp_;
+                queue_[u(queued++)] = static_cast<int16_t>(next);
+                if (!visit(next)) {
+                    return;
+                }
+            }
+        }
+    }
+    int32_t TakeBest(std::vector<uint64_t>& open, Places& places, SolverGrid& grid);
+    // The places with slot i's block moved to field cell `cell`.
+    Places MovedTo(const Places& places, int i, uint8_t cell) const;
     // Index of the node with this key, inserting it (with parent and moves)
     // when new; `fresh` tells which.
     int32_t Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, int side, bool& fresh);

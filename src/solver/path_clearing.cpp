@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "solver/planner_work.h"
+#include "solver/relaxed_search.h"
 
 namespace fenx {
 namespace {
@@ -15,9 +15,6 @@ namespace {
 std::size_t U(int i) {
     return static_cast<std::size_t>(i);
 }
-
-// Passing a cell of another free block costs this much more than a step.
-constexpr int kBlockedCellCost = 6;
 
 constexpr int kParkingChoices = 3;
 constexpr int kWaysWeighed = 6;
@@ -60,9 +57,7 @@ void PlannerWork::PriceCells() {
             const int cell = SolverIndex(c, r);
             const int v = grid.cells[U(cell)];
             cellPrice[U(cell)] =
-                v < 0 ? 0
-                      : (Movable(v) && pinned[U(v)] == 0 ? static_cast<uint8_t>(kBlockedCellCost)
-                                                         : kClosedCellPrice);
+                v < 0 ? 0 : (Movable(v) && pinned[U(v)] == 0 ? kBlockedCellCost : kClosedCellPrice);
         }
     }
 }
@@ -70,85 +65,19 @@ void PlannerWork::PriceCells() {
 // Cheapest way for block b to slot s, priced as PriceCells says, when it is
 // cheaper than `bound`: its price, with its anchors in `way`; otherwise -1.
 int PlannerWork::RelaxedPath(int b, int s, int bound) {
-    if (++stamp == 0) {
-        seen.fill(0);
-        stamp = 1;
-    }
-    const auto& offsets = SolverOffsets[U(orientation[U(b)])];
-    const int start = anchor[U(b)];
+    // No step costs less than 1, so the king's-move distance to the goal
+    // never overestimates, and it changes by at most 1 a step.
     const int goal = slotAnchor[U(s)];
-    // The block's own cells are free to it.
-    for (int off : offsets) {
-        cellPrice[U(start + off)] = 0;
-    }
-    // A* over the anchors: no step costs less than 1, so the king's-move
-    // distance to the goal never overestimates and never drops by more
-    // than a step costs; the estimated totals popped never fall, and no
-    // step raises them by more than the buckets' window.
     const int goalColumn = PaddedColumn(goal);
     const int goalRow = PaddedRow(goal);
     const auto toGo = [&](int at) {
         return std::max(std::abs(PaddedColumn(at) - goalColumn), std::abs(PaddedRow(at) - goalRow));
     };
-    constexpr int kWindow = static_cast<int>(std::tuple_size_v<decltype(buckets)>);
-    static_assert(1 + 4 * kBlockedCellCost + 1 < kWindow);
-
-    for (auto& bucket : buckets) {
-        bucket.clear();
-    }
-    seen[U(start)] = stamp;
-    cost[U(start)] = 0;
-    costParent[U(start)] = -1;
-    int f = toGo(start);
-    buckets[U(f % kWindow)].push_back(static_cast<int16_t>(start));
-    int pending = 1;
-    int found = -1;
-    while (pending > 0 && f < bound) {
-        auto& bucket = buckets[U(f % kWindow)];
-        if (bucket.empty()) {
-            ++f;
-            continue;
-        }
-        const int at = bucket.back();
-        bucket.pop_back();
-        --pending;
-        const int c = cost[U(at)];
-        if (c + toGo(at) != f) {
-            continue; // reached more cheaply since
-        }
-        if (at == goal) {
-            found = c;
-            break;
-        }
-        for (int step : SolverSteps) {
-            const int next = at + step;
-            const int price = 1 + cellPrice[U(next + offsets[0])] +
-                              cellPrice[U(next + offsets[1])] + cellPrice[U(next + offsets[2])] +
-                              cellPrice[U(next + offsets[3])];
-            if (price >= kClosedCellPrice) {
-                continue;
-            }
-            const int nc = c + price;
-            if (seen[U(next)] != stamp || nc < cost[U(next)]) {
-                seen[U(next)] = stamp;
-                cost[U(next)] = nc;
-                costParent[U(next)] = static_cast<int16_t>(at);
-                buckets[U((nc + toGo(next)) % kWindow)].push_back(static_cast<int16_t>(next));
-                ++pending;
-            }
-        }
-    }
-    for (int off : offsets) {
-        cellPrice[U(start + off)] = static_cast<uint8_t>(kBlockedCellCost);
-    }
-    if (found < 0) {
+    if (RelaxedSearch(
+            b, toGo, [goal](int at) { return at == goal; }, bound) < 0) {
         return -1;
     }
-    wayLength = 0;
-    for (int at = goal; at >= 0; at = costParent[U(at)]) {
-        way[U(wayLength++)] = static_cast<int16_t>(at);
-    }
-    return found;
+    return cost[U(goal)];
 }
 
 // Marks the cells block b covers along `way`.

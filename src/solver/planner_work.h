@@ -32,6 +32,8 @@ inline bool AllIn(const SlotMask& need, const SlotMask& have) {
 // What standing on a cell costs a way that may not pass it: more than a
 // step over four blocked cells ever costs.
 inline constexpr uint8_t kClosedCellPrice = 64;
+// Passing a cell of another free block costs this much more than a step.
+inline constexpr uint8_t kBlockedCellCost = 6;
 
 // The kinds of target the portfolio tries.
 enum class TargetKind {
@@ -188,6 +190,8 @@ struct PlannerWork {
     bool Fill(int budget);
     bool ClearWay(int budget);
     void PriceCells();
+    template <class Estimate, class IsGoal>
+    int RelaxedSearch(int b, const Estimate& estimate, const IsGoal& isGoal, int bound);
     int RelaxedPath(int b, int slot, int bound);
     void MarkWay(int b);
     int MarkCheapestWay();

@@ -128,16 +128,8 @@ int32_t ExactSearch::SearchSlot(PlannerWork& w, int slot, long nodeBudget, int m
         if ((expanded_ & 15) == 0 && w.OutOfTime()) {
             break;
         }
-        std::pop_heap(open.begin(), open.end(), std::greater<>());
-        const int32_t n = HeapNode(open.back());
-        open.pop_back();
-        ++expanded_;
+        const int32_t n = TakeBest(open, places, grid);
         const Node node = nodes_[U(n)];
-        Unpack(node.key0, node.key1, places);
-        grid = base_;
-        for (int i = 0; i < movable_; ++i) {
-            grid.Write(padOf_[places[U(i)]], slotOrientation_[U(i)], static_cast<int8_t>(i));
-        }
         int traveller = -1;
         int crowded = 0;
         const int waySteps = RelaxedWay(grid, places, o, goal, first, last, traveller, crowded);
@@ -153,62 +145,36 @@ int32_t ExactSearch::SearchSlot(PlannerWork& w, int slot, long nodeBudget, int m
             const int bo = slotOrientation_[U(i)];
             const int start = padOf_[places[U(i)]];
             const auto self = static_cast<int8_t>(i);
-            if (++seenStamp_ == 0) {
-                seen_.fill(0);
-                seenStamp_ = 1;
-            }
-            seen_[U(start)] = seenStamp_;
-            queue_[0] = static_cast<int16_t>(start);
-            int queued = 1;
-            for (int head = 0; head < queued && found < 0; ++head) {
-                const int at = queue_[U(head)];
-                for (int step : SolverSteps) {
-                    const int next = at + step;
-                    if (seen_[U(next)] == seenStamp_ || !grid.Fits(next, bo, self)) {
-                        continue;
-                    }
-                    seen_[U(next)] = seenStamp_;
-                    queue_[U(queued++)] = static_cast<int16_t>(next);
-                    Places child = places;
-                    int k = i;
-                    const auto cell = static_cast<uint8_t>(fieldOf_[U(next)]);
-                    while (k > groupFirst_[U(i)] && child[U(k - 1)] > cell) {
-                        child[U(k)] = child[U(k - 1)];
-                        --k;
-                    }
-                    while (k < groupLast_[U(i)] && child[U(k + 1)] < cell) {
-                        child[U(k)] = child[U(k + 1)];
-                        ++k;
-                    }
-                    child[U(k)] = cell;
-                    Pack(child, key0, key1);
-                    const int32_t c = Find(key0, key1, n, node.moves + 1, 0, fresh);
-                    if (!fresh) {
-                        continue;
-                    }
-                    if (bo == o && next == goal) {
-                        found = c;
-                        break;
-                    }
-                    // Judged by the way of the parent position: its steps
-                    // and the cells of others on it, as this move changes
-                    // them.
-                    int judged = wayCost;
-                    if (i == traveller) {
-                        const bool reached = wayVisit_[U(next)] + 1 >= visitStamp_;
-                        judged = reached ? std::min<int>(judged, wayCost_[U(next)]) : judged + 1;
-                    } else {
-                        int onWay = crowded;
-                        for (int off : SolverOffsets[U(bo)]) {
-                            onWay -= wayMark_[U(start + off)] == wayStamp_ ? 1 : 0;
-                            onWay += wayMark_[U(next + off)] == wayStamp_ ? 1 : 0;
-                        }
-                        judged = waySteps + kCrowded * onWay;
-                    }
-                    open.push_back(HeapKey(moveWeight * (node.moves + 1) + 2 * judged, c));
-                    std::push_heap(open.begin(), open.end(), std::greater<>());
+            Walk(grid, start, bo, self, [&](int next) {
+                const auto cell = static_cast<uint8_t>(fieldOf_[U(next)]);
+                Pack(MovedTo(places, i, cell), key0, key1);
+                const int32_t c = Find(key0, key1, n, node.moves + 1, 0, fresh);
+                if (!fresh) {
+                    return true;
                 }
-            }
+                if (bo == o && next == goal) {
+                    found = c;
+                    return false;
+                }
+                // Judged by the way of the parent position: its steps
+                // and the cells of others on it, as this move changes
+                // them.
+                int judged = wayCost;
+                if (i == traveller) {
+                    const bool reached = wayVisit_[U(next)] + 1 >= visitStamp_;
+                    judged = reached ? std::min<int>(judged, wayCost_[U(next)]) : judged + 1;
+                } else {
+                    int onWay = crowded;
+                    for (int off : SolverOffsets[U(bo)]) {
+                        onWay -= wayMark_[U(start + off)] == wayStamp_ ? 1 : 0;
+                        onWay += wayMark_[U(next + off)] == wayStamp_ ? 1 : 0;
+                    }
+                    judged = waySteps + kCrowded * onWay;
+                }
+                open.push_back(HeapKey(moveWeight * (node.moves + 1) + 2 * judged, c));
+                std::push_heap(open.begin(), open.end(), std::greater<>());
+                return true;
+            });
         }
     }
     w.expansions += expanded_;

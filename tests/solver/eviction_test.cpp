@@ -5,8 +5,7 @@
 
 #include <memory>
 
-#include "core/stage_build.h"
-#include "solver/planner_work.h"
+#include "solver/built_stage.h"
 
 namespace fenx {
 namespace {
@@ -14,12 +13,6 @@ namespace {
 std::size_t U(int i) {
     return static_cast<std::size_t>(i);
 }
-
-struct Stage {
-    StageRandom random;
-    Board board;
-    BlockList blocks;
-};
 
 // Plays w's moves on the start position, step by step, and checks each
 // step against the field as it is then; returns the field reached.
@@ -65,13 +58,9 @@ bool SomeSlotReachable(PlannerWork& w) {
 TEST(Eviction, OpensAWayThroughAJammedFloorWithLegalMovesOnly) {
     // 7 x 8 stage 32435: the lowest rows are packed under two flat bars,
     // and no block can reach a slot of the generated tiling's bottom row.
-    auto stage = std::make_unique<Stage>();
-    BuildStage(stage->random, stage->board, stage->blocks, 7, 8, 32435, {});
-    auto w = std::make_unique<PlannerWork>();
-    w->Load(stage->blocks, 7, 8);
-    w->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    const auto stage = MakeStage(7, 8, 32435);
+    const auto w = Loaded(*stage, 7, 8);
     ASSERT_TRUE(w->BuildTilingTarget(true));
-    w->Restart();
     ASSERT_TRUE(w->AssignFixed());
     ASSERT_FALSE(SomeSlotReachable(*w));
 
@@ -98,13 +87,9 @@ TEST(Eviction, OpensAWayThroughAJammedFloorWithLegalMovesOnly) {
 TEST(Eviction, FixedBlocksNeverMove) {
     // The same stage with two of its blocks fixed where they fell, as in a
     // challenge: evictions walk around them, never move them.
-    auto stage = std::make_unique<Stage>();
-    BuildStage(stage->random, stage->board, stage->blocks, 7, 8, 32435, FixedBlocks{1, 4});
-    auto w = std::make_unique<PlannerWork>();
-    w->Load(stage->blocks, 7, 8);
-    w->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    const auto stage = MakeStage(7, 8, 32435, FixedBlocks{1, 4});
+    const auto w = Loaded(*stage, 7, 8);
     ASSERT_TRUE(w->BuildTilingTarget(true));
-    w->Restart();
     w->AssignFixed();
     for (int round = 0; round < 10 && w->ClearByEviction(); ++round) {
     }

@@ -9,31 +9,12 @@
 #include "core/stage_build.h"
 #include "play/completion.h"
 #include "play/step_rule.h"
+#include "solver/built_stage.h"
 #include "solver/exact_search.h"
 #include "solver/planner_work.h"
 
 namespace fenx {
 namespace {
-
-struct Stage {
-    StageRandom random;
-    Board board;
-    BlockList blocks;
-};
-
-std::unique_ptr<Stage> MakeStage(int width, int height, int number, FixedBlocks fixed = {}) {
-    auto s = std::make_unique<Stage>();
-    BuildStage(s->random, s->board, s->blocks, width, height, number, fixed);
-    return s;
-}
-
-std::unique_ptr<PlannerWork> Loaded(const Stage& s, int width, int height) {
-    auto w = std::make_unique<PlannerWork>();
-    w->Load(s.blocks, width, height);
-    w->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    w->Restart();
-    return w;
-}
 
 // Replays the planned moves step by step with the game's step rule.
 ::testing::AssertionResult ReplaysToSolved(const Stage& s, const PlannerWork& w, int width,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/stage_build.h"
+#include "solver/built_stage.h"
 #include "solver/planner_work.h"
 #include "solver/row_sets.h"
 
@@ -18,12 +19,6 @@ namespace {
 std::size_t U(int i) {
     return static_cast<std::size_t>(i);
 }
-
-struct Stage {
-    StageRandom random;
-    Board board;
-    BlockList blocks;
-};
 
 // Whether a block of orientation o at `anchor` can walk, through free
 // cells of `g`, to where it covers no cell marked in `target`.
@@ -54,11 +49,8 @@ bool WalksOut(const SolverGrid& g, const std::array<bool, kSolverCells>& target,
 
 // Checks every cover target of every set of rows that may end the stage.
 void CheckEscapeOrder(int width, int height, int number, FixedBlocks fixed) {
-    auto s = std::make_unique<Stage>();
-    BuildStage(s->random, s->board, s->blocks, width, height, number, fixed);
-    auto w = std::make_unique<PlannerWork>();
-    w->Load(s->blocks, width, height);
-    w->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    const auto s = MakeStage(width, height, number, fixed);
+    const auto w = Loaded(*s, width, height);
     std::array<RowSet, 64> sets{};
     const int n = CollectRowSets(width, height, w->FixedRows(), sets);
     int built = 0;
@@ -121,10 +113,8 @@ TEST(Targets, EachSlotOpenFromOutsideWhenItsTurnComes) {
 }
 
 TEST(Targets, CoversHoldTheFixedBlocksAndOnlyTheChosenRows) {
-    auto s = std::make_unique<Stage>();
-    BuildStage(s->random, s->board, s->blocks, 7, 8, 42206, FixedBlocks{6, -1});
-    auto w = std::make_unique<PlannerWork>();
-    w->Load(s->blocks, 7, 8);
+    const auto s = MakeStage(7, 8, 42206, FixedBlocks{6, -1});
+    const auto w = Loaded(*s, 7, 8);
     // The standing I lies in rows 3..6: no cover of the upper half holds
     // it with the other blocks, rows 1..8 do.
     EXPECT_FALSE(w->BuildCoverTarget(0xff00, true, 40000));
