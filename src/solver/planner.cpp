@@ -293,6 +293,12 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
         return false;
     };
     for (int round = 0; round < 3; ++round) {
+        // Where the search over whole positions does not help, covers from
+        // a few random moves away come before the last round's patience:
+        // a filling that keeps running into the same jam gets out sooner.
+        if (round == 2 && !exactHelps && shakenCovers(kShakenCoversFirst)) {
+            return true;
+        }
         // Where the halves keep failing on a small field, any rows.
         if (round == 2 && packs && !allSets) {
             w.rowSetCount = CollectRowSets(width, height, 0, w.rowSets);
