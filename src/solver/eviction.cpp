@@ -17,8 +17,6 @@ std::size_t U(int i) {
 }
 
 constexpr int kEvictionsPerClearing = 64;
-// Parking on a cell of an open slot costs as much as this many steps more.
-constexpr int kOpenSlotPenalty = 16;
 
 } // namespace
 
@@ -113,18 +111,25 @@ bool PlannerWork::Evict(int c, int depth) {
     if (depth >= evictionDepth || !RelaxedWayOut(c)) {
         return false;
     }
-    // The way out is kept on this frame: deeper evictions search ways of
-    // their own.
-    std::array<int16_t, kSolverCells> out{};
+    return ClearFoundWay(c, depth + 1) && ParkNow(c);
+}
+
+// Evicts the blocks on the way just found for block b, which meanwhile
+// stays where it is, with that way reserved. False when one could not be
+// moved off.
+bool PlannerWork::ClearFoundWay(int b, int depth) {
+    // The way is kept on this frame: deeper evictions search ways of their
+    // own.
+    std::array<int16_t, kSolverCells> kept{};
     const int length = wayLength;
-    std::copy_n(way.begin(), length, out.begin());
-    const std::span<const int16_t> anchors(out.data(), static_cast<std::size_t>(length));
-    ReserveWay(c, anchors, 1);
-    pinned[U(c)] = 1;
-    const bool cleared = EvictAlong(c, anchors, depth + 1);
-    pinned[U(c)] = 0;
-    ReserveWay(c, anchors, -1);
-    return cleared && ParkNow(c);
+    std::copy_n(way.begin(), length, kept.begin());
+    const std::span<const int16_t> anchors(kept.data(), static_cast<std::size_t>(length));
+    ReserveWay(b, anchors, 1);
+    pinned[U(b)] = 1;
+    const bool cleared = EvictAlong(b, anchors, depth);
+    pinned[U(b)] = 0;
+    ReserveWay(b, anchors, -1);
+    return cleared;
 }
 
 // Clears the cheapest relaxed way to a ready slot by evicting the blocks on
@@ -134,17 +139,9 @@ bool PlannerWork::ClearByEviction() {
     if (mover < 0) {
         return false;
     }
-    std::array<int16_t, kSolverCells> kept{};
-    const int length = wayLength;
-    std::copy_n(way.begin(), length, kept.begin());
-    const std::span<const int16_t> anchors(kept.data(), static_cast<std::size_t>(length));
     const std::size_t before = moves.size();
     evictions = 0;
-    ReserveWay(mover, anchors, 1);
-    pinned[U(mover)] = 1;
-    EvictAlong(mover, anchors, 1);
-    pinned[U(mover)] = 0;
-    ReserveWay(mover, anchors, -1);
+    ClearFoundWay(mover, 1);
     return moves.size() > before;
 }
 

@@ -42,6 +42,56 @@ bool PlannerWork::AssignFixed() {
     return true;
 }
 
+// Assigns each free block standing on a ready slot of its orientation, as
+// long as the slots so filled make more ready; returns how many.
+int PlannerWork::AssignStandingBlocks() {
+    int assigned = 0;
+    for (bool again = true; again;) {
+        again = false;
+        for (int s = 0; s < slotCount; ++s) {
+            const int v = grid.cells[U(slotAnchor[U(s)])];
+            if (v >= 0 && SlotReady(s) && Movable(v) &&
+                orientation[U(v)] == slotOrientation[U(s)] && anchor[U(v)] == slotAnchor[U(s)]) {
+                Assign(s, v);
+                ++assigned;
+                again = true;
+            }
+        }
+    }
+    return assigned;
+}
+
+// The free block nearest, in single steps with the others held still, to a
+// ready slot of its orientation, and that slot; false when no free block
+// can walk to one.
+bool PlannerWork::NearestToReadySlot(int& block, int& slot) {
+    std::array<bool, kOrientationCount> wanted{};
+    for (int s = 0; s < slotCount; ++s) {
+        if (SlotReady(s)) {
+            wanted[U(slotOrientation[U(s)])] = true;
+        }
+    }
+    int best = INT_MAX;
+    block = -1;
+    slot = -1;
+    for (int b = 0; b < count; ++b) {
+        if (!Movable(b) || !wanted[U(orientation[U(b)])]) {
+            continue;
+        }
+        Reach(b, -1, best);
+        for (int s = 0; s < slotCount; ++s) {
+            const int a = slotAnchor[U(s)];
+            if (slotOrientation[U(s)] == orientation[U(b)] && SlotReady(s) && seen[U(a)] == stamp &&
+                distance[U(a)] < best) {
+                best = distance[U(a)];
+                block = b;
+                slot = s;
+            }
+        }
+    }
+    return block >= 0;
+}
+
 bool PlannerWork::Fill(int budget) {
     if (!AssignFixed()) {
         return false;
@@ -52,54 +102,19 @@ bool PlannerWork::Fill(int budget) {
         open -= slotBlock[U(s)] >= 0 ? 1 : 0;
     }
     for (;;) {
-        // Blocks already standing on a ready slot of their orientation.
-        for (bool again = true; again;) {
-            again = false;
-            for (int s = 0; s < slotCount; ++s) {
-                const int v = grid.cells[U(slotAnchor[U(s)])];
-                if (v >= 0 && SlotReady(s) && Movable(v) &&
-                    orientation[U(v)] == slotOrientation[U(s)] &&
-                    anchor[U(v)] == slotAnchor[U(s)]) {
-                    Assign(s, v);
-                    --open;
-                    again = true;
-                }
-            }
-        }
+        open -= AssignStandingBlocks();
         if (open == 0) {
             return true;
         }
         if (OutOfTime() || moves.size() > moveLimit) {
             return false;
         }
-        std::array<bool, kOrientationCount> wanted{};
-        for (int s = 0; s < slotCount; ++s) {
-            if (SlotReady(s)) {
-                wanted[U(slotOrientation[U(s)])] = true;
-            }
-        }
-        int best = INT_MAX;
-        int bestBlock = -1;
-        int bestSlot = -1;
-        for (int b = 0; b < count; ++b) {
-            if (!Movable(b) || !wanted[U(orientation[U(b)])]) {
-                continue;
-            }
-            Reach(b, -1, best);
-            for (int s = 0; s < slotCount; ++s) {
-                const int a = slotAnchor[U(s)];
-                if (slotOrientation[U(s)] == orientation[U(b)] && SlotReady(s) &&
-                    seen[U(a)] == stamp && distance[U(a)] < best) {
-                    best = distance[U(a)];
-                    bestBlock = b;
-                    bestSlot = s;
-                }
-            }
-        }
-        if (bestBlock >= 0) {
-            Reach(bestBlock, slotAnchor[U(bestSlot)]);
-            MoveAlongSearch(bestBlock, slotAnchor[U(bestSlot)]);
-            Assign(bestSlot, bestBlock);
+        int block = -1;
+        int slot = -1;
+        if (NearestToReadySlot(block, slot)) {
+            Reach(block, slotAnchor[U(slot)]);
+            MoveAlongSearch(block, slotAnchor[U(slot)]);
+            Assign(slot, block);
             --open;
             continue;
         }

@@ -139,22 +139,18 @@ int PlannerWork::MarkCheapestWay() {
         }
     }
     PriceCells();
+    // A search writes `way` only when it finds a way cheaper than the best
+    // so far, so the last way written is the cheapest.
     int bestPrice = INT_MAX;
     int bestBlock = -1;
-    std::array<int16_t, kSolverCells>& bestWay = markedList; // free until marked
-    int bestLength = 0;
     for (int k = 0; k < held; ++k) {
         const int price = RelaxedPath(near3[U(k)][2], near3[U(k)][1], bestPrice);
         if (price >= 0) {
             bestPrice = price;
             bestBlock = near3[U(k)][2];
-            std::copy_n(way.begin(), wayLength, bestWay.begin());
-            bestLength = wayLength;
         }
     }
     if (bestBlock >= 0) {
-        std::copy_n(bestWay.begin(), bestLength, way.begin());
-        wayLength = bestLength;
         MarkWay(bestBlock);
     }
     return bestBlock;
@@ -292,7 +288,7 @@ void PlannerWork::AddParkingMoves(int n, const SearchNode& node, int b, int rest
             const int cell = a + off;
             score += mark[U(cell)] == markStamp ? 100 : 0;
             const int t = targetOwner[U(cell)];
-            score += (t >= 0 && slotBlock[U(t)] < 0) ? 16 : 0;
+            score += (t >= 0 && slotBlock[U(t)] < 0) ? kOpenSlotPenalty : 0;
         }
         if (held < kParkingChoices) {
             best[U(held++)] = {score, a};

@@ -74,19 +74,16 @@ void PlannerWork::Restart() {
 // block walked to a random place it can reach: a fresh start for a filling
 // that the position itself keeps leading into the same jam.
 void PlannerWork::Shake(int moveCount) {
-    const auto next = [this] {
-        random = random * 1103515245u + 12345u;
-        return random >> 16;
-    };
     for (int i = 0; i < moveCount; ++i) {
-        const int b = static_cast<int>(next() % static_cast<uint32_t>(count));
+        const int b = static_cast<int>(NextRandom() % static_cast<uint32_t>(count));
         if (fixed[U(b)] != 0) {
             continue;
         }
         Reach(b, -1);
         if (queued > 1) {
             MoveAlongSearch(
-                b, queue[U(1 + static_cast<int>(next() % static_cast<uint32_t>(queued - 1)))]);
+                b,
+                queue[U(1 + static_cast<int>(NextRandom() % static_cast<uint32_t>(queued - 1)))]);
         }
     }
 }

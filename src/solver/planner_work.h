@@ -34,6 +34,9 @@ inline bool AllIn(const SlotMask& need, const SlotMask& have) {
 inline constexpr uint8_t kClosedCellPrice = 64;
 // Passing a cell of another free block costs this much more than a step.
 inline constexpr uint8_t kBlockedCellCost = 6;
+// Parking a block on a cell of an open slot costs as much as this many
+// steps more.
+inline constexpr int kOpenSlotPenalty = 16;
 
 // The kinds of target the portfolio tries.
 enum class TargetKind {
@@ -160,7 +163,11 @@ struct PlannerWork {
     std::chrono::steady_clock::time_point deadline{};
     const std::atomic<bool>* cancel = nullptr;
     long expansions = 0;
-    uint32_t random = 1; // tie-breaks of the cover targets
+    uint32_t random = 1; // tie-breaks of the cover targets, random moves
+    uint32_t NextRandom() {
+        random = random * 1103515245u + 12345u;
+        return random >> 16;
+    }
     bool stopped = false;
 
     void Load(const BlockList& blocks, int w, int h);
@@ -187,6 +194,8 @@ struct PlannerWork {
     // Moves.
     int Reach(int b, int stopAt, int within = INT_MAX);
     void MoveAlongSearch(int b, int to);
+    int AssignStandingBlocks();
+    bool NearestToReadySlot(int& block, int& slot);
     bool Fill(int budget);
     bool ClearWay(int budget);
     void PriceCells();
@@ -198,6 +207,7 @@ struct PlannerWork {
     bool ClearByEviction();
     bool Evict(int c, int depth);
     bool EvictAlong(int self, std::span<const int16_t> anchors, int depth);
+    bool ClearFoundWay(int b, int depth);
     bool ParkNow(int c);
     bool RelaxedWayOut(int c);
     void ReserveWay(int b, std::span<const int16_t> anchors, int by);

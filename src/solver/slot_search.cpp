@@ -26,17 +26,8 @@ bool ExactSearch::FillTarget(PlannerWork& w, long nodeBudget, int moveWeight) {
     }
     const std::size_t moveLimit = static_cast<std::size_t>(60 * w.count + 100);
     for (;;) {
+        w.AssignStandingBlocks();
         int open = 0;
-        for (int s = 0; s < w.slotCount; ++s) {
-            const int v = w.grid.cells[U(w.slotAnchor[U(s)])];
-            if (v >= 0 && w.SlotReady(s) && w.Movable(v) &&
-                w.orientation[U(v)] == w.slotOrientation[U(s)] &&
-                w.anchor[U(v)] == w.slotAnchor[U(s)]) {
-                w.Assign(s, v);
-                s = -1; // a filled slot may make others ready
-                continue;
-            }
-        }
         for (int s = 0; s < w.slotCount; ++s) {
             open += w.slotBlock[U(s)] < 0 ? 1 : 0;
         }
@@ -46,35 +37,13 @@ bool ExactSearch::FillTarget(PlannerWork& w, long nodeBudget, int moveWeight) {
         if (w.OutOfTime() || w.moves.size() > moveLimit) {
             return false;
         }
-        // The nearest block that can walk to a ready slot as things stand.
-        int best = 1 << 30;
-        int bestBlock = -1;
-        int bestSlot = -1;
-        for (int b = 0; b < w.count; ++b) {
-            if (!w.Movable(b)) {
-                continue;
-            }
-            bool wanted = false;
-            for (int s = 0; s < w.slotCount && !wanted; ++s) {
-                wanted = w.SlotReady(s) && w.slotOrientation[U(s)] == w.orientation[U(b)];
-            }
-            if (!wanted) {
-                continue;
-            }
-            w.Reach(b, -1);
-            for (int s = 0; s < w.slotCount; ++s) {
-                const int a = w.slotAnchor[U(s)];
-                if (w.SlotReady(s) && w.slotOrientation[U(s)] == w.orientation[U(b)] &&
-                    w.seen[U(a)] == w.stamp && w.distance[U(a)] < best) {
-                    best = w.distance[U(a)];
-                    bestBlock = b;
-                    bestSlot = s;
-                }
-            }
-        }
-        if (bestBlock >= 0) {
-            w.Reach(bestBlock, w.slotAnchor[U(bestSlot)]);
-            w.MoveAlongSearch(bestBlock, w.slotAnchor[U(bestSlot)]);
+        // The nearest block that can walk to a ready slot as things stand;
+        // it is assigned when the loop comes round.
+        int block = -1;
+        int slot = -1;
+        if (w.NearestToReadySlot(block, slot)) {
+            w.Reach(block, w.slotAnchor[U(slot)]);
+            w.MoveAlongSearch(block, w.slotAnchor[U(slot)]);
             continue;
         }
         // Else a search for the first ready slot it can fill.

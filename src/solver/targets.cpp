@@ -44,7 +44,7 @@ class BandCover {
         if (lying >= 0 && w_.anchor[U(lying)] == cell && w_.fixed[U(lying)] == 0) {
             order[U(n++)] = w_.orientation[U(lying)];
         }
-        const int shift = static_cast<int>(NextRandom() % kOrientationCount);
+        const int shift = static_cast<int>(w_.NextRandom() % kOrientationCount);
         for (int k = 0; k < kOrientationCount; ++k) {
             const int o = (k + shift) % kOrientationCount;
             if (n == 0 || o != order[0]) {
@@ -75,11 +75,6 @@ class BandCover {
     }
 
   private:
-    uint32_t NextRandom() {
-        w_.random = w_.random * 1103515245u + 12345u;
-        return w_.random >> 16;
-    }
-
     PlannerWork& w_;
     SolverGrid& grid_;
     std::array<int, kOrientationCount>& left_;
