@@ -8,13 +8,15 @@ namespace fenx {
 void GenerateTilings(const TilingJob* jobs, int count, int width, int height, GeneratorPath path) {
     const TilingFrame frame(width, height);
     switch (path) {
+#if FENX_X86_GENERATOR_PATHS
     case GeneratorPath::Avx512:
         TileOnAvx512Path(frame, jobs, count);
         return;
     case GeneratorPath::Bmi2:
         TileOnBmi2Path(frame, jobs, count);
         return;
-    case GeneratorPath::Plain:
+#endif
+    default:
         break;
     }
     TileOnPlainPath(frame, jobs, count);
@@ -24,13 +26,15 @@ void GenerateStageTilings(int first, int last, int width, int height, TiledStage
                           void* context, GeneratorPath path) {
     const TilingFrame frame(width, height);
     switch (path) {
+#if FENX_X86_GENERATOR_PATHS
     case GeneratorPath::Avx512:
         TileRangeOnAvx512Path(frame, first, last, onTiled, context);
         return;
     case GeneratorPath::Bmi2:
         TileRangeOnBmi2Path(frame, first, last, onTiled, context);
         return;
-    case GeneratorPath::Plain:
+#endif
+    default:
         break;
     }
     TileRangeOnPlainPath(frame, first, last, onTiled, context);

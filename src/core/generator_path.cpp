@@ -21,7 +21,7 @@ bool MachineRunsGeneratorPath(GeneratorPath path) {
     switch (path) {
     case GeneratorPath::Plain:
         return true;
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#if FENX_X86_GENERATOR_PATHS
     case GeneratorPath::Bmi2:
         return __builtin_cpu_supports("bmi2");
     case GeneratorPath::Avx512:
@@ -39,7 +39,7 @@ GeneratorPath FastestGeneratorPath() {
     if (MachineRunsGeneratorPath(GeneratorPath::Avx512)) {
         return GeneratorPath::Avx512;
     }
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#if FENX_X86_GENERATOR_PATHS
     // The first two generations of one maker's cores run the bit extract in
     // microcode, slower than the plain shifts.
     if (__builtin_cpu_is("znver1") || __builtin_cpu_is("znver2")) {

@@ -7,6 +7,14 @@
 #include <string>
 #include <string_view>
 
+// Whether this build has the x86-64 paths at all: elsewhere only the plain
+// path is compiled, and the others are never chosen.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define FENX_X86_GENERATOR_PATHS 1
+#else
+#define FENX_X86_GENERATOR_PATHS 0
+#endif
+
 namespace fenx {
 
 enum class GeneratorPath {

@@ -12,7 +12,7 @@
 #include "core/tiling_frame.h"
 #include "core/tiling_paths.h"
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#if FENX_X86_GENERATOR_PATHS
 #include <immintrin.h>
 
 // Everything from here on, the walk templates included, is compiled for
@@ -126,21 +126,5 @@ void TileRangeOnAvx512Path(const TilingFrame& frame, int first, int last, TiledS
 #pragma GCC diagnostic pop
 #pragma GCC pop_options
 #endif
-
-#else
-
-namespace fenx {
-
-// Not an x86-64 processor: the path is never chosen.
-void TileOnAvx512Path(const TilingFrame& frame, const TilingJob* jobs, int count) {
-    TileOnPlainPath(frame, jobs, count);
-}
-
-void TileRangeOnAvx512Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
-                           void* context) {
-    TileRangeOnPlainPath(frame, first, last, onTiled, context);
-}
-
-} // namespace fenx
 
 #endif
