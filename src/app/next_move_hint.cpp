@@ -4,6 +4,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <utility>
+
 namespace fenx {
 namespace {
 
@@ -60,8 +62,8 @@ void NextMoveHint::Request() {
         // planning by then); dropped there if the position moved on.
         QMetaObject::invokeMethod(
             this,
-            [this, position = q.position, start = q.blocks, plan = plan_] {
-                follower_.Take(start, plan);
+            [this, position = q.position, start = q.blocks, plan = plan_]() mutable {
+                follower_.Take(start, std::move(plan));
                 Show(position, 0);
             },
             Qt::QueuedConnection);

@@ -1,12 +1,13 @@
 #include "solver/plan_follower.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace fenx {
 
-void PlanFollower::Take(const BlockList& start, const DragPlan& plan) {
+void PlanFollower::Take(const BlockList& start, DragPlan plan) {
     start_ = start;
-    plan_ = plan;
+    plan_ = std::move(plan);
     made_ = 0;
     shown_ = 0;
 }

@@ -13,7 +13,7 @@ namespace fenx {
 class PlanFollower {
   public:
     // A new plan from `start`; its first drag is the one to show.
-    void Take(const BlockList& start, const DragPlan& plan);
+    void Take(const BlockList& start, DragPlan plan);
     void Forget() { plan_.drags.clear(); }
 
     // The drag to show for position `now`: after the drags the player has
