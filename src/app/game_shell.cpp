@@ -40,7 +40,7 @@ GameShell::GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent
               [this] { return platform_.Milliseconds(); }, [this] { return PlayTimerMayRun(); }}) {
     RegisterFenxResources();
     game_.SetChangeListener([this](const GameChange& change) { events_.Forward(change); });
-    connect(&events_, &GameEvents::menuStateChanged, this, &GameShell::RefreshMenu);
+    connect(&events_, &GameEvents::menuMarksChanged, this, &GameShell::RefreshMenu);
     soundData_.LoadInto(sound_);
     // Like the first activation message, the program counts as active from
     // the start; afterwards it follows what the desktop reports.
@@ -60,7 +60,8 @@ void GameShell::Start() {
     window_->setWindowTitle(QStringLiteral("ＤＯＤＩ"));
     window_->setWindowIcon(ProgramIcon());
     platform_.AttachWindow(window_.get());
-    dialogs_ = std::make_unique<ModelessDialogs>(game_, *window_);
+    dialogs_ = std::make_unique<ModelessDialogs>(*window_);
+    connect(dialogs_.get(), &ModelessDialogs::openChanged, this, &GameShell::RefreshMenu);
     nextMove_ = std::make_unique<NextMoveHint>(game_, window_.get());
     connect(&window_->menu(), &GameMenu::commandChosen, this, &GameShell::RunCommand);
     connect(window_.get(), &MainWindow::closing, this, [this] {
@@ -101,8 +102,8 @@ bool GameShell::PlayTimerMayRun() const {
 }
 
 void GameShell::RefreshMenu() {
-    if (window_) {
-        window_->menu().Apply(game_.GetMenuState());
+    if (window_ && dialogs_) {
+        window_->menu().Apply(ShownMenu(game_.GetMenuMarks(), dialogs_->Opened()));
     }
 }
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "selection/dialog_units.h"
+#include "dialog_rules/dialog_units.h"
 
 namespace fenx {
 

@@ -2,8 +2,8 @@
 // that size; the edits follow every size change while the dialog is open.
 #pragma once
 
-#include "app/game_events.h"
 #include "dialogs/template_dialog.h"
+#include "events/game_events.h"
 #include "stage/game.h"
 
 namespace fenx {

@@ -4,8 +4,8 @@
 // stage's number is never shown.
 #pragma once
 
-#include "app/game_events.h"
 #include "dialogs/template_dialog.h"
+#include "events/game_events.h"
 #include "stage/game.h"
 
 namespace fenx {

@@ -14,8 +14,8 @@
 
 #include <vector>
 
+#include "dialog_rules/dialog_units.h"
 #include "dialogs/dialog_template.h"
-#include "selection/dialog_units.h"
 
 class QPushButton;
 

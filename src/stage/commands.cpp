@@ -27,7 +27,7 @@ CommandEffect GameImpl::OnCommand(int id) {
         return CommandEffect::OpenHelp;
     case CmdSound:
         soundEnabled_ = !soundEnabled_;
-        Notify({GameChange::MenuState});
+        Notify({GameChange::MenuMarks});
         platform_.WriteSetting(kSoundKey, SettingText(soundEnabled_ ? 1 : 0).view());
         return CommandEffect::None;
     case CmdAbout:
@@ -51,8 +51,8 @@ CommandEffect GameImpl::OnCommand(int id) {
     }
 }
 
-MenuState GameImpl::GetMenuState() const {
-    MenuState menu;
+MenuMarks GameImpl::GetMenuMarks() const {
+    MenuMarks menu;
     menu.sizeMark = static_cast<int>(StandardSizes.size());
     for (std::size_t i = 0; i < StandardSizes.size(); ++i) {
         if (StandardSizes[i] == StageSize{state_.W, state_.H}) {
@@ -63,23 +63,13 @@ MenuState GameImpl::GetMenuState() const {
     menu.soundChecked = soundEnabled_;
     const int32_t mode = play_.dragDisplayMode();
     menu.dragModeMark = mode >= 0 && mode <= 2 ? mode : -1;
-    const auto closed = [this](DialogKind d) { return !dialogOpen_[static_cast<std::size_t>(d)]; };
-    menu.challengeEnabled = closed(DialogKind::Challenge);
-    menu.searchEnabled = closed(DialogKind::Search);
-    menu.anySizeEnabled = closed(DialogKind::Size);
-    menu.stageNumberEnabled = closed(DialogKind::StageNumber);
     return menu;
 }
 
 void GameImpl::SetDragDisplayMode(int32_t mode) {
     play_.setDragDisplayMode(mode);
-    Notify({GameChange::MenuState});
+    Notify({GameChange::MenuMarks});
     platform_.WriteSetting(kDragTypeKey, SettingText(mode).view());
-}
-
-void GameImpl::SetDialogOpen(DialogKind dialog, bool open) {
-    dialogOpen_[static_cast<std::size_t>(dialog)] = open;
-    Notify({GameChange::MenuState});
 }
 
 } // namespace fenx

@@ -66,11 +66,8 @@ std::optional<uint32_t> Game::OnPacedFrame() {
 CommandEffect Game::OnCommand(int id) {
     return impl_->OnCommand(id);
 }
-MenuState Game::GetMenuState() const {
-    return impl_->GetMenuState();
-}
-void Game::SetDialogOpen(DialogKind dialog, bool open) {
-    impl_->SetDialogOpen(dialog, open);
+MenuMarks Game::GetMenuMarks() const {
+    return impl_->GetMenuMarks();
 }
 
 void Game::StartChallenge(int row) {

@@ -37,9 +37,6 @@ enum class CommandEffect {
     OpenHistoryDialog,     // 119
 };
 
-// The modeless dialogs whose open state grays menu items.
-enum class DialogKind { Challenge, Search, StageNumber, Size, History };
-
 class GameImpl;
 
 class Game {
@@ -94,10 +91,9 @@ class Game {
     // A menu command by id (MenuCommand). Ignored, Exit included, while the
     // blocks of a new stage fly in.
     CommandEffect OnCommand(int id);
-    // Check marks and grayed items as the menu must show them now.
-    MenuState GetMenuState() const;
-    // A modeless dialog opened or closed (grays its menu item).
-    void SetDialogOpen(DialogKind dialog, bool open);
+    // The check marks the menu must show now (ShownMenu adds the items
+    // the shell's open dialogs gray).
+    MenuMarks GetMenuMarks() const;
 
     // Stage starts asked for by the dialogs. Unlike menu commands they are
     // not held back during the fly-in.

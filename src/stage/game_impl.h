@@ -54,8 +54,7 @@ class GameImpl final : private PlayHost {
 
     // --- Menu (commands.cpp) -----------------------------------------------------
     CommandEffect OnCommand(int id);
-    MenuState GetMenuState() const;
-    void SetDialogOpen(DialogKind dialog, bool open);
+    MenuMarks GetMenuMarks() const;
 
     void SetChangeListener(GameChangeListener listener) { listener_ = std::move(listener); }
 
@@ -101,7 +100,6 @@ class GameImpl final : private PlayHost {
     StageRecord record_;
     ChallengeProgress progress_;
     bool soundEnabled_ = true;
-    std::array<bool, 5> dialogOpen_{}; // by DialogKind
     GameChangeListener listener_;
     Play play_; // last: it acts on the members above
 };

@@ -65,7 +65,7 @@ void GameImpl::ChangeStage(StageSize size, int32_t number) {
     state_.W = size.width;
     state_.H = size.height;
     SelectBackgroundTile();
-    Notify({GameChange::MenuState});
+    Notify({GameChange::MenuMarks});
     Notify({GameChange::StageSize, state_.W, state_.H});
     canvas_.CreateSurfaces(state_.W, state_.H);
     platform_.ResizeClientArea(state_.clientWidth(), state_.clientHeight());

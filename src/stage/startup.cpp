@@ -21,7 +21,7 @@ void GameImpl::StartUp() {
 
     canvas_.CreateSurfaces(state_.W, state_.H);
     soundEnabled_ = ParseSettingInt(platform_.ReadSetting(kSoundKey), kDefaultSound) != 0;
-    Notify({GameChange::MenuState});
+    Notify({GameChange::MenuMarks});
 }
 
 void GameImpl::ShowTitleScreen() {

@@ -37,7 +37,7 @@ TEST_F(ChangeStageTest, AnotherSizeIsWrittenAndTheWindowResizedBeforeTheStageSta
     EXPECT_EQ(h.platform.events, expected);
     EXPECT_EQ(h.game->ClientSize(), (PixelSize{224, 160}));
     EXPECT_EQ(h.game->Surface().width(), 224);
-    EXPECT_EQ(h.game->GetMenuState().sizeMark, 1);
+    EXPECT_EQ(h.game->GetMenuMarks().sizeMark, 1);
     EXPECT_EQ(h.g.blocks.count, 12);
 }
 
@@ -45,7 +45,7 @@ TEST_F(ChangeStageTest, ChallengeOfAnotherSizeChangesAndKeepsTheSize) {
     h.game->StartChallenge(11); // 8 x 4
     EXPECT_EQ(h.platform.settings["x_size"], "8");
     EXPECT_EQ(h.game->StageWidth(), 8);
-    EXPECT_EQ(h.game->GetMenuState().sizeMark, 3);
+    EXPECT_EQ(h.game->GetMenuMarks().sizeMark, 3);
     EXPECT_EQ(h.platform.titles.back(), "初級＋ たまには違うサイズなど");
 }
 
