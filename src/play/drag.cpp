@@ -17,7 +17,7 @@ int Clamp(int v, int low, int high) {
 void Play::OnLeftButtonDown(int x, int y) {
     switch (stage_.state.gamePhase) {
     case PhaseTitle:
-        if (stage_.state.challengeActive == 0) {
+        if (!stage_.state.challengeActive) {
             host_.TitleClicked();
         }
         return;
@@ -37,7 +37,7 @@ void Play::OnLeftButtonDown(int x, int y) {
         return;
     }
     const int16_t v = stage_.board.at(cx, cy);
-    if (v < 0 || (stage_.state.challengeActive != 0 && stage_.blocks[v].fixed != 0)) {
+    if (v < 0 || (stage_.state.challengeActive && stage_.blocks[v].fixed)) {
         return;
     }
     host_.PlayEffect(SoundId::Click);

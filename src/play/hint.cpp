@@ -35,7 +35,7 @@ void Play::OnRightButtonDown(int x, int y) {
         return;
     }
     EndMoveHint(); // any press ends the next-move hint
-    if (s.challengeActive != 0) {
+    if (s.challengeActive) {
         return;
     }
     const int cx = CellOfPixel(x);
@@ -80,15 +80,14 @@ void Play::DrawHint() {
             continue;
         }
         const Block& b = blocks[i];
-        canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind,
-                           b.fixed != 0);
+        canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind, b.fixed);
     }
     if ((hint_.tick & 1) != 0) {
         for (int q = 0; q < blocks.count; ++q) {
             const Block& b = blocks[q];
             if (b.orientation == orientation) {
                 canvas.DrawBlockAt(CellPixel(b.solutionColumn), CellPixel(ShownRow(b, height)),
-                                   b.orientation, b.kind, b.fixed != 0);
+                                   b.orientation, b.kind, b.fixed);
             }
         }
     }

@@ -7,7 +7,7 @@
 namespace fenx {
 
 bool Play::MoveHintAllowed() const {
-    return stage_.state.gamePhase == PhasePlaying && stage_.state.challengeActive == 0 &&
+    return stage_.state.gamePhase == PhasePlaying && !stage_.state.challengeActive &&
            drag_.active == 0;
 }
 
@@ -48,8 +48,7 @@ void Play::DrawMoveHint() {
             continue; // the block to move blinks
         }
         const Block& b = blocks[i];
-        canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind,
-                           b.fixed != 0);
+        canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind, b.fixed);
     }
     const Block& moved = blocks[moveHint_.block];
     canvas.DrawOutlineAt(CellPixel(moveHint_.column), CellPixel(moveHint_.row), moved.orientation,

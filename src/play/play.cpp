@@ -21,7 +21,7 @@ void Play::DrawBlocksInPlace() {
     for (int i = 0; i < stage_.blocks.count; ++i) {
         const Block& b = stage_.blocks[i];
         stage_.canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind,
-                                  b.fixed != 0);
+                                  b.fixed);
     }
 }
 

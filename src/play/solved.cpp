@@ -19,10 +19,9 @@ int Play::SolvedFrame() {
     for (int i = 0; i < stage_.blocks.count; ++i) {
         Block& b = stage_.blocks[i];
         anyLeft = !MoveSolvedBlock(b, stage_.state.H) || anyLeft;
-        stage_.canvas.DrawBlockAt(b.effectX / 256, b.effectY / 256, b.orientation, b.kind,
-                                  b.fixed != 0);
+        stage_.canvas.DrawBlockAt(b.effectX / 256, b.effectY / 256, b.orientation, b.kind, b.fixed);
     }
-    if (stage_.state.challengeActive == 0) {
+    if (!stage_.state.challengeActive) {
         return anyLeft ? 1 : 0;
     }
     // A challenge keeps animating until another stage starts: letter j

@@ -1,10 +1,10 @@
 // The menu commands and the marks they leave in the menu.
-#include "stage/game_impl.h"
+#include "stage/game.h"
 #include "stage/settings.h"
 
 namespace fenx {
 
-CommandEffect GameImpl::OnCommand(int id) {
+CommandEffect Game::OnCommand(int id) {
     if (state_.gamePhase == PhaseOpening) {
         return CommandEffect::None;
     }
@@ -12,11 +12,11 @@ CommandEffect GameImpl::OnCommand(int id) {
     case CmdSizeEasy:
     case CmdSizeMedium:
     case CmdSizeHard:
-        state_.challengeActive = 0;
+        state_.challengeActive = false;
         ChangeStage(StandardSizes[static_cast<std::size_t>(id - CmdSizeEasy)], -1);
         return CommandEffect::None;
     case CmdRandomStage:
-        state_.challengeActive = 0;
+        state_.challengeActive = false;
         StartStage(NewRandomStageNumber());
         return CommandEffect::None;
     case CmdAnySize:
@@ -51,7 +51,7 @@ CommandEffect GameImpl::OnCommand(int id) {
     }
 }
 
-MenuMarks GameImpl::GetMenuMarks() const {
+MenuMarks Game::GetMenuMarks() const {
     MenuMarks menu;
     menu.sizeMark = static_cast<int>(StandardSizes.size());
     for (std::size_t i = 0; i < StandardSizes.size(); ++i) {
@@ -66,7 +66,7 @@ MenuMarks GameImpl::GetMenuMarks() const {
     return menu;
 }
 
-void GameImpl::SetDragDisplayMode(int32_t mode) {
+void Game::SetDragDisplayMode(int32_t mode) {
     play_.setDragDisplayMode(mode);
     Notify({GameChange::MenuMarks});
     platform_.WriteSetting(kDragTypeKey, SettingText(mode).view());

@@ -52,7 +52,7 @@ TEST_F(ChangeStageTest, ChallengeOfAnotherSizeChangesAndKeepsTheSize) {
 TEST_F(ChangeStageTest, SizeDialogAndHistoryStartsClearTheChallengeFlag) {
     h.game->StartChallenge(0);
     h.game->StartStageOfSize(8, 5, 300);
-    EXPECT_EQ(h.g.state.challengeActive, 0);
+    EXPECT_FALSE(h.g.state.challengeActive);
     EXPECT_EQ(h.game->CurrentStageNumber(), 300);
     EXPECT_EQ(h.game->ClientSize(), (PixelSize{160, 192}));
     h.game->StartStageOfSize(9, 5, 300); // 45 cells: not a stage size

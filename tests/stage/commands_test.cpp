@@ -48,7 +48,7 @@ TEST_F(CommandsTest, PresetsClearTheChallengeFlag) {
     h.Tick();
     h.Tick();
     h.game->OnCommand(CmdSizeHard);
-    EXPECT_EQ(h.g.state.challengeActive, 0);
+    EXPECT_FALSE(h.g.state.challengeActive);
     EXPECT_EQ(h.game->StageHeight(), 8);
     EXPECT_EQ(h.game->GetMenuMarks().sizeMark, 2);
 }

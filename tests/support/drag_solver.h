@@ -227,7 +227,7 @@ class DragSolver {
                 return plan;
             }
             for (int b = 0; b < g_.blocks.count; ++b) {
-                if (g_.blocks[b].fixed != 0) {
+                if (g_.blocks[b].fixed) {
                     continue;
                 }
                 for (const auto& [anchor, step] : Reach(grid, p, b)) {
