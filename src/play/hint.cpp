@@ -34,7 +34,7 @@ void Play::OnRightButtonDown(int x, int y) {
     if (s.gamePhase != PhasePlaying) {
         return;
     }
-    EndMoveHint(); // any press ends the next-move hint
+    EndNextMove(); // any press ends the next move
     if (s.challengeActive) {
         return;
     }
@@ -48,20 +48,19 @@ void Play::OnRightButtonDown(int x, int y) {
         return;
     }
     host_.PlayEffect(SoundId::Click);
-    hint_.active = 1;
-    hint_.block = v;
-    hint_.tick = 0;
+    hint_ = HintState{v, 0};
+    mode_ = ModeHolding(HoldsBlock(mode_), true);
     // Nothing is drawn yet: the next timer frame or mouse move shows it.
 }
 
 void Play::OnRightButtonUp() {
-    if (hint_.active == 0) {
+    if (!HoldsHint(mode_)) {
         return;
     }
     if (stage_.state.gamePhase != PhasePlaying) {
         // The stage ended while the button was held: the picture belongs to
         // whatever followed, and the next stage starts without a hint.
-        hint_.active = 0;
+        mode_ = ModeHolding(HoldsBlock(mode_), false);
         return;
     }
     EndHint();
@@ -103,7 +102,7 @@ void Play::HintTick() {
 }
 
 void Play::EndHint() {
-    hint_.active = 0;
+    mode_ = ModeHolding(HoldsBlock(mode_), false);
     stage_.canvas.DrawField();
     DrawBlocksInPlace();
     PresentWholeSurface();

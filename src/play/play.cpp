@@ -4,15 +4,13 @@ namespace fenx {
 
 void Play::Reset() {
     // Whatever was held or hinted belongs to the stage being left.
-    drag_.active = 0;
+    mode_ = PlayMode::Idle;
     drag_.tick = -1;
-    hint_.active = 0;
-    moveHint_.active = 0;
     ++position_;
 }
 
 void Play::EndDragIfActive() {
-    if (drag_.active != 0) {
+    if (HoldsBlock(mode_)) {
         EndDrag();
     }
 }

@@ -29,22 +29,22 @@ bool Game::ChallengeSolved(int row) const {
 }
 
 std::optional<Game::NextMoveQuestion> Game::AskNextMove() const {
-    if (!play_.MoveHintAllowed()) {
+    if (!play_.NextMoveAllowed()) {
         return std::nullopt;
     }
     return NextMoveQuestion{play_.position(), state_.W, state_.H, stage_.blocks};
 }
 
 bool Game::ShowNextMove(uint32_t position, int block, int column, int row) {
-    return play_.ShowMoveHint(position, block, column, row);
+    return play_.ShowNextMove(position, block, column, row);
 }
 
 bool Game::NextMoveShowing() const {
-    return play_.moveHint().active != 0;
+    return play_.mode() == PlayMode::ShowingNextMove;
 }
 
 void Game::EndNextMove() {
-    play_.EndMoveHint();
+    play_.EndNextMove();
 }
 
 // --- PlayHost ----------------------------------------------------------------

@@ -138,7 +138,7 @@ class Game final : private PlayHost {
     bool SoundEnabled() const { return soundEnabled_; }
     GamePhase Phase() const { return state_.gamePhase; }
 
-    // The next-move hint. NextMoveQuestion gives the position to plan from
+    // The next move. NextMoveQuestion gives the position to plan from
     // while an ordinary stage is played with no block held; the plan may
     // be made on another thread. ShowNextMove shows its first drag (block
     // `block` ending at anchor (column, row)) only if the position is still

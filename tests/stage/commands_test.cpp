@@ -71,7 +71,7 @@ TEST_F(CommandsTest, QuitDuringADragEndsItAndWritesTheStage) {
     h.StartPlaying(2);
     h.Press(0, 7);
     h.game->ShutDown();
-    EXPECT_EQ(h.g.drag.active, 0);
+    EXPECT_FALSE(h.g.holding());
     EXPECT_EQ(h.platform.history.size(), 1u);
 }
 

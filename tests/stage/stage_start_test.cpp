@@ -77,9 +77,9 @@ TEST_F(StageStartTest, BackgroundFollowsTheLocalHourAtTheStart) {
 TEST_F(StageStartTest, AStartEndsADragAndTheNewStageFliesIn) {
     h.StartPlaying(2);
     h.Press(0, 7);
-    ASSERT_EQ(h.g.drag.active, 1);
+    ASSERT_TRUE(h.g.holding());
     h.game->StartStageNumber(3);
-    EXPECT_EQ(h.g.drag.active, 0);
+    EXPECT_FALSE(h.g.holding());
     EXPECT_EQ(h.Tick(), 11); // paced fly-in frames, not one drag frame
 }
 

@@ -54,7 +54,7 @@ class DragSolver {
         int gx = g_.blocks[b].column;
         int gy = g_.blocks[b].row;
         h_.Press(gx, gy);
-        if (g_.drag.active == 0 || g_.drag.block != b) {
+        if (!g_.holding() || g_.drag.block != b) {
             return false;
         }
         for (const Step& s : path) {

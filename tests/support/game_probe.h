@@ -32,14 +32,20 @@ struct GameView {
     explicit GameView(const Game& game)
         : state(GameProbe::State(game)), board(GameProbe::Stage(game).board),
           blocks(GameProbe::Stage(game).blocks), canvas(GameProbe::CanvasOf(game)),
-          record(GameProbe::Record(game)), drag(GameProbe::PlayOf(game).drag()),
-          hint(GameProbe::PlayOf(game).hint()), solved(GameProbe::PlayOf(game).solved()) {}
+          record(GameProbe::Record(game)), play(GameProbe::PlayOf(game)), drag(play.drag()),
+          hint(play.hint()), solved(play.solved()) {}
+
+    // What the buttons hold or the next move shows.
+    PlayMode mode() const { return play.mode(); }
+    bool holding() const { return HoldsBlock(play.mode()); }
+    bool hinting() const { return HoldsHint(play.mode()); }
 
     const GameState& state;
     const Board& board;
     const BlockList& blocks;
     const Canvas& canvas;
     const StageRecord& record;
+    const Play& play;
     const DragState& drag;
     const HintState& hint;
     const SolvedAnimation& solved;
