@@ -42,8 +42,8 @@ GameShell::GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent
     game_.SetChangeListener([this](const GameChange& change) { events_.Forward(change); });
     connect(&events_, &GameEvents::menuMarksChanged, this, &GameShell::RefreshMenu);
     soundData_.LoadInto(sound_);
-    // Like the first activation message, the program counts as active from
-    // the start; afterwards it follows what the desktop reports.
+    // The program counts as active from the start, before the desktop has
+    // said anything; afterwards it follows what the desktop reports.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 applicationActive_ = state == Qt::ApplicationActive;

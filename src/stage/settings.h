@@ -24,12 +24,13 @@ inline constexpr int32_t kDefaultHeight = 4;
 inline constexpr int32_t kDefaultDragType = 0;
 inline constexpr int32_t kDefaultSound = 1;
 
-// An integer from the text stored under a key, read the way the old profile
-// functions read one, so that files written by hand keep their meaning: a
-// missing key or an empty text gives the default; otherwise leading blanks
-// are skipped, an optional sign is taken, then decimal digits up to the
-// first other character. No digits at all read as 0; a number too large
-// wraps around like a 32-bit integer.
+// An integer from the text stored under a key. A hand-edited file should
+// never stop the game, so every text gives a number: a missing key or an
+// empty text gives the default; otherwise leading blanks are skipped, an
+// optional sign is taken, then decimal digits up to the first other
+// character ("12px" is 12). No digits at all read as 0; a number too large
+// wraps around like a 32-bit integer. The callers then correct what is out
+// of range.
 int32_t ParseSettingInt(const std::optional<std::string>& text, int32_t fallback);
 
 // The stage size to use for stored values: the width clamped to 7..38, the
