@@ -130,30 +130,21 @@ void GameShell::RunCommand(int id) {
         dialogs_->RunModal(new AboutBox(window_.get()));
         break;
     case CommandEffect::OpenSizeDialog:
-        dialogs_->Open(DialogKind::Size,
-                       [this](QWidget& owner) { return new SizeDialog(game_, events_, &owner); });
+        Open<SizeDialog>(DialogKind::Size, game_, events_);
         break;
     case CommandEffect::OpenStageNumberDialog:
-        dialogs_->Open(DialogKind::StageNumber, [this](QWidget& owner) {
-            return new StageNumberDialog(game_, events_, &owner);
-        });
+        Open<StageNumberDialog>(DialogKind::StageNumber, game_, events_);
         break;
     case CommandEffect::OpenChallengeDialog:
-        dialogs_->Open(DialogKind::Challenge, [this](QWidget& owner) {
-            return new ChallengeDialog(game_, events_, &owner);
-        });
+        Open<ChallengeDialog>(DialogKind::Challenge, game_, events_);
         break;
     case CommandEffect::OpenSearchDialog:
-        dialogs_->Open(DialogKind::Search, [this](QWidget& owner) {
-            return new SearchDialog(game_, *dialogs_, searchCriteria_, &owner);
-        });
+        Open<SearchDialog>(DialogKind::Search, game_, *dialogs_, searchCriteria_);
         break;
     case CommandEffect::OpenHistoryDialog:
         // Its item stays usable while it is open: choosing it again brings
         // the open dialog forward with the list it read when it opened.
-        dialogs_->Open(DialogKind::History, [this](QWidget& owner) {
-            return new HistoryDialog(game_, historyFile_, &owner);
-        });
+        Open<HistoryDialog>(DialogKind::History, game_, historyFile_);
         break;
     case CommandEffect::None:
         break;

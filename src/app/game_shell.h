@@ -65,6 +65,12 @@ class GameShell : public QObject {
 
   private:
     void RunCommand(int id);
+    // Brings the dialog of this kind forward, made from `args` and the
+    // main window when none is open.
+    template <class Dialog, class... Args>
+    void Open(DialogKind kind, Args&... args) {
+        dialogs_->Open(kind, [&](QWidget& owner) { return new Dialog(args..., &owner); });
+    }
     void RefreshMenu();
     void ShowHelp();
 

@@ -22,9 +22,6 @@ class ChallengeDialog : public TemplateDialog {
 
     DialogList& list() { return list_; }
 
-  protected:
-    void Command(int id) override;
-
   private:
     void Start(int row);
 

@@ -1,12 +1,33 @@
 // The menu commands and the marks they leave in the menu.
+#include <utility>
+
 #include "stage/game.h"
 #include "stage/settings.h"
 
 namespace fenx {
+namespace {
+
+// The commands that only ask the shell to open something (or to quit).
+constexpr std::pair<int, CommandEffect> kShellCommands[] = {
+    {CmdAnySize, CommandEffect::OpenSizeDialog},
+    {CmdStageNumber, CommandEffect::OpenStageNumberDialog},
+    {CmdHelpContents, CommandEffect::OpenHelp},
+    {CmdExit, CommandEffect::Quit},
+    {CmdChallenge, CommandEffect::OpenChallengeDialog},
+    {CmdSearch, CommandEffect::OpenSearchDialog},
+    {CmdHistory, CommandEffect::OpenHistoryDialog},
+};
+
+} // namespace
 
 CommandEffect Game::OnCommand(int id) {
     if (state_.gamePhase == PhaseOpening) {
         return CommandEffect::None;
+    }
+    for (const auto& [command, effect] : kShellCommands) {
+        if (command == id) {
+            return effect;
+        }
     }
     switch (id) {
     case CmdSizeEasy:
@@ -19,12 +40,6 @@ CommandEffect Game::OnCommand(int id) {
         state_.challengeActive = false;
         StartStage(NewRandomStageNumber());
         return CommandEffect::None;
-    case CmdAnySize:
-        return CommandEffect::OpenSizeDialog;
-    case CmdStageNumber:
-        return CommandEffect::OpenStageNumberDialog;
-    case CmdHelpContents:
-        return CommandEffect::OpenHelp;
     case CmdSound:
         soundEnabled_ = !soundEnabled_;
         Notify({GameChange::MenuMarks});
@@ -33,19 +48,11 @@ CommandEffect Game::OnCommand(int id) {
     case CmdAbout:
         PlayEffect(SoundId::Open);
         return CommandEffect::OpenAbout;
-    case CmdExit:
-        return CommandEffect::Quit;
-    case CmdChallenge:
-        return CommandEffect::OpenChallengeDialog;
     case CmdDragPlain:
     case CmdDragFlash:
     case CmdDragDotted:
         SetDragDisplayMode(id - CmdDragPlain);
         return CommandEffect::None;
-    case CmdSearch:
-        return CommandEffect::OpenSearchDialog;
-    case CmdHistory:
-        return CommandEffect::OpenHistoryDialog;
     default:
         return CommandEffect::None;
     }
