@@ -7,29 +7,31 @@
 namespace fenx {
 
 GameMenu::GameMenu(QMenuBar& bar, QObject* parent) : QObject(parent) {
-    QMenu* game = AddPopup(bar.addMenu(QStringLiteral("ｹﾞｰﾑ(&G)")));
-    AddCommand(game, CmdRandomStage, QStringLiteral("任意の面でスタート(&R)"));
-    AddCommand(game, CmdStageNumber, QStringLiteral("面を指定してスタート(&D)..."));
-    AddCommand(game, CmdSearch, QStringLiteral("面を検索してスタート(&F)..."));
-    AddCommand(game, CmdChallenge, QStringLiteral("チャレンジ面でスタート(&C)..."));
+    // The texts are the Japanese ones; tr() gives them in the language the
+    // program speaks, with the same access keys.
+    QMenu* game = AddPopup(bar.addMenu(tr("ｹﾞｰﾑ(&G)")));
+    AddCommand(game, CmdRandomStage, tr("任意の面でスタート(&R)"));
+    AddCommand(game, CmdStageNumber, tr("面を指定してスタート(&D)..."));
+    AddCommand(game, CmdSearch, tr("面を検索してスタート(&F)..."));
+    AddCommand(game, CmdChallenge, tr("チャレンジ面でスタート(&C)..."));
     game->addSeparator();
-    AddCommand(game, CmdSizeEasy, QStringLiteral("７ブロック（初級）(&E)"), true);
-    AddCommand(game, CmdSizeMedium, QStringLiteral("12ブロック（中級）(&M)"), true);
-    AddCommand(game, CmdSizeHard, QStringLiteral("14ブロック（上級）(&H)"), true);
-    AddCommand(game, CmdAnySize, QStringLiteral("任意サイズ(&A)..."), true);
+    AddCommand(game, CmdSizeEasy, tr("７ブロック（初級）(&E)"), true);
+    AddCommand(game, CmdSizeMedium, tr("12ブロック（中級）(&M)"), true);
+    AddCommand(game, CmdSizeHard, tr("14ブロック（上級）(&H)"), true);
+    AddCommand(game, CmdAnySize, tr("任意サイズ(&A)..."), true);
     game->addSeparator();
-    QMenu* drag = AddPopup(game->addMenu(QStringLiteral("ドラッグブロックの表示(&B)")));
-    AddCommand(drag, CmdDragPlain, QStringLiteral("そのまま(&N)"), true);
-    AddCommand(drag, CmdDragFlash, QStringLiteral("フラッシュ(&F)"), true);
-    AddCommand(drag, CmdDragDotted, QStringLiteral("点線枠(&L)"), true);
-    AddCommand(game, CmdSound, QStringLiteral("効果音(&S)"), true);
+    QMenu* drag = AddPopup(game->addMenu(tr("ドラッグブロックの表示(&B)")));
+    AddCommand(drag, CmdDragPlain, tr("そのまま(&N)"), true);
+    AddCommand(drag, CmdDragFlash, tr("フラッシュ(&F)"), true);
+    AddCommand(drag, CmdDragDotted, tr("点線枠(&L)"), true);
+    AddCommand(game, CmdSound, tr("効果音(&S)"), true);
     game->addSeparator();
-    AddCommand(game, CmdExit, QStringLiteral("終了(&X)"));
+    AddCommand(game, CmdExit, tr("終了(&X)"));
 
-    QMenu* help = AddPopup(bar.addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)")));
-    AddCommand(help, CmdHelpContents, QStringLiteral("目次(&C)..."));
-    AddCommand(help, CmdHistory, QStringLiteral("履歴でスタート(&H)..."));
-    AddCommand(help, CmdAbout, QStringLiteral("バージョン情報(&A)..."));
+    QMenu* help = AddPopup(bar.addMenu(tr("ﾍﾙﾌﾟ(&H)")));
+    AddCommand(help, CmdHelpContents, tr("目次(&C)..."));
+    AddCommand(help, CmdHistory, tr("履歴でスタート(&H)..."));
+    AddCommand(help, CmdAbout, tr("バージョン情報(&A)..."));
 }
 
 QMenu* GameMenu::AddPopup(QMenu* menu) {

@@ -13,6 +13,7 @@
 #include "dialogs/search_dialog.h"
 #include "dialogs/size_dialog.h"
 #include "dialogs/stage_number_dialog.h"
+#include "stage/window_title.h"
 
 // The sounds and the help page are compiled into this library; a static
 // library must register them itself.
@@ -54,10 +55,14 @@ GameShell::~GameShell() {
     ShutDown();
 }
 
-void GameShell::Start() {
-    game_.StartUp();
+void GameShell::Start(std::optional<Language> chosen) {
+    game_.StartUp(chosen);
+    // Before any widget: the menu and the dialogs take their texts from it.
+    translation_ = std::make_unique<InterfaceTranslation>(game_.language());
     window_ = std::make_unique<MainWindow>(game_);
-    window_->setWindowTitle(QStringLiteral("ＤＯＤＩ"));
+    const std::string_view caption = TitleScreenCaption(game_.language());
+    window_->setWindowTitle(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
     window_->setWindowIcon(ProgramIcon());
     platform_.AttachWindow(window_.get());
     dialogs_ = std::make_unique<ModelessDialogs>(*window_);
@@ -109,7 +114,7 @@ void GameShell::RefreshMenu() {
 
 void GameShell::ShowHelp() {
     if (!help_) {
-        help_ = std::make_unique<HelpWindow>();
+        help_ = std::make_unique<HelpWindow>(game_.language());
         help_->setWindowIcon(window_->windowIcon());
     }
     help_->ShowContents();
@@ -127,7 +132,7 @@ void GameShell::RunCommand(int id) {
         break;
     case CommandEffect::OpenAbout:
         // The game has played its jingle already.
-        dialogs_->RunModal(new AboutBox(window_.get()));
+        dialogs_->RunModal(new AboutBox(game_.language(), window_.get()));
         break;
     case CommandEffect::OpenSizeDialog:
         Open<SizeDialog>(DialogKind::Size, game_, events_);

@@ -7,9 +7,11 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/help_window.h"
+#include "app/interface_translation.h"
 #include "app/main_window.h"
 #include "app/next_move_hint.h"
 #include "app/play_timer.h"
@@ -39,9 +41,10 @@ class GameShell : public QObject {
     // Shuts down when that has not happened yet.
     ~GameShell() override;
 
-    // The game starts up, the window opens with the title screen, the play
-    // timer starts and the start jingle plays.
-    void Start();
+    // The game starts up, the window opens with the title screen in the
+    // game's language (the one chosen for this start, else the stored one),
+    // the play timer starts and the start jingle plays.
+    void Start(std::optional<Language> chosen = std::nullopt);
     // The program is ending: stops the timer, lets the game write its last
     // history line, stops the sound. Runs once; later calls do nothing.
     void ShutDown();
@@ -81,6 +84,7 @@ class GameShell : public QObject {
     SettingsStore settings_;
     QtPlatform platform_;
     Game game_;
+    std::unique_ptr<InterfaceTranslation> translation_;
     GameEvents events_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<ModelessDialogs> dialogs_;

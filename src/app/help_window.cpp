@@ -1,20 +1,21 @@
 #include "app/help_window.h"
 
-#include <QUrl>
-
 namespace fenx {
 
-HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
+HelpWindow::HelpWindow(Language language, QWidget* parent)
+    : QTextBrowser(parent),
+      page_(language == Language::English ? QStringLiteral("qrc:/help/fenx-help-en.html")
+                                          : QStringLiteral("qrc:/help/fenx-help.html")) {
     setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("FENX ヘルプ"));
+    setWindowTitle(tr("FENX ヘルプ"));
     setOpenExternalLinks(false);
     setOpenLinks(true);
     resize(560, 640);
-    setSource(QUrl(QStringLiteral("qrc:/help/fenx-help.html")));
+    setSource(page_);
 }
 
 void HelpWindow::ShowContents() {
-    setSource(QUrl(QStringLiteral("qrc:/help/fenx-help.html")));
+    setSource(page_);
     scrollToAnchor(QStringLiteral("top"));
     show();
     raise();

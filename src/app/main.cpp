@@ -7,12 +7,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "app/game_shell.h"
 #include "app/quit_signals.h"
 #include "presentation/sprite_sheet.h"
 #include "settings/history_file.h"
 #include "settings/settings_store.h"
+#include "stage/settings.h"
 
 #ifndef FENX_VERSION
 #error "FENX_VERSION must hold the program's version"
@@ -52,9 +55,16 @@ int main(int argc, char** argv) {
         QStringLiteral("FENX, a tetromino puzzle: drag the blocks with the mouse until the rows "
                        "are full.\nThe game takes no arguments; it keeps its settings in "
                        "~/.config/fenx/fenx.ini\nand its history in fenx.log in the folder it "
-                       "runs in."));
+                       "runs in. It speaks Japanese unless\nEnglish is chosen with --lang en."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption languageOption(
+        QStringLiteral("lang"),
+        QStringLiteral("The interface's language: en (English) or ja (Japanese, the default). "
+                       "The choice is kept in fenx.ini (language=en or ja) and holds for later "
+                       "starts without the option."),
+        QStringLiteral("en|ja"));
+    parser.addOption(languageOption);
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "fenx: %s Try fenx --help.\n", qPrintable(parser.errorText()));
         return 2;
@@ -70,6 +80,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "fenx: unexpected argument '%s' (see fenx --help)\n",
                      qPrintable(parser.positionalArguments().front()));
         return 2;
+    }
+    std::optional<fenx::Language> language;
+    if (parser.isSet(languageOption)) {
+        const QByteArray code = parser.value(languageOption).toUtf8();
+        language = fenx::LanguageOfCode(
+            std::string_view(code.constData(), static_cast<std::size_t>(code.size())));
+        if (!language) {
+            std::fprintf(stderr, "fenx: --lang takes en or ja, not '%s' (see fenx --help)\n",
+                         code.constData());
+            return 2;
+        }
     }
     if (!graphical) {
         std::fprintf(stderr, "fenx: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY "
@@ -88,7 +109,7 @@ int main(int argc, char** argv) {
     fenx::QuitSignals quitSignals;
     QObject::connect(&quitSignals, &fenx::QuitSignals::quitRequested, &shell,
                      &fenx::GameShell::RequestQuit);
-    shell.Start();
+    shell.Start(language);
     const int exitCode = QApplication::exec();
     shell.ShutDown();
     return exitCode;

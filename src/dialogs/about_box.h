@@ -10,7 +10,7 @@ const DialogTemplate& AppAbout();
 class AboutBox : public TemplateDialog {
     Q_OBJECT
   public:
-    explicit AboutBox(QWidget* owner);
+    AboutBox(Language language, QWidget* owner);
 };
 
 } // namespace fenx

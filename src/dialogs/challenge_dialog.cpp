@@ -28,11 +28,11 @@ ChallengeListModel::Solved SolvedRows(const Game& game) {
 }
 
 // The table's longest line in the list's font, with either mark.
-QString WidestLine(const QFontMetrics& metrics) {
+QString WidestLine(const QFontMetrics& metrics, Language language) {
     QString widest;
     int widestPixels = 0;
     for (const ChallengeEntry& entry : ChallengeTable) {
-        const QString line = QString::fromStdString(ChallengeListLine(entry, true));
+        const QString line = QString::fromStdString(ChallengeListLine(entry, true, language));
         if (const int pixels = metrics.horizontalAdvance(line); pixels > widestPixels) {
             widest = line;
             widestPixels = pixels;
@@ -45,14 +45,15 @@ QString WidestLine(const QFontMetrics& metrics) {
 
 const DialogTemplate& AppChallenge() {
     // The title ends in an ideographic space.
-    static const DialogTemplate layout{"チャレンジ面選択　", 191, 139, kControls};
+    static const DialogTemplate layout{QT_TRANSLATE_NOOP("Dialogs", "チャレンジ面選択　"), 191, 139,
+                                       kControls};
     return layout;
 }
 
 ChallengeDialog::ChallengeDialog(Game& game, GameEvents& events, QWidget* owner)
-    : TemplateDialog(AppChallenge(), owner), game_(game), list_(*List(kIdList)),
-      model_(new ChallengeListModel(SolvedRows(game), this)) {
-    list_.SetWidestLine(WidestLine(list_.fontMetrics()));
+    : TemplateDialog(AppChallenge(), game.language(), owner), game_(game), list_(*List(kIdList)),
+      model_(new ChallengeListModel(SolvedRows(game), game.language(), this)) {
+    list_.SetWidestLine(WidestLine(list_.fontMetrics(), language()));
     list_.setModel(model_);
     connect(&list_, &DialogList::lineDoubleClicked, this, &ChallengeDialog::Start);
     connect(&events, &GameEvents::challengeSolved, model_, &ChallengeListModel::MarkSolved);

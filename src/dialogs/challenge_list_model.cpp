@@ -6,8 +6,8 @@
 
 namespace fenx {
 
-ChallengeListModel::ChallengeListModel(const Solved& solved, QObject* parent)
-    : QAbstractListModel(parent), solved_(solved) {}
+ChallengeListModel::ChallengeListModel(const Solved& solved, Language language, QObject* parent)
+    : QAbstractListModel(parent), solved_(solved), language_(language) {}
 
 int ChallengeListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kChallengeCount;
@@ -18,7 +18,7 @@ QVariant ChallengeListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const auto row = static_cast<std::size_t>(index.row());
-    return QString::fromStdString(ChallengeListLine(ChallengeTable[row], solved_[row]));
+    return QString::fromStdString(ChallengeListLine(ChallengeTable[row], solved_[row], language_));
 }
 
 void ChallengeListModel::MarkSolved(int row) {

@@ -5,8 +5,10 @@
 
 namespace fenx {
 
-QFont DialogFont() {
-    QFont font(QStringLiteral("IPAPGothic"), 9);
+QFont DialogFont(Language language) {
+    QFont font(language == Language::English ? QStringLiteral("DejaVu Sans")
+                                             : QStringLiteral("IPAPGothic"),
+               9);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }

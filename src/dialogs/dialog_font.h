@@ -3,12 +3,15 @@
 
 #include <QFont>
 
+#include "core/language.h"
 #include "dialog_rules/dialog_units.h"
 
 namespace fenx {
 
-// IPAPGothic at 9 points, a proportional Japanese gothic face.
-QFont DialogFont();
+// At 9 points: IPAPGothic, a proportional Japanese gothic face, for the
+// Japanese dialogs; DejaVu Sans, the Latin face Debian installs with Qt,
+// for the English ones.
+QFont DialogFont(Language language = Language::Japanese);
 // Measured from the font: the 52 Latin letters and the line height.
 DialogBaseUnits BaseUnitsOf(const QFont& font);
 

@@ -1,11 +1,20 @@
 // A dialog as a table: its title, its size in dialog units and its
 // controls in order. The order is the order of creation and of Tab.
 // Positions and sizes are in dialog units of the dialog font.
+//
+// The texts are the Japanese ones; each is marked for Qt's translation
+// tools in the context "Dialogs" and shown in the player's language. Where
+// an English text needs more room than its Japanese one, the table also
+// gives the English layout's wider boxes.
 #pragma once
 
+#include <QtGlobal>
+
+#include <cstddef>
 #include <optional>
 #include <span>
 
+#include "core/language.h"
 #include "dialog_rules/dialog_units.h"
 
 namespace fenx {
@@ -31,9 +40,16 @@ inline constexpr int kNoControlId = -1;
 struct DialogControl {
     ControlKind kind;
     int id;
-    const char* text; // UTF-8
+    const char* text; // UTF-8, Japanese
     DialogRect units;
     unsigned flags = NoFlags;
+};
+
+// A control whose English text needs a wider box: its row in the table and
+// its box in the English layout.
+struct EnglishBox {
+    std::size_t row;
+    DialogRect units;
 };
 
 // The dialog ids every dialog shares.
@@ -47,20 +63,46 @@ inline constexpr int kIdList = 1008;
 // The buttons of the dialogs that start stages: Start, and Close, which is
 // their default button.
 constexpr DialogControl StartButton(int x, int y) {
-    return {ControlKind::Button, kIdStart, "スタート(&S)", {x, y, 50, 14}};
+    return {ControlKind::Button,
+            kIdStart,
+            QT_TRANSLATE_NOOP("Dialogs", "スタート(&S)"),
+            {x, y, 50, 14}};
 }
 constexpr DialogControl CloseButton(int x, int y) {
-    return {ControlKind::Button, kIdClose, "閉じる(&C)", {x, y, 50, 14}, DefaultButton};
+    return {ControlKind::Button,
+            kIdClose,
+            QT_TRANSLATE_NOOP("Dialogs", "閉じる(&C)"),
+            {x, y, 50, 14},
+            DefaultButton};
 }
 
 struct DialogTemplate {
-    const char* title; // UTF-8
+    const char* title; // UTF-8, Japanese
     int width;         // client area in dialog units
     int height;
     std::span<const DialogControl> controls;
     // Top-left corner relative to the owner's client area, in dialog
     // units; without one the dialog opens over the middle of its owner.
     std::optional<DialogRect> position = std::nullopt;
+    // The English layout's client width where it is wider (0: the same),
+    // and the boxes it widens.
+    int englishWidth = 0;
+    std::span<const EnglishBox> englishBoxes = {};
+
+    // The client width and a control's box in the layout of a language.
+    int WidthIn(Language language) const {
+        return language == Language::English && englishWidth > 0 ? englishWidth : width;
+    }
+    DialogRect UnitsIn(std::size_t row, Language language) const {
+        if (language == Language::English) {
+            for (const EnglishBox& box : englishBoxes) {
+                if (box.row == row) {
+                    return box.units;
+                }
+            }
+        }
+        return controls[row].units;
+    }
 };
 
 } // namespace fenx

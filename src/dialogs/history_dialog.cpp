@@ -15,11 +15,18 @@ using enum ControlKind;
 
 constexpr std::array<DialogControl, 4> kControls = {{
     // Blanks set the column titles over the fields of the lines below.
-    {Static, kNoControlId, "        日付     時刻 サイズ  面", {7, 7, 91, 8}},
+    {Static,
+     kNoControlId,
+     QT_TRANSLATE_NOOP("Dialogs", "        日付     時刻 サイズ  面"),
+     {7, 7, 91, 8}},
     {List, kIdList, "", {7, 17, 113, 135}},
     StartButton(7, 162),
     CloseButton(70, 162),
 }};
+
+// The lines are set in a wider Latin face: the English list, and the
+// column titles over it, are wider.
+constexpr std::array<EnglishBox, 2> kEnglishBoxes = {{{0, {7, 7, 132, 8}}, {1, {7, 17, 132, 135}}}};
 
 // A file that is missing, unreadable or not a regular file gives no lines.
 std::vector<HistoryEntry> LoadHistory(const std::string& path) {
@@ -30,12 +37,18 @@ std::vector<HistoryEntry> LoadHistory(const std::string& path) {
 } // namespace
 
 const DialogTemplate& AppHistory() {
-    static const DialogTemplate layout{"履歴", 127, 183, kControls};
+    static const DialogTemplate layout{QT_TRANSLATE_NOOP("Dialogs", "履歴"),
+                                       127,
+                                       183,
+                                       kControls,
+                                       std::nullopt,
+                                       146,
+                                       kEnglishBoxes};
     return layout;
 }
 
 HistoryDialog::HistoryDialog(Game& game, const std::string& historyFile, QWidget* owner)
-    : TemplateDialog(AppHistory(), owner), game_(game), list_(*List(kIdList)),
+    : TemplateDialog(AppHistory(), game.language(), owner), game_(game), list_(*List(kIdList)),
       model_(new HistoryListModel(LoadHistory(historyFile), this)) {
     list_.SetWidestLine(model_->WidestLine());
     list_.setModel(model_);

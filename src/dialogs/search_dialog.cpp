@@ -17,12 +17,19 @@ namespace {
 using enum ControlKind;
 
 constexpr std::array<DialogControl, 8> kControls = {{
-    {Button, kIdSearchSetAll, "一括設定(&A)", {53, 243, 50, 14}, DefaultButton},
-    {Static, kNoControlId, "検索範囲              ～", {124, 247, 67, 8}},
+    {Button,
+     kIdSearchSetAll,
+     QT_TRANSLATE_NOOP("Dialogs", "一括設定(&A)"),
+     {53, 243, 50, 14},
+     DefaultButton},
+    {Static,
+     kNoControlId,
+     QT_TRANSLATE_NOOP("Dialogs", "検索範囲              ～"),
+     {124, 247, 67, 8}},
     {Edit, kIdSearchRangeStart, "", {153, 244, 28, 14}},
     {Edit, kIdSearchRangeEnd, "", {193, 244, 28, 14}},
-    {Static, kNoControlId, "検索結果", {239, 6, 28, 8}},
-    {Button, kIdSearchRun, "検索(&F)", {234, 199, 50, 14}},
+    {Static, kNoControlId, QT_TRANSLATE_NOOP("Dialogs", "検索結果"), {239, 6, 28, 8}},
+    {Button, kIdSearchRun, QT_TRANSLATE_NOOP("Dialogs", "検索(&F)"), {234, 199, 50, 14}},
     StartButton(234, 217),
     CloseButton(234, 244),
 }};
@@ -36,26 +43,34 @@ constexpr std::array<DialogRect, kOrientationCount + 1> kComboUnits = {{
 constexpr int kComboWidthUnits = 35;
 constexpr int kComboHeightUnits = 12;
 constexpr DialogRect kResultsUnits = {223, 16, 61, 175};
+// The English dialog is wider, for a results list that holds "65536 : 65535"
+// beside its scroll bar.
+constexpr DialogRect kEnglishResultsUnits = {223, 16, 72, 175};
 
 } // namespace
 
 const std::array<const char*, kCountConditionValues> kCountConditionTexts = {
-    "任意", "０個", "１個", "２個", "３個", "４個", "１以上", "２以上", "３以上", "４以上"};
+    QT_TRANSLATE_NOOP("Dialogs", "任意"),   QT_TRANSLATE_NOOP("Dialogs", "０個"),
+    QT_TRANSLATE_NOOP("Dialogs", "１個"),   QT_TRANSLATE_NOOP("Dialogs", "２個"),
+    QT_TRANSLATE_NOOP("Dialogs", "３個"),   QT_TRANSLATE_NOOP("Dialogs", "４個"),
+    QT_TRANSLATE_NOOP("Dialogs", "１以上"), QT_TRANSLATE_NOOP("Dialogs", "２以上"),
+    QT_TRANSLATE_NOOP("Dialogs", "３以上"), QT_TRANSLATE_NOOP("Dialogs", "４以上")};
 
 const DialogTemplate& AppSearch() {
-    static const DialogTemplate layout{"面検索", 294, 269, kControls};
+    static const DialogTemplate layout{
+        QT_TRANSLATE_NOOP("Dialogs", "面検索"), 294, 269, kControls, std::nullopt, 305};
     return layout;
 }
 
 SearchDialog::SearchDialog(Game& game, ModelessDialogs& dialogs, SearchCriteria& criteria,
                            QWidget* owner)
-    : TemplateDialog(AppSearch(), owner), game_(game), dialogs_(dialogs), criteria_(criteria),
-      results_(new QListView(this)) {
+    : TemplateDialog(AppSearch(), game.language(), owner), game_(game), dialogs_(dialogs),
+      criteria_(criteria), results_(new QListView(this)) {
     for (std::size_t row = 0; row < combos_.size(); ++row) {
         auto* combo = new QComboBox(this);
         combo->setObjectName(QString::number(kSearchComboIds[row]));
         for (const char* text : kCountConditionTexts) {
-            combo->addItem(QString::fromUtf8(text));
+            combo->addItem(DialogText(text));
         }
         const CountCondition value =
             row < kOrientationCount ? criteria_.conditions[row] : criteria_.setAll;
@@ -75,7 +90,8 @@ SearchDialog::SearchDialog(Game& game, ModelessDialogs& dialogs, SearchCriteria&
     results_->setUniformItemSizes(true);
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
     results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const DialogRect list = ToPixels(kResultsUnits, baseUnits());
+    const DialogRect list = ToPixels(
+        language() == Language::English ? kEnglishResultsUnits : kResultsUnits, baseUnits());
     results_->setGeometry(list.x, list.y, list.width, list.height);
     connect(results_, &QListView::doubleClicked, this, &SearchDialog::StartResult);
 
@@ -153,7 +169,7 @@ void SearchDialog::Search() {
     model_.Clear();
     dialogs_.RunModal(new SearchProgressDialog(
         criteria_.conditions, game_.StageWidth(), game_.StageHeight(), range,
-        [this](std::span<const int> found) { AddResults(found); }, this));
+        [this](std::span<const int> found) { AddResults(found); }, language(), this));
 }
 
 void SearchDialog::AddResults(std::span<const int> stageNumbers) {

@@ -14,11 +14,15 @@ namespace {
 
 using enum ControlKind;
 
+// The figures' texts are printf formats, filled in as the search goes on.
+constexpr const char* kTestedFormat = QT_TRANSLATE_NOOP("Dialogs", "検索面数 : %d/%d (%d%%)");
+constexpr const char* kMatchedFormat = QT_TRANSLATE_NOOP("Dialogs", "適合面数 : %d");
+
 constexpr std::array<DialogControl, 4> kControls = {{
-    {Static, kNoControlId, "検索しています...", {7, 7, 49, 8}},
-    {Static, kIdSearchTestedText, "検索面数 : %d/%d (%d%%)", {7, 45, 157, 8}},
-    {Static, kIdSearchMatchedText, "適合面数 : %d", {7, 60, 157, 8}},
-    {Button, kIdCancel, "ｷｬﾝｾﾙ(&C)", {62, 80, 50, 14}},
+    {Static, kNoControlId, QT_TRANSLATE_NOOP("Dialogs", "検索しています..."), {7, 7, 49, 8}},
+    {Static, kIdSearchTestedText, kTestedFormat, {7, 45, 157, 8}},
+    {Static, kIdSearchMatchedText, kMatchedFormat, {7, 60, 157, 8}},
+    {Button, kIdCancel, QT_TRANSLATE_NOOP("Dialogs", "ｷｬﾝｾﾙ(&C)"), {62, 80, 50, 14}},
 }};
 
 constexpr DialogRect kBarUnits = {7, 27, 157, 14};
@@ -26,14 +30,16 @@ constexpr DialogRect kBarUnits = {7, 27, 157, 14};
 } // namespace
 
 const DialogTemplate& AppInfo() {
-    static const DialogTemplate layout{"面検索実行", 171, 101, kControls};
+    static const DialogTemplate layout{QT_TRANSLATE_NOOP("Dialogs", "面検索実行"), 171, 101,
+                                       kControls};
     return layout;
 }
 
 SearchProgressDialog::SearchProgressDialog(const ConditionSet& conditions, int stageWidth,
                                            int stageHeight, StageRange range,
-                                           MatchReceiver receiver, QWidget* owner, int threads)
-    : TemplateDialog(AppInfo(), owner),
+                                           MatchReceiver receiver, Language language,
+                                           QWidget* owner, int threads)
+    : TemplateDialog(AppInfo(), language, owner),
       job_(conditions, stageWidth, stageHeight, range.first, range.last, threads),
       receiver_(std::move(receiver)), bar_(new QProgressBar(this)),
       tested_(*qobject_cast<QLabel*>(Control(kIdSearchTestedText))),
@@ -62,9 +68,9 @@ SearchProgressDialog::~SearchProgressDialog() = default;
 void SearchProgressDialog::ShowFigures(const SearchProgress& progress) {
     const int percent = PercentDone(progress.done, progress.total);
     bar_->setValue(percent);
-    tested_.setText(
-        QString::asprintf("検索面数 : %d/%d (%d%%)", progress.done, progress.total, percent));
-    matched_.setText(QString::asprintf("適合面数 : %d", matches_));
+    tested_.setText(QString::asprintf(DialogText(kTestedFormat).toUtf8().constData(), progress.done,
+                                      progress.total, percent));
+    matched_.setText(QString::asprintf(DialogText(kMatchedFormat).toUtf8().constData(), matches_));
 }
 
 void SearchProgressDialog::HandOverMatches() {

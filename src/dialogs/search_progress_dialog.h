@@ -37,7 +37,8 @@ class SearchProgressDialog : public TemplateDialog {
     using MatchReceiver = std::function<void(std::span<const int>)>;
     // Starts the search at once; threads <= 0 means one per core.
     SearchProgressDialog(const ConditionSet& conditions, int stageWidth, int stageHeight,
-                         StageRange range, MatchReceiver receiver, QWidget* owner, int threads = 0);
+                         StageRange range, MatchReceiver receiver, Language language,
+                         QWidget* owner, int threads = 0);
     ~SearchProgressDialog() override;
 
     QProgressBar& bar() const { return *bar_; }

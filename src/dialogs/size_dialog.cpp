@@ -11,25 +11,34 @@ namespace {
 using enum ControlKind;
 
 constexpr std::array<DialogControl, 8> kControls = {{
-    {Static, kNoControlId, "横幅 (7～38)", {10, 10, 40, 8}},
+    {Static, kNoControlId, QT_TRANSLATE_NOOP("Dialogs", "横幅 (7～38)"), {10, 10, 40, 8}},
     {Edit, kIdWidthEdit, "", {60, 5, 25, 14}},
     {UpDown, kIdWidthArrows, "", {85, 8, 9, 10}},
-    {Static, kNoControlId, "高さ (3～10)", {10, 25, 40, 8}},
+    {Static, kNoControlId, QT_TRANSLATE_NOOP("Dialogs", "高さ (3～10)"), {10, 25, 40, 8}},
     {Edit, kIdHeightEdit, "", {60, 22, 25, 14}},
     {UpDown, kIdHeightArrows, "", {85, 23, 9, 10}},
     StartButton(10, 45),
     CloseButton(75, 45),
 }};
 
+// "Width (7-38)" and "Height (3-10)" reach up to their edits.
+constexpr std::array<EnglishBox, 2> kEnglishBoxes = {{{0, {10, 10, 48, 8}}, {3, {10, 25, 48, 8}}}};
+
 } // namespace
 
 const DialogTemplate& AppResize() {
-    static const DialogTemplate layout{"サイズの変更", 135, 63, kControls};
+    static const DialogTemplate layout{QT_TRANSLATE_NOOP("Dialogs", "サイズの変更"),
+                                       135,
+                                       63,
+                                       kControls,
+                                       std::nullopt,
+                                       0,
+                                       kEnglishBoxes};
     return layout;
 }
 
 SizeDialog::SizeDialog(Game& game, GameEvents& events, QWidget* owner)
-    : TemplateDialog(AppResize(), owner), game_(game), width_(*Edit(kIdWidthEdit)),
+    : TemplateDialog(AppResize(), game.language(), owner), game_(game), width_(*Edit(kIdWidthEdit)),
       height_(*Edit(kIdHeightEdit)) {
     Show(game_.StageWidth(), game_.StageHeight());
     connect(&events, &GameEvents::stageSizeChanged, this, &SizeDialog::Show);

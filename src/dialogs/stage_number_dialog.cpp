@@ -11,9 +11,9 @@ namespace {
 using enum ControlKind;
 
 constexpr std::array<DialogControl, 17> kControls = {{
-    {Static, kNoControlId, "面 (0～65535)", {11, 7, 49, 8}},
+    {Static, kNoControlId, QT_TRANSLATE_NOOP("Dialogs", "面 (0～65535)"), {11, 7, 49, 8}},
     {Edit, kIdStageNumberEdit, "", {70, 5, 45, 12}},
-    {Button, kIdClearNumber, "ｸﾘｱｰ(&A)", {10, 25, 30, 15}},
+    {Button, kIdClearNumber, QT_TRANSLATE_NOOP("Dialogs", "ｸﾘｱｰ(&A)"), {10, 25, 30, 15}},
     {Button, kIdPlusOne, "+1(&I)", {10, 55, 25, 14}},
     {Button, kIdMinusOne, "-1(&D)", {10, 75, 25, 14}},
     {Button, kIdDigit0 + 7, "&7", {70, 25, 15, 15}},
@@ -30,15 +30,25 @@ constexpr std::array<DialogControl, 17> kControls = {{
     CloseButton(70, 105),
 }};
 
+// "Stage (0-65535)" reaches up to the edit.
+constexpr std::array<EnglishBox, 1> kEnglishBoxes = {{{0, {11, 7, 58, 8}}}};
+
 } // namespace
 
 const DialogTemplate& AppSeed() {
-    static const DialogTemplate layout{"面の指定", 130, 125, kControls};
+    static const DialogTemplate layout{QT_TRANSLATE_NOOP("Dialogs", "面の指定"),
+                                       130,
+                                       125,
+                                       kControls,
+                                       std::nullopt,
+                                       0,
+                                       kEnglishBoxes};
     return layout;
 }
 
 StageNumberDialog::StageNumberDialog(Game& game, GameEvents& events, QWidget* owner)
-    : TemplateDialog(AppSeed(), owner), game_(game), edit_(*Edit(kIdStageNumberEdit)) {
+    : TemplateDialog(AppSeed(), game.language(), owner), game_(game),
+      edit_(*Edit(kIdStageNumberEdit)) {
     game_.HideChallengeStageNumber();
     Show(static_cast<uint32_t>(game_.CurrentStageNumber()));
     connect(&events, &GameEvents::stageNumberShown, this,

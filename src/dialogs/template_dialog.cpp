@@ -1,5 +1,6 @@
 #include "dialogs/template_dialog.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
@@ -28,15 +29,21 @@ QRect ToQRect(const DialogRect& r) {
 
 } // namespace
 
-TemplateDialog::TemplateDialog(const DialogTemplate& layout, QWidget* owner)
-    : QDialog(owner, kDialogFlags) {
-    setFont(DialogFont());
+QString DialogText(const char* text) {
+    return QCoreApplication::translate("Dialogs", text);
+}
+
+TemplateDialog::TemplateDialog(const DialogTemplate& layout, Language language, QWidget* owner)
+    : QDialog(owner, kDialogFlags), language_(language) {
+    setFont(DialogFont(language));
     base_ = BaseUnitsOf(font());
-    setWindowTitle(QString::fromUtf8(layout.title));
-    setFixedSize(HorizontalPixels(layout.width, base_), VerticalPixels(layout.height, base_));
+    setWindowTitle(DialogText(layout.title));
+    setFixedSize(HorizontalPixels(layout.WidthIn(language), base_),
+                 VerticalPixels(layout.height, base_));
     QWidget* previousFocus = nullptr;
     for (std::size_t row = 0; row < layout.controls.size(); ++row) {
         QWidget* widget = Make(layout.controls[row], row);
+        Place(*widget, layout.controls[row], layout.UnitsIn(row, language));
         controls_.push_back(widget);
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previousFocus) {
@@ -64,7 +71,7 @@ QString TemplateDialog::ObjectName(const DialogControl& control, std::size_t row
 }
 
 QWidget* TemplateDialog::Make(const DialogControl& control, std::size_t row) {
-    const QString text = QString::fromUtf8(control.text);
+    const QString text = DialogText(control.text);
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::Static: {
@@ -106,12 +113,11 @@ QWidget* TemplateDialog::Make(const DialogControl& control, std::size_t row) {
         break;
     }
     widget->setObjectName(ObjectName(control, row));
-    Place(*widget, control);
     return widget;
 }
 
-void TemplateDialog::Place(QWidget& widget, const DialogControl& control) {
-    const DialogRect box = ToPixels(control.units, base_);
+void TemplateDialog::Place(QWidget& widget, const DialogControl& control, DialogRect units) {
+    const DialogRect box = ToPixels(units, base_);
     switch (control.kind) {
     case ControlKind::UpDown: {
         // Right-aligned on its buddy: the arrows keep their width and take

@@ -1,5 +1,6 @@
-// A dialog built from its table (DialogTemplate): every control is placed
-// where its dialog units put it in the dialog font, with the table's texts,
+// A dialog built from its table (DialogTemplate) in the player's language:
+// every control is placed where its dialog units put it in that
+// language's dialog font, with the table's texts in that language, its
 // default button and Tab order, and named after its id ("1001"; a control
 // without an id is named "static" followed by its row in the table).
 //
@@ -16,6 +17,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/language.h"
 #include "dialog_rules/dialog_units.h"
 #include "dialogs/dialog_template.h"
 
@@ -26,12 +28,16 @@ namespace fenx {
 class DialogList;
 class NumberEdit;
 
+// A text of the dialogs (marked in the context "Dialogs") in the language
+// the program speaks; a text without a translation stays as it is.
+QString DialogText(const char* text);
+
 class TemplateDialog : public QDialog {
     Q_OBJECT
   public:
     // `owner` is the main window: the dialog stays above it, has no taskbar
     // entry of its own, and an icon control shows the owner's icon.
-    TemplateDialog(const DialogTemplate& layout, QWidget* owner);
+    TemplateDialog(const DialogTemplate& layout, Language language, QWidget* owner);
 
     // The controls in table order.
     const std::vector<QWidget*>& controls() const { return controls_; }
@@ -41,6 +47,7 @@ class TemplateDialog : public QDialog {
     NumberEdit* Edit(int id) const;
     DialogList* List(int id) const;
     DialogBaseUnits baseUnits() const { return base_; }
+    Language language() const { return language_; }
 
     static QString ObjectName(const DialogControl& control, std::size_t row);
 
@@ -57,8 +64,9 @@ class TemplateDialog : public QDialog {
 
   private:
     QWidget* Make(const DialogControl& control, std::size_t row);
-    void Place(QWidget& widget, const DialogControl& control);
+    void Place(QWidget& widget, const DialogControl& control, DialogRect units);
 
+    Language language_;
     DialogBaseUnits base_;
     std::vector<QWidget*> controls_;
 };

@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "core/block.h"
+#include "core/language.h"
 #include "core/stage_build.h"
 #include "core/stage_random.h"
 #include "core/stage_size.h"
@@ -36,8 +37,6 @@
 #include "stage/platform.h"
 
 namespace fenx {
-
-inline constexpr std::string_view kTitleScreenCaption = "ＤＯＤＩ";
 
 // What the shell must do after a menu command.
 enum class CommandEffect {
@@ -63,12 +62,15 @@ class Game final : private PlayHost {
     void SetChangeListener(GameChangeListener listener) { listener_ = std::move(listener); }
 
     // Reads the settings (the stage size, clamped and written back at once;
-    // the drag display mode; the challenge progress; the sound switch) and
-    // sets the game up for that size. The caller then creates its window
-    // with ClientSize() and calls ShowTitleScreen().
-    void StartUp();
-    // The title screen of a freshly started program: title "ＤＯＤＩ", the
-    // field with the logo, copied to the window. No stage is started.
+    // the drag display mode; the challenge progress; the sound switch; the
+    // language) and sets the game up for that size. A language the player
+    // chose for this start replaces the stored one and is stored in its
+    // place. The caller then creates its window with ClientSize() and
+    // calls ShowTitleScreen().
+    void StartUp(std::optional<Language> chosen = std::nullopt);
+    // The title screen of a freshly started program: title "ＤＯＤＩ"
+    // ("FENX" in English), the field with the logo, copied to the window.
+    // No stage is started.
     void ShowTitleScreen();
     // The jingle played once the program has started, when sound is on.
     void PlayStartJingle();
@@ -136,6 +138,9 @@ class Game final : private PlayHost {
     bool ChallengeSolved(int row) const;
     bool ChallengeActive() const { return state_.challengeActive; }
     bool SoundEnabled() const { return soundEnabled_; }
+    // The language of the window titles and of everything the shell shows,
+    // fixed at start-up.
+    Language language() const { return language_; }
     GamePhase Phase() const { return state_.gamePhase; }
 
     // The next move. NextMoveQuestion gives the position to plan from
@@ -198,6 +203,7 @@ class Game final : private PlayHost {
     StageRecord record_;
     ChallengeProgress progress_;
     bool soundEnabled_ = true;
+    Language language_ = Language::Japanese;
     GameChangeListener listener_;
     Play play_; // last: it acts on the members above
 };

@@ -48,6 +48,24 @@ StageSize CorrectStoredStageSize(int32_t width, int32_t height) {
     return {width, height};
 }
 
+std::optional<Language> LanguageOfCode(std::string_view code) {
+    if (code == "en") {
+        return Language::English;
+    }
+    if (code == "ja") {
+        return Language::Japanese;
+    }
+    return std::nullopt;
+}
+
+std::string_view LanguageCode(Language language) {
+    return language == Language::English ? "en" : "ja";
+}
+
+Language ParseLanguageSetting(const std::optional<std::string>& text) {
+    return text ? LanguageOfCode(*text).value_or(Language::Japanese) : Language::Japanese;
+}
+
 SettingText::SettingText(int32_t value) {
     const int n = std::snprintf(chars_.data(), chars_.size(), "%d", static_cast<int>(value));
     length_ = n > 0 ? static_cast<std::size_t>(n) : 0;

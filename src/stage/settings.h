@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/language.h"
 #include "core/stage_size.h"
 
 namespace fenx {
@@ -18,6 +19,7 @@ inline constexpr std::string_view kHeightKey = "y_size";
 inline constexpr std::string_view kDragTypeKey = "drag_type";
 inline constexpr std::string_view kSoundKey = "sound";
 inline constexpr std::string_view kChallengeKey = "challenge";
+inline constexpr std::string_view kLanguageKey = "language";
 
 inline constexpr int32_t kDefaultWidth = 7;
 inline constexpr int32_t kDefaultHeight = 4;
@@ -37,6 +39,16 @@ int32_t ParseSettingInt(const std::optional<std::string>& text, int32_t fallback
 // height to 3..10, and 7 x 4 when the clamped size has a cell count that is
 // not a multiple of 4.
 StageSize CorrectStoredStageSize(int32_t width, int32_t height);
+
+// The language a code names: "en" English, "ja" Japanese, nothing for
+// any other text. The codes are those of the language key and of the
+// program's --lang option.
+std::optional<Language> LanguageOfCode(std::string_view code);
+// The code stored for a language: "en" or "ja".
+std::string_view LanguageCode(Language language);
+// The language key as stored: Japanese, the game's own language, unless
+// the key holds exactly "en".
+Language ParseLanguageSetting(const std::optional<std::string>& text);
 
 // An integer as its settings text, "%d". Holds its own characters.
 class SettingText {

@@ -1,7 +1,4 @@
 // Starting a stage, and the title screen.
-#include <array>
-#include <cstdio>
-
 #include "core/opening.h"
 #include "core/stage_build.h"
 #include "core/stage_number.h"
@@ -9,6 +6,7 @@
 #include "stage/game.h"
 #include "stage/random_stage_number.h"
 #include "stage/settings.h"
+#include "stage/window_title.h"
 
 namespace fenx {
 namespace {
@@ -32,13 +30,10 @@ void Game::StartStage(int32_t number) {
     const bool challenge = state_.challengeActive;
     BeginStageRecord(record_, state_.W, state_.H, n, challenge, platform_.CalendarSeconds());
     if (challenge) {
-        platform_.SetWindowTitle(
-            ChallengeTable[static_cast<std::size_t>(state_.currentChallenge)].name);
+        platform_.SetWindowTitle(ChallengeCaption(state_.currentChallenge, language_));
     } else {
         Notify({GameChange::StageNumber, n});
-        std::array<char, 32> title{};
-        const int length = std::snprintf(title.data(), title.size(), " %d 面", static_cast<int>(n));
-        platform_.SetWindowTitle({title.data(), static_cast<std::size_t>(length)});
+        platform_.SetWindowTitle(StageCaption(n, language_));
     }
 
     BuildStage(stage_, state_.W, state_.H, n, FixedBlocksOf(state_));

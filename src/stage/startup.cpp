@@ -1,10 +1,11 @@
 // What the game does when the program starts and when it ends.
 #include "stage/game.h"
 #include "stage/settings.h"
+#include "stage/window_title.h"
 
 namespace fenx {
 
-void Game::StartUp() {
+void Game::StartUp(std::optional<Language> chosen) {
     const int32_t width = ParseSettingInt(platform_.ReadSetting(kWidthKey), kDefaultWidth);
     const int32_t height = ParseSettingInt(platform_.ReadSetting(kHeightKey), kDefaultHeight);
     ApplyStageSize(CorrectStoredStageSize(width, height));
@@ -21,11 +22,18 @@ void Game::StartUp() {
 
     canvas_.CreateSurfaces(state_.W, state_.H);
     soundEnabled_ = ParseSettingInt(platform_.ReadSetting(kSoundKey), kDefaultSound) != 0;
+    const std::optional<std::string> storedLanguage = platform_.ReadSetting(kLanguageKey);
+    language_ = chosen.value_or(ParseLanguageSetting(storedLanguage));
+    // The choice holds for later starts without it; the same text again is
+    // not written.
+    if (chosen && storedLanguage != LanguageCode(*chosen)) {
+        platform_.WriteSetting(kLanguageKey, LanguageCode(*chosen));
+    }
     Notify({GameChange::MenuMarks});
 }
 
 void Game::ShowTitleScreen() {
-    platform_.SetWindowTitle(kTitleScreenCaption);
+    platform_.SetWindowTitle(TitleScreenCaption(language_));
     state_.gamePhase = PhaseTitle;
     canvas_.DrawTitlePicture();
     PresentWholeSurface();

@@ -55,8 +55,8 @@ class ProgramRun {
         }
         process_.setProcessEnvironment(environment);
     }
-    bool StartedAndRunning() {
-        process_.start(QStringLiteral(FENX_PROGRAM_PATH), {});
+    bool StartedAndRunning(const QStringList& arguments = {}) {
+        process_.start(QStringLiteral(FENX_PROGRAM_PATH), arguments);
         // Give the program time to come up and write its settings.
         return process_.waitForStarted(5000) && !process_.waitForFinished(1500);
     }
@@ -107,6 +107,24 @@ TEST(Program, EndsCleanlyWhenItsTerminalCloses) {
     EXPECT_EQ(run.process().exitCode(), 0);
 }
 
+TEST(Program, KeepsTheLanguageChosenWithLangForLaterStarts) {
+    ProgramRun run;
+    ASSERT_TRUE(run.StartedAndRunning({"--lang", "en"}));
+    EXPECT_EQ(run.Settings(), QByteArray("[FENX]\nx_size=7\ny_size=4\nlanguage=en\n"));
+    run.Send(SIGTERM);
+    ASSERT_TRUE(run.Finished());
+    EXPECT_EQ(run.process().exitCode(), 0);
+    // Without the option the stored choice stands; --lang ja replaces it.
+    ASSERT_TRUE(run.StartedAndRunning());
+    run.Send(SIGTERM);
+    ASSERT_TRUE(run.Finished());
+    EXPECT_EQ(run.Settings(), QByteArray("[FENX]\nx_size=7\ny_size=4\nlanguage=en\n"));
+    ASSERT_TRUE(run.StartedAndRunning({"--lang=ja"}));
+    run.Send(SIGTERM);
+    ASSERT_TRUE(run.Finished());
+    EXPECT_EQ(run.Settings(), QByteArray("[FENX]\nx_size=7\ny_size=4\nlanguage=ja\n"));
+}
+
 TEST(Program, RunsWithAnUnwritableSettingsFolder) {
     ProgramRun run;
     // The configuration folder is a file: every write fails, the game goes on.
@@ -136,6 +154,7 @@ TEST(Program, AnswersHelpAndVersionWithoutOpeningAWindow) {
         const QByteArray text = help.process().readAllStandardOutput();
         EXPECT_TRUE(text.startsWith("Usage: ")) << text.toStdString();
         EXPECT_TRUE(text.contains("--version")) << text.toStdString();
+        EXPECT_TRUE(text.contains("--lang <en|ja>")) << text.toStdString();
         // Answering does not start the game: no settings are written.
         EXPECT_TRUE(version.Settings().isEmpty());
         EXPECT_TRUE(help.Settings().isEmpty());
@@ -143,8 +162,10 @@ TEST(Program, AnswersHelpAndVersionWithoutOpeningAWindow) {
 }
 
 TEST(Program, RefusesUnknownOptionsAndArgumentsWithStatusTwo) {
-    for (const QStringList& arguments : {QStringList{"--bogus"}, QStringList{"-x"},
-                                         QStringList{"stage.ini"}, QStringList{"--version=3"}}) {
+    for (const QStringList& arguments :
+         {QStringList{"--bogus"}, QStringList{"-x"}, QStringList{"stage.ini"},
+          QStringList{"--version=3"}, QStringList{"--lang"}, QStringList{"--lang", "fr"},
+          QStringList{"--lang=EN"}}) {
         ProgramRun run;
         ASSERT_TRUE(run.RanToEnd(arguments)) << arguments.join(' ').toStdString();
         EXPECT_EQ(run.process().exitCode(), 2) << arguments.join(' ').toStdString();

@@ -29,5 +29,15 @@ TEST(ChallengeLine, TheLongestNameIsKeptWhole) {
               "□ 14ブロック  上級15 ４つの水色ブロックをどうするか");
 }
 
+TEST(ChallengeLine, EnglishLinesCountBlocksInWordsBeforeTheEnglishName) {
+    EXPECT_EQ(ChallengeListLine(Row(0), false, Language::English),
+              "□  7 blocks  Easy 1 Just a warm-up");
+    EXPECT_EQ(ChallengeListLine(Row(13), true, Language::English),
+              "■ 12 blocks  Medium 1 Green feels at home");
+    // The Japanese line stays the default.
+    EXPECT_EQ(ChallengeListLine(Row(13), true, Language::Japanese),
+              ChallengeListLine(Row(13), true));
+}
+
 } // namespace
 } // namespace fenx
