@@ -9,10 +9,13 @@ set -euo pipefail
 
 # Compiler and build tools, libpng (fenx-cli's pictures, the artwork
 # generator), Qt 6 Widgets (pkg-config is used by Qt's own CMake modules),
-# SDL2 for the sounds, and a Japanese font for the interface.
+# Qt's translation tools (lupdate and lrelease, and their CMake functions)
+# for the English texts, SDL2 for the sounds, and the interface's fonts:
+# a Japanese gothic one and DejaVu Sans for English.
 game_packages=(
   g++ cmake ninja-build pkg-config
-  libpng-dev qt6-base-dev libsdl2-dev fonts-ipafont-gothic
+  libpng-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools libsdl2-dev
+  fonts-ipafont-gothic fonts-dejavu-core
 )
 # GoogleTest, Google Benchmark, clang with its libFuzzer runtime, and what
 # the package checks use: dpkg-shlibdeps and file for CPack's dependencies,
