@@ -179,6 +179,7 @@ EMSCRIPTEN_BINDINGS(fenx_game) {
     class_<WebGame>("FenxGame")
         .constructor<std::string>()
         .function("ready", &WebGame::Ready)
+        .function("storeLinkedSize", &WebGame::StoreLinkedSize)
         .function("startUp", +[](WebGame& w) { w.game().StartUp(); })
         .function("showTitleScreen", +[](WebGame& w) { w.game().ShowTitleScreen(); })
         .function("playStartJingle", +[](WebGame& w) { w.game().PlayStartJingle(); })

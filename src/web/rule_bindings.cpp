@@ -27,6 +27,12 @@ std::optional<uint32_t> EditNumber(const std::string& text) {
     return ReadEditNumber(text);
 }
 
+// The edit's number, or -1 when it holds none.
+double EditNumberOrNone(const std::string& text) {
+    const std::optional<uint32_t> number = EditNumber(text);
+    return number ? static_cast<double>(*number) : -1.0;
+}
+
 // The stage-number dialog's keypad: what the edit shows next.
 uint32_t KeypadDigit(const std::string& shown, int digit) {
     return AppendDigit(EditNumber(shown), digit);
@@ -133,6 +139,7 @@ val PlanNextMove(const std::string& blockBytes, int width, int height, int budge
 
 EMSCRIPTEN_BINDINGS(fenx_rules) {
     using emscripten::function;
+    function("editNumber", &EditNumberOrNone);
     function("isEditText", +[](const std::string& text) { return IsEditText(text); });
     function("keypadDigit", &KeypadDigit);
     function("keypadNext", &KeypadNext);

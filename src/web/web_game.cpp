@@ -2,7 +2,11 @@
 
 #include <emscripten.h>
 
+#include <string>
 #include <utility>
+
+#include "core/stage_size.h"
+#include "stage/settings.h"
 
 // clang-format off
 EM_JS(void, fenx_game_changed, (int kind, int value, int value2), {
@@ -21,6 +25,15 @@ WebGame::WebGame(std::string sheet) : sheetBytes_(std::move(sheet)) {
             fenx_game_changed(static_cast<int>(change.kind), change.value, change.value2);
         });
     }
+}
+
+bool WebGame::StoreLinkedSize(int width, int height) {
+    if (!IsValidStageSize(width, height)) {
+        return false;
+    }
+    platform_.WriteSetting(kWidthKey, std::to_string(width));
+    platform_.WriteSetting(kHeightKey, std::to_string(height));
+    return true;
 }
 
 NextMoveRequest WebGame::RequestNextMove() {

@@ -32,6 +32,11 @@ class WebGame {
     Game& game() { return *game_; }
     const Game& game() const { return *game_; }
 
+    // The size a link asks for becomes the stored size, as if the player
+    // had chosen it, so that StartUp takes it; false, storing nothing, for
+    // a size that is no stage size. Call before StartUp.
+    bool StoreLinkedSize(int width, int height);
+
     NextMoveRequest RequestNextMove();
     // The position to plan from after PlanNeeded.
     const std::optional<Game::NextMoveQuestion>& Question() const { return question_; }
