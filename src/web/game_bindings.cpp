@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/shapes.h"
 #include "presentation/shape_gallery.h"
 #include "selection/challenge_line.h"
 #include "selection/challenge_table.h"
@@ -142,19 +143,34 @@ void PlanArrived(WebGame& web, uint32_t position, const std::string& start, cons
     }
 }
 
-// Reads of the game for the page's tests: the blocks' anchor cells
-// [column, row, ...] while an ordinary stage is played with no block held.
-val BlockAnchors(WebGame& web) {
+// What the field holds while an ordinary stage is played with no block
+// held, for the page's tests: {anchors: [column, row, ...] per block,
+// cells: W x 2H block indices (-1 free), row by row}; null otherwise.
+val FieldView(WebGame& web) {
     const std::optional<Game::NextMoveQuestion> question = web.game().AskNextMove();
     if (!question) {
         return val::null();
     }
+    const BlockList& blocks = question->blocks;
+    const int width = question->width;
+    const int rows = 2 * question->height;
     std::vector<int> anchors;
-    for (int i = 0; i < question->blocks.count; ++i) {
-        anchors.push_back(question->blocks[i].column);
-        anchors.push_back(question->blocks[i].row);
+    std::vector<int> cells(static_cast<std::size_t>(width * rows), -1);
+    for (int i = 0; i < blocks.count; ++i) {
+        anchors.push_back(blocks[i].column);
+        anchors.push_back(blocks[i].row);
+        for (const CellOffset& offset : ShapeTable[static_cast<std::size_t>(blocks[i].orientation)]) {
+            const int x = blocks[i].column + offset.dx;
+            const int y = blocks[i].row + offset.dy;
+            if (x >= 0 && x < width && y >= 0 && y < rows) {
+                cells[static_cast<std::size_t>(y * width + x)] = i;
+            }
+        }
     }
-    return IntsToJs(anchors.data(), anchors.size());
+    val result = val::object();
+    result.set("anchors", IntsToJs(anchors.data(), anchors.size()));
+    result.set("cells", IntsToJs(cells.data(), cells.size()));
+    return result;
 }
 
 } // namespace
@@ -219,7 +235,7 @@ EMSCRIPTEN_BINDINGS(fenx_game) {
         .function("nextMoveQuestion", &NextMoveQuestion)
         .function("planArrived", &PlanArrived)
         .function("nextMoveShowing", +[](WebGame& w) { return w.game().NextMoveShowing(); })
-        .function("blockAnchors", &BlockAnchors);
+        .function("fieldView", &FieldView);
 }
 
 } // namespace fenx

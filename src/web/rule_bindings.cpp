@@ -140,6 +140,7 @@ val PlanNextMove(const std::string& blockBytes, int width, int height, int budge
 EMSCRIPTEN_BINDINGS(fenx_rules) {
     using emscripten::function;
     function("editNumber", &EditNumberOrNone);
+    function("isStageSize", +[](int width, int height) { return IsValidStageSize(width, height); });
     function("isEditText", +[](const std::string& text) { return IsEditText(text); });
     function("keypadDigit", &KeypadDigit);
     function("keypadNext", &KeypadNext);

@@ -45,6 +45,11 @@ window.Fenx = window.Fenx || {};
         link[m[1]] = value;
       }
     }
+    // A size counts only whole: both keys, and a size a stage can have.
+    if (link.w === undefined || link.h === undefined || !engine.isStageSize(link.w, link.h)) {
+      delete link.w;
+      delete link.h;
+    }
     return link;
   }
 
@@ -411,7 +416,7 @@ window.Fenx = window.Fenx || {};
       linkedZoom = link.zoom || 0;
       applyZoom();
     }
-    if (starting && link.w !== undefined && link.h !== undefined) {
+    if (starting && link.w !== undefined) {
       game.storeLinkedSize(link.w, link.h);
     }
     return link;
@@ -421,8 +426,8 @@ window.Fenx = window.Fenx || {};
     if (link.n === undefined) {
       return;
     }
-    if (link.w !== undefined && link.h !== undefined) {
-      game.startStageOfSize(link.w, link.h, link.n); // a wrong size is ignored
+    if (link.w !== undefined) {
+      game.startStageOfSize(link.w, link.h, link.n);
     } else {
       game.startStageNumber(link.n);
     }
@@ -472,5 +477,4 @@ window.Fenx = window.Fenx || {};
   }
 
   Fenx.start = start;
-  Fenx.parseLink = parseLink;
 })();
