@@ -20,7 +20,8 @@ using emscripten::val;
 
 // A view of engine memory; valid until the memory grows, so the page
 // reads it at once.
-template <typename T> val View(const T* data, std::size_t count) {
+template <typename T>
+val View(const T* data, std::size_t count) {
     return val(emscripten::typed_memory_view(count, data));
 }
 
@@ -159,7 +160,8 @@ val FieldView(WebGame& web) {
     for (int i = 0; i < blocks.count; ++i) {
         anchors.push_back(blocks[i].column);
         anchors.push_back(blocks[i].row);
-        for (const CellOffset& offset : ShapeTable[static_cast<std::size_t>(blocks[i].orientation)]) {
+        for (const CellOffset& offset :
+             ShapeTable[static_cast<std::size_t>(blocks[i].orientation)]) {
             const int x = blocks[i].column + offset.dx;
             const int y = blocks[i].row + offset.dy;
             if (x >= 0 && x < width && y >= 0 && y < rows) {
@@ -196,45 +198,64 @@ EMSCRIPTEN_BINDINGS(fenx_game) {
         .constructor<std::string>()
         .function("ready", &WebGame::Ready)
         .function("storeLinkedSize", &WebGame::StoreLinkedSize)
-        .function("startUp", +[](WebGame& w) { w.game().StartUp(); })
-        .function("showTitleScreen", +[](WebGame& w) { w.game().ShowTitleScreen(); })
-        .function("playStartJingle", +[](WebGame& w) { w.game().PlayStartJingle(); })
-        .function("shutDown", +[](WebGame& w) { w.game().ShutDown(); })
+        .function(
+            "startUp", +[](WebGame& w) { w.game().StartUp(); })
+        .function(
+            "showTitleScreen", +[](WebGame& w) { w.game().ShowTitleScreen(); })
+        .function(
+            "playStartJingle", +[](WebGame& w) { w.game().PlayStartJingle(); })
+        .function(
+            "shutDown", +[](WebGame& w) { w.game().ShutDown(); })
         .function("surfacePixels", &SurfacePixels)
         .function("surfaceWidth", &SurfaceWidth)
         .function("surfaceHeight", &SurfaceHeight)
         .function("colours", &Colours)
         .function("galleryPixels", &GalleryPixels)
         .function("galleryWidth", &GalleryWidth)
-        .function("leftButtonDown", +[](WebGame& w, int x, int y) { w.game().OnLeftButtonDown(x, y); })
-        .function("leftButtonUp", +[](WebGame& w) { w.game().OnLeftButtonUp(); })
-        .function("mouseMove", +[](WebGame& w, int x, int y, bool left, bool right) {
-            w.game().OnMouseMove(x, y, left, right);
-        })
-        .function("rightButtonDown", +[](WebGame& w, int x, int y) { w.game().OnRightButtonDown(x, y); })
-        .function("rightButtonUp", +[](WebGame& w) { w.game().OnRightButtonUp(); })
+        .function(
+            "leftButtonDown", +[](WebGame& w, int x, int y) { w.game().OnLeftButtonDown(x, y); })
+        .function(
+            "leftButtonUp", +[](WebGame& w) { w.game().OnLeftButtonUp(); })
+        .function(
+            "mouseMove", +[](WebGame& w, int x, int y, bool left,
+                             bool right) { w.game().OnMouseMove(x, y, left, right); })
+        .function(
+            "rightButtonDown", +[](WebGame& w, int x, int y) { w.game().OnRightButtonDown(x, y); })
+        .function(
+            "rightButtonUp", +[](WebGame& w) { w.game().OnRightButtonUp(); })
         .function("onPlayTimer", &OnPlayTimer)
         .function("onPacedFrame", &OnPacedFrame)
         .function("onCommand", &OnCommand)
-        .function("menuState", +[](WebGame& w) { return w.game().GetMenuState(); })
+        .function(
+            "menuState", +[](WebGame& w) { return w.game().GetMenuState(); })
         .function("setDialogOpen", &SetDialogOpen)
-        .function("startChallenge", +[](WebGame& w, int row) { w.game().StartChallenge(row); })
-        .function("startStageNumber", +[](WebGame& w, int n) { w.game().StartStageNumber(n); })
-        .function("startStageOfSize", +[](WebGame& w, int width, int height, int n) {
-            w.game().StartStageOfSize(width, height, n);
-        })
-        .function("hideChallengeStageNumber", +[](WebGame& w) { w.game().HideChallengeStageNumber(); })
-        .function("stageWidth", +[](WebGame& w) { return w.game().StageWidth(); })
-        .function("stageHeight", +[](WebGame& w) { return w.game().StageHeight(); })
-        .function("currentStageNumber", +[](WebGame& w) { return w.game().CurrentStageNumber(); })
-        .function("challengeActive", +[](WebGame& w) { return w.game().ChallengeActive(); })
-        .function("soundEnabled", +[](WebGame& w) { return w.game().SoundEnabled(); })
-        .function("phase", +[](WebGame& w) { return static_cast<int>(w.game().Phase()); })
+        .function(
+            "startChallenge", +[](WebGame& w, int row) { w.game().StartChallenge(row); })
+        .function(
+            "startStageNumber", +[](WebGame& w, int n) { w.game().StartStageNumber(n); })
+        .function(
+            "startStageOfSize", +[](WebGame& w, int width, int height,
+                                    int n) { w.game().StartStageOfSize(width, height, n); })
+        .function(
+            "hideChallengeStageNumber", +[](WebGame& w) { w.game().HideChallengeStageNumber(); })
+        .function(
+            "stageWidth", +[](WebGame& w) { return w.game().StageWidth(); })
+        .function(
+            "stageHeight", +[](WebGame& w) { return w.game().StageHeight(); })
+        .function(
+            "currentStageNumber", +[](WebGame& w) { return w.game().CurrentStageNumber(); })
+        .function(
+            "challengeActive", +[](WebGame& w) { return w.game().ChallengeActive(); })
+        .function(
+            "soundEnabled", +[](WebGame& w) { return w.game().SoundEnabled(); })
+        .function(
+            "phase", +[](WebGame& w) { return static_cast<int>(w.game().Phase()); })
         .function("challengeLines", &ChallengeLines)
         .function("requestNextMove", &RequestNextMove)
         .function("nextMoveQuestion", &NextMoveQuestion)
         .function("planArrived", &PlanArrived)
-        .function("nextMoveShowing", +[](WebGame& w) { return w.game().NextMoveShowing(); })
+        .function(
+            "nextMoveShowing", +[](WebGame& w) { return w.game().NextMoveShowing(); })
         .function("fieldView", &FieldView);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/stage_size.h"
 #include "selection/dialog_units.h"
 #include "selection/edit_number.h"
 #include "selection/parallel_search.h"
@@ -15,7 +16,6 @@
 #include "selection/stage_number_keypad.h"
 #include "solver/drag_plan.h"
 #include "solver/planner.h"
-#include "core/stage_size.h"
 #include "web/transfer.h"
 
 namespace fenx {
@@ -140,8 +140,10 @@ val PlanNextMove(const std::string& blockBytes, int width, int height, int budge
 EMSCRIPTEN_BINDINGS(fenx_rules) {
     using emscripten::function;
     function("editNumber", &EditNumberOrNone);
-    function("isStageSize", +[](int width, int height) { return IsValidStageSize(width, height); });
-    function("isEditText", +[](const std::string& text) { return IsEditText(text); });
+    function(
+        "isStageSize", +[](int width, int height) { return IsValidStageSize(width, height); });
+    function(
+        "isEditText", +[](const std::string& text) { return IsEditText(text); });
     function("keypadDigit", &KeypadDigit);
     function("keypadNext", &KeypadNext);
     function("keypadPrevious", &KeypadPrevious);

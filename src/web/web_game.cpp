@@ -17,8 +17,8 @@ EM_JS(void, fenx_game_changed, (int kind, int value, int value2), {
 namespace fenx {
 
 WebGame::WebGame(std::string sheet) : sheetBytes_(std::move(sheet)) {
-    sheet_ = ParseSpriteSheet(reinterpret_cast<const uint8_t*>(sheetBytes_.data()),
-                              sheetBytes_.size());
+    sheet_ =
+        ParseSpriteSheet(reinterpret_cast<const uint8_t*>(sheetBytes_.data()), sheetBytes_.size());
     if (sheet_) {
         game_ = std::make_unique<Game>(platform_, *sheet_);
         game_->SetChangeListener([](const GameChange& change) {

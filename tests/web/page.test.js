@@ -210,9 +210,12 @@ test('a real mouse drag walks the block toward the cursor and never into another
   await context.close();
 });
 
-test('replaying fenx-cli solve with the mouse solves the stage and shows the solved animation', async () => {
+test('the H key shows a move, and replaying fenx-cli solve with the mouse solves the stage and shows the solved animation', async () => {
   const { page, context } = await openGame('#w=7&h=4&n=4829&zoom=1');
   await waitForPhase(page, PLAYING);
+  // The H key's next move, planned in a worker, shows until a press.
+  await page.keyboard.press('h');
+  await page.waitForFunction(() => Fenx.game.nextMoveShowing(), null, { timeout: 15000 });
   await replaySolve(page, ['7', '4', '4829']);
   assert.equal(await phase(page), SOLVED);
   const first = await page.locator('#surface').screenshot();
