@@ -61,6 +61,23 @@ window.Fenx = window.Fenx || {};
     element.dataset.mnemonic = text[at + 1].toLowerCase();
   }
 
+  // The title bar with its close box.
+  function makeCaption(text, onClose) {
+    const caption = document.createElement('div');
+    caption.className = 'caption';
+    const title = document.createElement('span');
+    title.textContent = text;
+    const closeBox = document.createElement('button');
+    closeBox.type = 'button';
+    closeBox.className = 'close-box';
+    closeBox.tabIndex = -1;
+    closeBox.setAttribute('aria-label', '閉じる');
+    closeBox.textContent = '×';
+    closeBox.addEventListener('click', onClose);
+    caption.append(title, closeBox);
+    return caption;
+  }
+
   // --- Controls ------------------------------------------------------------
   function numberEdit() {
     const edit = document.createElement('input');
@@ -180,18 +197,7 @@ window.Fenx = window.Fenx || {};
   function makeDialog(layout, command, onListOpen) {
     const dialog = document.createElement('dialog');
     dialog.className = 'fenx-dialog';
-    const caption = document.createElement('div');
-    caption.className = 'caption';
-    const title = document.createElement('span');
-    title.textContent = layout.title;
-    const closeBox = document.createElement('button');
-    closeBox.type = 'button';
-    closeBox.className = 'close-box';
-    closeBox.tabIndex = -1;
-    closeBox.setAttribute('aria-label', '閉じる');
-    closeBox.textContent = '×';
-    closeBox.addEventListener('click', () => command(ID.cancel));
-    caption.append(title, closeBox);
+    const caption = makeCaption(layout.title, () => command(ID.cancel));
     const client = document.createElement('div');
     client.className = 'client';
     client.style.width = px(layout.width, true) + 'px';
@@ -517,17 +523,7 @@ window.Fenx = window.Fenx || {};
     if (!help) {
       help = document.createElement('dialog');
       help.className = 'fenx-dialog help';
-      const caption = document.createElement('div');
-      caption.className = 'caption';
-      const title = document.createElement('span');
-      title.textContent = 'FENX ヘルプ';
-      const closeBox = document.createElement('button');
-      closeBox.type = 'button';
-      closeBox.className = 'close-box';
-      closeBox.setAttribute('aria-label', '閉じる');
-      closeBox.textContent = '×';
-      closeBox.addEventListener('click', () => help.close());
-      caption.append(title, closeBox);
+      const caption = makeCaption('FENX ヘルプ', () => help.close());
       const frame = document.createElement('iframe');
       frame.title = 'FENX ヘルプ';
       help.append(caption, frame);
@@ -542,7 +538,7 @@ window.Fenx = window.Fenx || {};
     if (!help.open) {
       help.show();
     }
-    help.querySelector('.close-box').focus();
+    help.querySelector('iframe').focus();
   }
 
   Fenx.dialogs = {
