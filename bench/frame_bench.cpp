@@ -44,9 +44,8 @@ std::vector<uint8_t> SyntheticSheetFile() {
 struct FrameSetup {
     std::vector<uint8_t> syntheticBytes;
     std::unique_ptr<Canvas> canvas;
-    std::unique_ptr<Board> board = std::make_unique<Board>();
-    BlockList blocks;
-    StageRandom random;
+    std::unique_ptr<BuiltStage> stage = std::make_unique<BuiltStage>();
+    BlockList& blocks = stage->blocks;
 
     FrameSetup() {
         auto sheet = EmbeddedSpriteSheet();
@@ -57,7 +56,7 @@ struct FrameSetup {
         canvas = std::make_unique<Canvas>(*sheet);
         canvas->CreateSurfaces(38, 10);
         canvas->SelectBackgroundTile(9);
-        BuildStage(random, *board, blocks, 38, 10, 0, {});
+        BuildStage(*stage, 38, 10, 0, {});
     }
 };
 

@@ -136,14 +136,12 @@ void BM_Tiling(benchmark::State& state) {
 void BM_FullStageOneThread(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
-    auto board = std::make_unique<Board>();
-    StageRandom random;
-    BlockList list;
+    auto stage = std::make_unique<BuiltStage>();
     TimeRange(state, [&] {
         uint64_t draws = 0;
         for (int n = 0; n < kStages; ++n) {
-            BuildStage(random, *board, list, width, height, n, {});
-            draws += random.draws;
+            BuildStage(*stage, width, height, n, {});
+            draws += stage->random.draws;
         }
         return draws;
     });

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/stage_build.h"
-#include "play/step_rule.h"
+#include "core/step_rule.h"
 #include "solver/planner.h"
 
 namespace fenx {
@@ -51,9 +51,7 @@ void PlanStages(benchmark::State& state) {
     const int height = static_cast<int>(state.range(1));
     const int stages = static_cast<int>(state.range(2));
     const int wander = static_cast<int>(state.range(3));
-    auto random = std::make_unique<StageRandom>();
-    auto board = std::make_unique<Board>();
-    auto blocks = std::make_unique<BlockList>();
+    auto stage = std::make_unique<BuiltStage>();
     auto planner = std::make_unique<Planner>();
     std::vector<double> cpu;
     std::vector<double> wall;
@@ -65,11 +63,11 @@ void PlanStages(benchmark::State& state) {
         unsolved = 0;
         for (int i = 0; i < stages; ++i) {
             const int number = (i * 257) & 0xffff;
-            BuildStage(*random, *board, *blocks, width, height, number, {});
-            Wander(*board, *blocks, wander, static_cast<uint32_t>(number) + 1);
+            BuildStage(*stage, width, height, number, {});
+            Wander(stage->board, stage->blocks, wander, static_cast<uint32_t>(number) + 1);
             const auto t0 = std::chrono::steady_clock::now();
             const double c0 = ThreadMs();
-            unsolved += planner->Plan(*blocks, width, height, PlanLimits{}) ? 0 : 1;
+            unsolved += planner->Plan(stage->blocks, width, height, PlanLimits{}) ? 0 : 1;
             cpu.push_back(ThreadMs() - c0);
             wall.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)

@@ -125,9 +125,8 @@ int RunRenderCommand(std::span<const std::string_view> args) {
         return 1;
     }
 
-    auto engine = std::make_unique<StageEngine>();
-    BuildStage(engine->random, engine->board, engine->blocks, size->width, size->height,
-               static_cast<int>(*number & 0xFFFF), options->fixed.value_or(FixedBlocks{}));
+    const auto stage = BuildStage(size->width, size->height, static_cast<int>(*number),
+                                  options->fixed.value_or(FixedBlocks{}));
 
     auto canvas = std::make_unique<Canvas>(*sheet);
     canvas->CreateSurfaces(size->width, size->height);
@@ -137,9 +136,9 @@ int RunRenderCommand(std::span<const std::string_view> args) {
         canvas->DrawTitlePicture();
     } else {
         canvas->DrawField();
-        DrawBlocks(*canvas, engine->blocks, 0, false);
+        DrawBlocks(*canvas, stage->blocks, 0, false);
         if (view == View::Solution) {
-            DrawBlocks(*canvas, engine->blocks, size->height, true);
+            DrawBlocks(*canvas, stage->blocks, size->height, true);
         }
     }
 

@@ -4,6 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/stage_size_argument.h"
+#include "core/stage_number.h"
 #include "selection/parallel_search.h"
 
 namespace fenx {
@@ -20,7 +21,7 @@ int RunSearchCommand(std::span<const std::string_view> args) {
     }
     std::optional<ConditionSet> conditions;
     long first = 0;
-    long last = 65535;
+    long last = kHighestStageNumber;
     long threads = 0;
     bool haveRange = false;
     bool haveThreads = false;
@@ -33,8 +34,8 @@ int RunSearchCommand(std::span<const std::string_view> args) {
                 return UsageError("--conditions takes 19 comma-separated values from 0 to 9");
             }
         } else if (option == "--range" && left >= 2 && !haveRange) {
-            const auto a = ParseInteger(args[i + 1], 0, 65535);
-            const auto b = ParseInteger(args[i + 2], 0, 65535);
+            const auto a = ParseInteger(args[i + 1], 0, kHighestStageNumber);
+            const auto b = ParseInteger(args[i + 2], 0, kHighestStageNumber);
             if (!a || !b || *b < *a) {
                 return UsageError("--range takes FIRST and LAST from 0 to 65535, LAST >= FIRST");
             }

@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/stage_number_argument.h"
 #include "cli/stage_size_argument.h"
+#include "core/geometry.h"
 #include "core/stage_build.h"
 #include "solver/drag_plan.h"
 #include "solver/planner.h"
@@ -16,12 +17,6 @@ namespace fenx {
 namespace {
 
 constexpr long kMaxBudgetMs = 3600000;
-
-struct SolveStage {
-    StageRandom random;
-    Board board;
-    BlockList blocks;
-};
 
 } // namespace
 
@@ -66,9 +61,7 @@ int RunSolveCommand(std::span<const std::string_view> args) {
             return UsageError("unknown option '" + std::string(rest[0]) + "'");
         }
     }
-    auto stage = std::make_unique<SolveStage>();
-    BuildStage(stage->random, stage->board, stage->blocks, size->width, size->height,
-               static_cast<int>(*number), fixed);
+    const auto stage = BuildStage(size->width, size->height, static_cast<int>(*number), fixed);
     auto planner = std::make_unique<Planner>();
     DragPlan plan;
     if (planner->Plan(stage->blocks, size->width, size->height, limits)) {

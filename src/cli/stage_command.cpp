@@ -10,12 +10,11 @@
 #include "cli/stage_dump.h"
 #include "cli/stage_number_argument.h"
 #include "cli/stage_size_argument.h"
+#include "core/stage_number.h"
 #include "selection/parallel_search.h"
 
 namespace fenx {
 namespace {
-
-constexpr int kStageNumbers = 65536;
 
 bool WriteOut(const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
@@ -29,18 +28,18 @@ int DumpAllStages(int width, int height) {
     const int perThread = 64;
     const int batch = threads * perThread;
     std::vector<std::string> parts(static_cast<size_t>(threads));
-    std::vector<std::unique_ptr<StageEngine>> engines;
+    std::vector<std::unique_ptr<BuiltStage>> stages;
     for (int t = 0; t < threads; ++t) {
-        engines.push_back(std::make_unique<StageEngine>());
+        stages.push_back(std::make_unique<BuiltStage>());
     }
-    for (int start = 0; start < kStageNumbers; start += batch) {
+    for (int start = 0; start < kStageNumberCount; start += batch) {
         auto work = [&](int t) {
             std::string& out = parts[static_cast<size_t>(t)];
             out.clear();
             const int begin = start + t * perThread;
-            const int end = std::min(kStageNumbers, begin + perThread);
+            const int end = std::min(kStageNumberCount, begin + perThread);
             for (int n = begin; n < end; ++n) {
-                AppendStageDump(out, *engines[static_cast<size_t>(t)], width, height, n, {});
+                AppendStageDump(out, *stages[static_cast<size_t>(t)], width, height, n, {});
                 out += '\n';
             }
         };
@@ -97,9 +96,9 @@ int RunStageCommand(std::span<const std::string_view> args) {
         }
         fixed = *pair;
     }
-    auto engine = std::make_unique<StageEngine>();
+    auto stage = std::make_unique<BuiltStage>();
     std::string out;
-    AppendStageDump(out, *engine, size->width, size->height, *number, fixed);
+    AppendStageDump(out, *stage, size->width, size->height, *number, fixed);
     out += '\n';
     return WriteOut(out) && std::fflush(stdout) == 0 ? 0 : 1;
 }

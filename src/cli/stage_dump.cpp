@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "core/stage_build.h"
+#include "core/stage_number.h"
 
 namespace fenx {
 namespace {
@@ -15,12 +16,12 @@ void AppendInt(std::string& out, long value) {
 
 } // namespace
 
-void AppendStageDump(std::string& out, StageEngine& engine, int width, int height, long number,
+void AppendStageDump(std::string& out, BuiltStage& stage, int width, int height, long number,
                      FixedBlocks fixed) {
-    const int n = static_cast<int>(number & 0xFFFF);
+    const int n = ReduceStageNumber(number);
     StageBuildTrace trace;
-    BuildStage(engine.random, engine.board, engine.blocks, width, height, n, fixed, &trace);
-    const BlockList& blocks = engine.blocks;
+    BuildStage(stage, width, height, n, fixed, &trace);
+    const BlockList& blocks = stage.blocks;
 
     out += "stage ";
     for (long v : {long{width}, long{height}}) {
@@ -65,7 +66,7 @@ void AppendStageDump(std::string& out, StageEngine& engine, int width, int heigh
     for (int y = 0; y < 2 * height; ++y) {
         out += "\nfield";
         for (int x = 0; x < width; ++x) {
-            const int16_t v = engine.board.at(x, y);
+            const int16_t v = stage.board.at(x, y);
             out += ' ';
             if (v == CellEmpty) {
                 out += '.';

@@ -33,6 +33,12 @@ constexpr int CellPixel(int cell) {
     return (cell + 1) * kCellPixels;
 }
 
+// Pixel in the middle of field column or row `cell`: where a press or a
+// cursor move aims at that cell.
+constexpr int CellCentrePixel(int cell) {
+    return CellPixel(cell) + kCellPixels / 2;
+}
+
 // The field column or row under a pixel coordinate; the frame and everything
 // left of or above it give -1 or less.
 constexpr int CellOfPixel(int pixel) {

@@ -1,12 +1,16 @@
 #include "core/stage_build.h"
 
 #include "core/generation.h"
+#include "core/stage_number.h"
 
 namespace fenx {
 
-void BuildStage(StageRandom& random, Board& board, BlockList& list, int width, int height,
-                int number, FixedBlocks fixed, StageBuildTrace* trace) {
-    SeedStageRandom(random, static_cast<uint32_t>(number) & 0xFFFFu);
+void BuildStage(BuiltStage& stage, int width, int height, int number, FixedBlocks fixed,
+                StageBuildTrace* trace) {
+    StageRandom& random = stage.random;
+    Board& board = stage.board;
+    BlockList& list = stage.blocks;
+    SeedStageRandom(random, static_cast<uint32_t>(ReduceStageNumber(number)));
     ResetBoard(board, width, height);
     list.count = 0;
     GenerateTiling(random, board, list);
@@ -24,6 +28,12 @@ void BuildStage(StageRandom& random, Board& board, BlockList& list, int width, i
             return;
         }
     }
+}
+
+std::unique_ptr<BuiltStage> BuildStage(int width, int height, int number, FixedBlocks fixed) {
+    auto stage = std::make_unique<BuiltStage>();
+    BuildStage(*stage, width, height, number, fixed);
+    return stage;
 }
 
 } // namespace fenx

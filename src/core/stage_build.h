@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "core/block.h"
@@ -17,11 +18,24 @@ struct StageBuildTrace {
     std::vector<uint64_t> layoutDraws; // one entry per layout attempt
 };
 
-// Seeds `random` with `number` (its low 16 bits), tiles the width x height
-// target area and lays the blocks out in the W x 2H field, retrying the layout
-// until it succeeds. Afterwards `board` holds the field and `list` the blocks
-// with their solution and start places. Opening positions are not touched.
-void BuildStage(StageRandom& random, Board& board, BlockList& list, int width, int height,
-                int number, FixedBlocks fixed, StageBuildTrace* trace = nullptr);
+// A stage as building leaves it: the generator, the field and the blocks.
+// The generator goes on serving the stage (the solved animation draws from
+// it), so it belongs to the stage. Some 14 KB: kept on the heap or inside
+// the owner of a running game.
+struct BuiltStage {
+    StageRandom random;
+    Board board;
+    BlockList blocks;
+};
+
+// Seeds the stage's generator with `number` (its low 16 bits), tiles the
+// width x height target area and lays the blocks out in the W x 2H field,
+// retrying the layout until it succeeds. Afterwards the board holds the
+// field and the blocks have their solution and start places. Opening
+// positions are not touched.
+void BuildStage(BuiltStage& stage, int width, int height, int number, FixedBlocks fixed,
+                StageBuildTrace* trace = nullptr);
+// The same into a new stage.
+std::unique_ptr<BuiltStage> BuildStage(int width, int height, int number, FixedBlocks fixed = {});
 
 } // namespace fenx

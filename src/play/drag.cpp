@@ -1,8 +1,8 @@
 // Picking up a block with the left button, following the cursor, letting go.
 // The press only sets the drag up: the moves, the timer ticks and the
 // release arrive as calls of their own while the button is held.
+#include "core/completion.h"
 #include "core/geometry.h"
-#include "play/completion.h"
 #include "play/play.h"
 
 namespace fenx {
@@ -10,10 +10,6 @@ namespace {
 
 int Clamp(int v, int low, int high) {
     return v < low ? low : (v > high ? high : v);
-}
-
-int Sign(int v) {
-    return (v > 0) - (v < 0);
 }
 
 } // namespace
@@ -82,27 +78,14 @@ void Play::DragTo(int x, int y) {
     const int tx = Clamp(CellOfPixel(x), 0, stage_.state.W - 1);
     const int ty = Clamp(CellOfPixel(y), 0, 2 * stage_.state.H - 1);
     const int b = drag_.block;
-    while (tx != drag_.cellX || ty != drag_.cellY) {
-        const int sx = Sign(tx - drag_.cellX);
-        const int sy = Sign(ty - drag_.cellY);
-        // The diagonal first; of the two single-axis fallbacks the horizontal
-        // one first. A refused step drops the rest of the way.
-        if (TryStep(b, sx, sy)) {
-            drag_.cellX += sx;
-            drag_.cellY += sy;
-        } else if (sx == 0 || sy == 0) {
-            return;
-        } else if (TryStep(b, sx, 0)) {
-            drag_.cellX += sx;
-        } else if (TryStep(b, 0, sy)) {
-            drag_.cellY += sy;
-        } else {
-            return;
-        }
-        if (IsStageComplete(stage_.board, stage_.state.W, stage_.state.H)) {
-            EnterSolved();
-            return;
-        }
+    Cell grab{drag_.cellX, drag_.cellY};
+    const WalkEnd end =
+        WalkHeldBlock(stage_.board, stage_.blocks, b, grab, {tx, ty}, stage_.state.W,
+                      stage_.state.H, [&](CellStep step) { ShowStep(b, step); });
+    drag_.cellX = grab.column;
+    drag_.cellY = grab.row;
+    if (end == WalkEnd::Completed) {
+        EnterSolved();
     }
 }
 

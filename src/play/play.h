@@ -10,6 +10,7 @@
 
 #include "core/block.h"
 #include "core/board.h"
+#include "core/cursor_walk.h"
 #include "core/stage_random.h"
 #include "play/drag_state.h"
 #include "play/frame_pacer.h"
@@ -81,9 +82,8 @@ class Play {
   private:
     // Walks the held block toward the field cell under client pixel (x, y).
     void DragTo(int x, int y);
-    // Moves `block` by (dx, dy) when the rule allows it; false changes nothing
-    // (step.cpp).
-    bool TryStep(int block, int dx, int dy);
+    // Shows the step `block` has just made on the board (step.cpp).
+    void ShowStep(int block, CellStep step);
     void EndDrag();
     void DragTick();
     void DrawDraggedBlock(int dx, int dy); // drag_drawing.cpp

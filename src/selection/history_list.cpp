@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <unordered_set>
 
+#include "core/stage_number.h"
 #include "core/stage_size.h"
 
 namespace fenx {
@@ -80,7 +81,7 @@ bool ParseLine(std::string_view line, HistoryEntry& entry) {
     entry.status = static_cast<int8_t>(status);
     entry.width = static_cast<int8_t>(width);
     entry.height = static_cast<int8_t>(height);
-    entry.stageNumber = static_cast<uint16_t>(number & 0xFFFF);
+    entry.stageNumber = static_cast<uint16_t>(ReduceStageNumber(number));
     std::string when(date);
     when += ' ';
     when += time;

@@ -7,6 +7,7 @@
 
 #include "core/block.h"
 #include "core/shapes.h"
+#include "core/stage_number.h"
 #include "core/stage_random.h"
 
 namespace fenx {
@@ -34,7 +35,7 @@ struct SearchCriteria {
     ConditionSet conditions{};
     CountCondition setAll = CountCondition::Any;
     int rangeStart = 0;
-    int rangeEnd = 65535;
+    int rangeEnd = kHighestStageNumber;
 };
 
 // The smallest count a condition accepts.
@@ -53,7 +54,7 @@ OrientationCounts CountOrientations(const BlockList& list);
 // A search in progress over [rangeStart, rangeEnd].
 struct SearchRun {
     int next = 0;
-    int rangeEnd = 65535;
+    int rangeEnd = kHighestStageNumber;
     int matches = 0;
 };
 

@@ -8,7 +8,7 @@ int ReadRangeEnd(std::optional<uint32_t> typed, int previous) {
     if (!typed) {
         return 0;
     }
-    if (*typed > static_cast<uint32_t>(kLastStageNumber)) {
+    if (*typed > static_cast<uint32_t>(kHighestStageNumber)) {
         return previous;
     }
     return static_cast<int>(*typed);

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <optional>
 
-namespace fenx {
+#include "core/stage_number.h"
 
-inline constexpr int kLastStageNumber = 65535;
+namespace fenx {
 
 // One end of the range from its edit: no number reads as 0; a number above
 // the last stage number leaves the end as it was.
@@ -15,7 +15,7 @@ int ReadRangeEnd(std::optional<uint32_t> typed, int previous);
 
 struct StageRange {
     int first = 0;
-    int last = kLastStageNumber;
+    int last = kHighestStageNumber;
     bool operator==(const StageRange&) const = default;
 };
 

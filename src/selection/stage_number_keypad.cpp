@@ -3,6 +3,11 @@
 #include <algorithm>
 
 namespace fenx {
+namespace {
+
+constexpr auto kHighest = static_cast<uint32_t>(kHighestStageNumber);
+
+} // namespace
 
 uint32_t AppendDigit(std::optional<uint32_t> shown, int digit) {
     uint32_t value = shown.value_or(0);
@@ -14,19 +19,19 @@ uint32_t AppendDigit(std::optional<uint32_t> shown, int digit) {
 
 uint32_t NextStageNumber(std::optional<uint32_t> shown) {
     const uint32_t value = shown.value_or(0);
-    return value < kHighestStageNumber ? value + 1 : 0;
+    return value < kHighest ? value + 1 : 0;
 }
 
 uint32_t PreviousStageNumber(std::optional<uint32_t> shown) {
     const uint32_t value = shown.value_or(0);
-    return value > 0 ? value - 1 : kHighestStageNumber;
+    return value > 0 ? value - 1 : kHighest;
 }
 
 std::optional<int> StageNumberToStart(std::optional<uint32_t> shown) {
     if (!shown) {
         return std::nullopt;
     }
-    return static_cast<int>(std::min(*shown, kHighestStageNumber));
+    return static_cast<int>(std::min(*shown, kHighest));
 }
 
 } // namespace fenx

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <optional>
 
-namespace fenx {
+#include "core/stage_number.h"
 
-inline constexpr uint32_t kHighestStageNumber = 65535;
+namespace fenx {
 
 // Digit 0..9 typed after the shown number; the leading digit of a
 // five-digit number drops out (12345, 6 gives 23456).

@@ -1,18 +1,11 @@
 #include "solver/drag_plan.h"
 
-#include "play/completion.h"
-#include "play/step_rule.h"
+#include "core/cursor_walk.h"
 
 #include <memory>
 
 namespace fenx {
 namespace {
-
-int Sign(int v) {
-    return (v > 0) - (v < 0);
-}
-
-enum class WalkEnd { Reached, Stopped, Completed };
 
 class FieldCopy {
   public:
@@ -30,43 +23,17 @@ class FieldCopy {
     // The game's walk of a held block toward the cursor cell (tx, ty), the
     // grab point being the anchor cell.
     WalkEnd Walk(int b, int tx, int ty, int& steps) {
-        Block& k = blocks_[b];
-        while (tx != k.column || ty != k.row) {
-            const int sx = Sign(tx - k.column);
-            const int sy = Sign(ty - k.row);
-            if (StepFits(board_, k, b, sx, sy)) {
-                Step(b, sx, sy);
-            } else if (sx == 0 || sy == 0) {
-                return WalkEnd::Stopped;
-            } else if (StepFits(board_, k, b, sx, 0)) {
-                Step(b, sx, 0);
-            } else if (StepFits(board_, k, b, 0, sy)) {
-                Step(b, 0, sy);
-            } else {
-                return WalkEnd::Stopped;
-            }
-            ++steps;
-            if (IsStageComplete(board_, width_, height_)) {
-                return WalkEnd::Completed;
-            }
-        }
-        return WalkEnd::Reached;
+        Cell grab{blocks_[b].column, blocks_[b].row};
+        return WalkHeldBlock(board_, blocks_, b, grab, {tx, ty}, width_, height_,
+                             [&](CellStep) { ++steps; });
     }
 
     void Put(int b, int column, int row) {
         Block& k = blocks_[b];
-        WriteBlockCells(board_, k.column, k.row, k.orientation, CellEmpty);
-        k.column = column;
-        k.row = row;
-        WriteBlockCells(board_, column, row, k.orientation, static_cast<int16_t>(b));
+        MoveBlock(board_, k, b, column - k.column, row - k.row);
     }
 
   private:
-    void Step(int b, int dx, int dy) {
-        const Block& k = blocks_[b];
-        Put(b, k.column + dx, k.row + dy);
-    }
-
     BlockList blocks_;
     Board board_;
     int width_;

@@ -28,11 +28,6 @@ struct DragPlan {
     bool solved = false; // the completion test fired on the last cursor cell
 };
 
-// Client pixel in the middle of a field column or row.
-constexpr int CellCentrePixel(int cell) {
-    return (cell + 1) * 16 + 8;
-}
-
 // `blocks` is the position the planner started from.
 void BuildDragPlan(const BlockList& blocks, int width, int height, const Planner& planner,
                    DragPlan& plan);

@@ -5,7 +5,7 @@ namespace fenx {
 
 GameImpl::GameImpl(Platform& platform, const SpriteSheet& sheet)
     : platform_(platform), canvas_(sheet),
-      play_({state_, board_, blocks_, stageRandom_, canvas_}, *this) {}
+      play_({state_, stage_.board, stage_.blocks, stage_.random, canvas_}, *this) {}
 
 void GameImpl::Present(SurfaceRect area) {
     platform_.PresentSurface(area);

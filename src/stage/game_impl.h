@@ -10,6 +10,7 @@
 
 #include "core/block.h"
 #include "core/board.h"
+#include "core/stage_build.h"
 #include "core/stage_random.h"
 #include "core/stage_size.h"
 #include "play/game_state.h"
@@ -61,8 +62,8 @@ class GameImpl final : private PlayHost {
     Play& play() { return play_; }
     const Play& play() const { return play_; }
     const GameState& state() const { return state_; }
-    const Board& board() const { return board_; }
-    const BlockList& blocks() const { return blocks_; }
+    const Board& board() const { return stage_.board; }
+    const BlockList& blocks() const { return stage_.blocks; }
     const Canvas& canvas() const { return canvas_; }
     const StageRecord& record() const { return record_; }
     const ChallengeProgress& progress() const { return progress_; }
@@ -94,9 +95,7 @@ class GameImpl final : private PlayHost {
 
     Platform& platform_;
     GameState state_;
-    Board board_;
-    BlockList blocks_;
-    StageRandom stageRandom_;
+    BuiltStage stage_;
     ProcessRandom processRandom_; // state 1 at construction, never reseeded
     Canvas canvas_;
     StageRecord record_;

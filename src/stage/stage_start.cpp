@@ -4,10 +4,11 @@
 
 #include "core/opening.h"
 #include "core/stage_build.h"
+#include "core/stage_number.h"
 #include "selection/challenge_table.h"
 #include "stage/game_impl.h"
+#include "stage/random_stage_number.h"
 #include "stage/settings.h"
-#include "stage/stage_number.h"
 
 namespace fenx {
 namespace {
@@ -40,11 +41,11 @@ void GameImpl::StartStage(int32_t number) {
         platform_.SetWindowTitle({title.data(), static_cast<std::size_t>(length)});
     }
 
-    BuildStage(stageRandom_, board_, blocks_, state_.W, state_.H, n, FixedBlocksOf(state_));
+    BuildStage(stage_, state_.W, state_.H, n, FixedBlocksOf(state_));
     SelectBackgroundTile();
 
     state_.gamePhase = PhaseOpening;
-    ScatterOpeningPositions(processRandom_, blocks_, state_.W);
+    ScatterOpeningPositions(processRandom_, stage_.blocks, state_.W);
     state_.openingStep = kOpeningSteps;
     play_.DrawOpeningPicture();
     PresentWholeSurface();

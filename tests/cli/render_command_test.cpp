@@ -117,18 +117,6 @@ class RenderCommandTest : public ::testing::Test {
     std::optional<SpriteSheet> sheet_ = EmbeddedSpriteSheet();
 };
 
-struct Stage {
-    StageRandom random;
-    Board board;
-    BlockList blocks;
-};
-
-std::unique_ptr<Stage> Build(int width, int height, int number, FixedBlocks fixed = {}) {
-    auto stage = std::make_unique<Stage>();
-    BuildStage(stage->random, stage->board, stage->blocks, width, height, number, fixed);
-    return stage;
-}
-
 TEST(RenderCommandArguments, BadArgumentsExitWithStatusTwoAndWriteNothing) {
     const std::string out = ::testing::TempDir() + "fenx_render_bad.png";
     std::remove(out.c_str());
@@ -201,7 +189,7 @@ TEST_F(RenderCommandTest, StartPictureShowsFrameBackgroundAndBlocks) {
     EXPECT_TRUE(ShowsTile(p, 64, 0, kFrameHorizontal));
     EXPECT_TRUE(ShowsTile(p, 128, 80, kFrameVertical));
 
-    const auto stage = Build(7, 4, 0);
+    const auto stage = BuildStage(7, 4, 0);
     for (int i = 0; i < stage->blocks.count; ++i) {
         const Block& b = stage->blocks[i];
         for (int j = 0; j < 4; ++j) {
@@ -235,7 +223,7 @@ TEST_F(RenderCommandTest, StageNumbersReduceToSixteenBitsAndTheHourPicksTheBackg
     EXPECT_EQ(b.indices, c.indices);
     // Without --hour the local hour decides; allow for the clock passing
     // the hour during the run.
-    const auto stage = Build(12, 4, 3);
+    const auto stage = BuildStage(12, 4, 3);
     int cx = 0;
     while (stage->board.at(cx, 0) != CellEmpty) {
         ++cx;
@@ -251,7 +239,7 @@ TEST_F(RenderCommandTest, StageNumbersReduceToSixteenBitsAndTheHourPicksTheBackg
 
 TEST_F(RenderCommandTest, FixedBlocksShowTheIsolatedCell) {
     const Picture p = Render("7 4 0", "--fixed 6 -1 --hour 2", "fixed");
-    const auto stage = Build(7, 4, 0, {6, -1});
+    const auto stage = BuildStage(7, 4, 0, {6, -1});
     for (int i = 0; i < stage->blocks.count; ++i) {
         const Block& b = stage->blocks[i];
         EXPECT_EQ(b.fixed, i == 6 ? 1 : 0);
@@ -270,7 +258,7 @@ TEST_F(RenderCommandTest, SolutionPictureFillsTheLowerHalfWithTheTiling) {
     const Picture p = Render("7 8 8020", "--view solution --hour 5", "sol");
     ASSERT_EQ(p.width, 144);
     ASSERT_EQ(p.height, 288);
-    const auto stage = Build(7, 8, 8020);
+    const auto stage = BuildStage(7, 8, 8020);
     for (int i = 0; i < stage->blocks.count; ++i) {
         const Block& b = stage->blocks[i];
         for (int j = 0; j < 4; ++j) {

@@ -11,15 +11,17 @@
 
 namespace fenx::testing {
 
-// An engine of its own for each test: generator, board and block list.
+// A stage of its own for each test, with short names for its parts so that
+// the tiling steps can also be run on them one by one.
 struct Engine {
-    StageRandom random;
-    std::unique_ptr<Board> board = std::make_unique<Board>();
-    BlockList blocks;
+    std::unique_ptr<BuiltStage> stage = std::make_unique<BuiltStage>();
+    StageRandom& random = stage->random;
+    Board* const board = &stage->board;
+    BlockList& blocks = stage->blocks;
 
     StageBuildTrace build(int width, int height, int number, FixedBlocks fixed = {}) {
         StageBuildTrace trace;
-        BuildStage(random, *board, blocks, width, height, number, fixed, &trace);
+        BuildStage(*stage, width, height, number, fixed, &trace);
         return trace;
     }
 };

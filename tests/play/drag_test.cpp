@@ -108,7 +108,7 @@ TEST_F(DragTest, TargetBeyondTheFieldIsClampedToTheEdgeCell) {
 
 TEST_F(DragTest, PressesOnAFreeCellOrTheFramePickNothingUp) {
     h.PlaceBlocks({{0, 2, 2}});
-    for (const auto& [x, y] : {std::pair{CellCentre(0), CellCentre(0)}, std::pair{5, 40},
+    for (const auto& [x, y] : {std::pair{CellCentrePixel(0), CellCentrePixel(0)}, std::pair{5, 40},
                                std::pair{40, 150}, std::pair{200, 40}}) {
         h.game->OnLeftButtonDown(x, y);
         h.DragTo(2, 2);
@@ -132,7 +132,7 @@ TEST_F(DragTest, ReleaseOutsideTheWindowEndsTheDragAtTheNextTimerFrame) {
 TEST_F(DragTest, ReleaseOutsideTheWindowEndsTheDragAtTheNextMoveWithoutTheButton) {
     h.PlaceBlocks({{0, 2, 2}});
     h.Press(2, 2);
-    h.game->OnMouseMove(CellCentre(5), CellCentre(5), false, false);
+    h.game->OnMouseMove(CellCentrePixel(5), CellCentrePixel(5), false, false);
     EXPECT_EQ(h.g.drag.active, 0);
     EXPECT_EQ(h.g.blocks[0].column, 2); // the move itself does not step
     EXPECT_EQ(h.platform.presented.back(), (SurfaceRect{48, 48, 32, 32}));

@@ -33,7 +33,7 @@ class HintTest : public ::testing::Test {
         return {s.pixels(), s.pixels() + s.stride() * s.height()};
     }
 
-    void RightPress(int cx, int cy) { h.game->OnRightButtonDown(CellCentre(cx), CellCentre(cy)); }
+    void RightPress(int cx, int cy) { h.game->OnRightButtonDown(CellCentrePixel(cx), CellCentrePixel(cy)); }
     // One frame of the play timer (a new tick runs exactly one at once).
     void Frame() { h.game->OnPlayTimer(); }
 
@@ -144,10 +144,10 @@ TEST_F(HintTest, ReleaseRestoresThePlainPictureAndRightMovesRedrawWithoutTicking
     RightPress(0, 0);
     Frame();
     const std::size_t presented = h.platform.presented.size();
-    h.game->OnMouseMove(CellCentre(2), CellCentre(2), false, true);
+    h.game->OnMouseMove(CellCentrePixel(2), CellCentrePixel(2), false, true);
     EXPECT_EQ(h.g.hint.tick, 1);
     EXPECT_EQ(h.platform.presented.size(), presented + 1);
-    h.game->OnMouseMove(CellCentre(2), CellCentre(2), false, false); // no button: no hint frame
+    h.game->OnMouseMove(CellCentrePixel(2), CellCentrePixel(2), false, false); // no button: no hint frame
     EXPECT_EQ(h.platform.presented.size(), presented + 1);
     EXPECT_NE(Whole(), plain);
     h.game->OnRightButtonUp();
@@ -162,7 +162,7 @@ TEST_F(HintTest, PressesThatShowNothingPlayNoSound) {
     h.PlaceBlocks({{0, 0, 0}});
     RightPress(5, 5);                                        // a free cell
     h.game->OnRightButtonDown(8, 8);                         // the frame
-    h.game->OnRightButtonDown(CellCentre(7), CellCentre(0)); // right of the field
+    h.game->OnRightButtonDown(CellCentrePixel(7), CellCentrePixel(0)); // right of the field
     h.SetChallengeFlag(true);
     RightPress(0, 0); // challenge stages have no hint
     h.SetChallengeFlag(false);

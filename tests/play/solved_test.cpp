@@ -37,10 +37,8 @@ TEST(SolvedStage, SolvedByDragsThenTheBlocksFallOutAndTheTitleReturns) {
 
     // The launch speeds are the next two draws per block after building the
     // stage, sideways first.
-    StageRandom random;
-    auto board = std::make_unique<Board>();
-    BlockList list;
-    BuildStage(random, *board, list, 7, 4, 4, {});
+    const auto built = BuildStage(7, 4, 4);
+    StageRandom random = built->random;
     int lastFrame = 0;
     for (int i = 0; i < h.g.blocks.count; ++i) {
         const Block& b = h.g.blocks[i];

@@ -25,15 +25,11 @@ TEST(ChallengeTable, PairedRowsShareTheirBlocksAndDifferInTheFixedOne) {
     for (const auto& [a, b] : {std::pair{25, 26}, std::pair{27, 28}, std::pair{51, 52}}) {
         const ChallengeEntry& ea = ChallengeTable[static_cast<std::size_t>(a)];
         const ChallengeEntry& eb = ChallengeTable[static_cast<std::size_t>(b)];
-        StageRandom ra;
-        StageRandom rb;
-        auto boardA = std::make_unique<Board>();
-        auto boardB = std::make_unique<Board>();
-        BlockList la;
-        BlockList lb;
-        BuildStage(ra, *boardA, la, ea.width, ea.height, ea.stageNumber, {ea.fixedA, ea.fixedB});
-        BuildStage(rb, *boardB, lb, eb.width, eb.height, eb.stageNumber, {eb.fixedA, eb.fixedB});
-        EXPECT_EQ(boardA->grid, boardB->grid);
+        const auto stageA = BuildStage(ea.width, ea.height, ea.stageNumber, {ea.fixedA, ea.fixedB});
+        const auto stageB = BuildStage(eb.width, eb.height, eb.stageNumber, {eb.fixedA, eb.fixedB});
+        const BlockList& la = stageA->blocks;
+        const BlockList& lb = stageB->blocks;
+        EXPECT_EQ(stageA->board.grid, stageB->board.grid);
         EXPECT_EQ(la[ea.fixedA].fixed, 1);
         EXPECT_EQ(la[eb.fixedA].fixed, 0);
         EXPECT_EQ(lb[eb.fixedA].fixed, 1);

@@ -58,7 +58,7 @@ bool SomeSlotReachable(PlannerWork& w) {
 TEST(Eviction, OpensAWayThroughAJammedFloorWithLegalMovesOnly) {
     // 7 x 8 stage 32435: the lowest rows are packed under two flat bars,
     // and no block can reach a slot of the generated tiling's bottom row.
-    const auto stage = MakeStage(7, 8, 32435);
+    const auto stage = BuildStage(7, 8, 32435);
     const auto w = Loaded(*stage, 7, 8);
     ASSERT_TRUE(w->BuildTilingTarget(true));
     ASSERT_TRUE(w->AssignFixed());
@@ -87,7 +87,7 @@ TEST(Eviction, OpensAWayThroughAJammedFloorWithLegalMovesOnly) {
 TEST(Eviction, FixedBlocksNeverMove) {
     // The same stage with two of its blocks fixed where they fell, as in a
     // challenge: evictions walk around them, never move them.
-    const auto stage = MakeStage(7, 8, 32435, FixedBlocks{1, 4});
+    const auto stage = BuildStage(7, 8, 32435, FixedBlocks{1, 4});
     const auto w = Loaded(*stage, 7, 8);
     ASSERT_TRUE(w->BuildTilingTarget(true));
     w->AssignFixed();

@@ -6,9 +6,9 @@
 #include <chrono>
 #include <memory>
 
+#include "core/completion.h"
 #include "core/stage_build.h"
-#include "play/completion.h"
-#include "play/step_rule.h"
+#include "core/step_rule.h"
 #include "solver/built_stage.h"
 #include "solver/exact_search.h"
 #include "solver/planner_work.h"
@@ -17,7 +17,7 @@ namespace fenx {
 namespace {
 
 // Replays the planned moves step by step with the game's step rule.
-::testing::AssertionResult ReplaysToSolved(const Stage& s, const PlannerWork& w, int width,
+::testing::AssertionResult ReplaysToSolved(const BuiltStage& s, const PlannerWork& w, int width,
                                            int height) {
     BlockList blocks = s.blocks;
     auto board = std::make_unique<Board>();
@@ -58,13 +58,13 @@ namespace {
 }
 
 TEST(ExactSearch, PacksOnlySmallFields) {
-    const auto narrow = MakeStage(7, 8, 1);
+    const auto narrow = BuildStage(7, 8, 1);
     EXPECT_TRUE(ExactSearch::Packs(*Loaded(*narrow, 7, 8))); // 112 cells, 14 blocks
-    const auto wide = MakeStage(12, 4, 1);
+    const auto wide = BuildStage(12, 4, 1);
     EXPECT_TRUE(ExactSearch::Packs(*Loaded(*wide, 12, 4))); // 96 cells, 12 blocks
-    const auto mid = MakeStage(20, 6, 1);
+    const auto mid = BuildStage(20, 6, 1);
     EXPECT_FALSE(ExactSearch::Packs(*Loaded(*mid, 20, 6))); // 240 cells
-    const auto tall = MakeStage(8, 10, 1);
+    const auto tall = BuildStage(8, 10, 1);
     EXPECT_FALSE(ExactSearch::Packs(*Loaded(*tall, 8, 10))); // 160 cells
 }
 
@@ -73,7 +73,7 @@ TEST(ExactSearch, SolvesStagesTheSlotFillingGetsStuckOn) {
     // over every number.
     auto search = std::make_unique<ExactSearch>(20);
     for (int number : {33259, 46390, 41120, 51914}) {
-        const auto s = MakeStage(7, 4, number);
+        const auto s = BuildStage(7, 4, number);
         auto w = Loaded(*s, 7, 4);
         ASSERT_TRUE(search->Run(*w, 2000000)) << "stage " << number;
         EXPECT_TRUE(ReplaysToSolved(*s, *w, 7, 4)) << "stage " << number;
@@ -84,7 +84,7 @@ TEST(ExactSearch, KeepsFixedBlocksStillAndUsesBandsBetweenTheHalves) {
     // Challenge row 20: two fixed blocks across rows 3 and 4 of a 12 x 4
     // stage, so neither half can be the solved band.
     auto search = std::make_unique<ExactSearch>(21);
-    const auto s = MakeStage(12, 4, 3972, FixedBlocks{6, 9});
+    const auto s = BuildStage(12, 4, 3972, FixedBlocks{6, 9});
     auto w = Loaded(*s, 12, 4);
     ASSERT_TRUE(search->Run(*w, 2000000));
     EXPECT_TRUE(ReplaysToSolved(*s, *w, 12, 4));
@@ -93,7 +93,7 @@ TEST(ExactSearch, KeepsFixedBlocksStillAndUsesBandsBetweenTheHalves) {
 TEST(ExactSearch, GoesOnFromAPositionReachedEarlier) {
     // Moves already planned stay; the search appends the rest.
     auto search = std::make_unique<ExactSearch>(20);
-    const auto s = MakeStage(7, 4, 128);
+    const auto s = BuildStage(7, 4, 128);
     auto w = Loaded(*s, 7, 4);
     // The first block that can move at all, moved as far as it goes.
     int mover = 0;
@@ -117,7 +117,7 @@ TEST(ExactSearch, FillsATargetSlotBySlotPastFixedBlocks) {
     // Challenge row 41: a lying I on the floor and a T above it are fixed;
     // the slot filling alone cannot clear its ways there.
     auto search = std::make_unique<ExactSearch>(22);
-    const auto s = MakeStage(7, 8, 29730, FixedBlocks{0, 4});
+    const auto s = BuildStage(7, 8, 29730, FixedBlocks{0, 4});
     auto w = Loaded(*s, 7, 8);
     w->escapeOrder = true;
     ASSERT_TRUE(w->BuildCoverTarget(0xff00, true, 40000));

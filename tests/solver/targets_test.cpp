@@ -49,7 +49,7 @@ bool WalksOut(const SolverGrid& g, const std::array<bool, kSolverCells>& target,
 
 // Checks every cover target of every set of rows that may end the stage.
 void CheckEscapeOrder(int width, int height, int number, FixedBlocks fixed) {
-    const auto s = MakeStage(width, height, number, fixed);
+    const auto s = BuildStage(width, height, number, fixed);
     const auto w = Loaded(*s, width, height);
     std::array<RowSet, 64> sets{};
     const int n = CollectRowSets(width, height, w->FixedRows(), sets);
@@ -113,7 +113,7 @@ TEST(Targets, EachSlotOpenFromOutsideWhenItsTurnComes) {
 }
 
 TEST(Targets, CoversHoldTheFixedBlocksAndOnlyTheChosenRows) {
-    const auto s = MakeStage(7, 8, 42206, FixedBlocks{6, -1});
+    const auto s = BuildStage(7, 8, 42206, FixedBlocks{6, -1});
     const auto w = Loaded(*s, 7, 8);
     // The standing I lies in rows 3..6: no cover of the upper half holds
     // it with the other blocks, rows 1..8 do.

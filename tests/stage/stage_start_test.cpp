@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "presentation/background_tile.h"
-#include "stage/stage_number.h"
+#include "stage/random_stage_number.h"
 #include "support/game_harness.h"
 
 namespace fenx::testing {

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "core/board.h"
-#include "play/step_rule.h"
+#include "core/step_rule.h"
 
 #include "stage/game.h"
 #include "support/fake_platform.h"
@@ -17,11 +17,6 @@
 namespace fenx {
 
 namespace testing {
-
-// Client pixel in the middle of field column or row `cell`.
-constexpr int CellCentre(int cell) {
-    return (cell + 1) * 16 + 8;
-}
 
 class GameHarness {
   public:
@@ -78,8 +73,10 @@ class GameHarness {
     // Any stored display mode, also one that no menu item sets.
     void SetDragDisplayMode(int32_t mode) { GameProbe::PlayOf(*game).setDragDisplayMode(mode); }
 
-    void Press(int cx, int cy) { game->OnLeftButtonDown(CellCentre(cx), CellCentre(cy)); }
-    void DragTo(int cx, int cy) { game->OnMouseMove(CellCentre(cx), CellCentre(cy), true, false); }
+    void Press(int cx, int cy) { game->OnLeftButtonDown(CellCentrePixel(cx), CellCentrePixel(cy)); }
+    void DragTo(int cx, int cy) {
+        game->OnMouseMove(CellCentrePixel(cx), CellCentrePixel(cy), true, false);
+    }
     void Release() { game->OnLeftButtonUp(); }
 
     int Cell(int cx, int cy) const { return g.board.at(cx, cy); }

@@ -13,8 +13,8 @@ class GameProbe {
     static const GameImpl& Of(const Game& game) { return *game.impl_; }
 
     // --- Set-ups -------------------------------------------------------------
-    static Board& EditBoard(Game& game) { return game.impl_->board_; }
-    static BlockList& EditBlocks(Game& game) { return game.impl_->blocks_; }
+    static Board& EditBoard(Game& game) { return game.impl_->stage_.board; }
+    static BlockList& EditBlocks(Game& game) { return game.impl_->stage_.blocks; }
     static GameState& EditState(Game& game) { return game.impl_->state_; }
     static Play& PlayOf(Game& game) { return game.impl_->play_; }
     static void StartStage(Game& game, int number) { game.impl_->StartStage(number); }

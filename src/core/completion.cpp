@@ -1,4 +1,4 @@
-#include "play/completion.h"
+#include "core/completion.h"
 
 namespace fenx {
 

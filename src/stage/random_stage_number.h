@@ -23,9 +23,4 @@ constexpr int32_t MixRandomStageNumber(int64_t calendarSeconds, int draw, int32_
     return b + draw + current;
 }
 
-// The stage number of a requested number: its low 16 bits.
-constexpr int32_t ReduceStageNumber(int32_t number) {
-    return static_cast<int32_t>(static_cast<uint32_t>(number) & 0xFFFFu);
-}
-
 } // namespace fenx

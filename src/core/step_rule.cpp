@@ -1,4 +1,4 @@
-#include "play/step_rule.h"
+#include "core/step_rule.h"
 
 #include "core/shapes.h"
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "core/board.h"
-#include "play/completion.h"
+#include "core/completion.h"
 
 namespace fenx {
 namespace {
