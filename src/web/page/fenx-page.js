@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The page around the game: loads the engine and the sprite sheet, shows
 // the engine's 8-bit surface in the canvas at an integer zoom, hands it the
-// mouse, the touch screen, the keys, the play timer and the menu commands,
-// keeps the address fragment on the stage in play, and answers the calls
-// the engine's platform makes (title, pictures, sounds, storage).
+// keys, the play timer and the menu commands (the mouse and the touch
+// screen through fenx-input.js), keeps the address fragment on the stage in
+// play, and answers the calls the engine's platform makes (title,
+// pictures, sounds, storage).
 'use strict';
 
 window.Fenx = window.Fenx || {};
@@ -11,9 +12,6 @@ window.Fenx = window.Fenx || {};
 (function () {
   const Fenx = window.Fenx;
   const TICK_MS = 100;
-  // Holding a finger still this long on a block shows the placement hint.
-  const LONG_PRESS_MS = 500;
-  const TOUCH_SLOP_PX = 8;
   const PLAN_BUDGET_MS = 5000;
 
   const canvas = document.getElementById('surface');
@@ -23,7 +21,6 @@ window.Fenx = window.Fenx || {};
   let palette = new Uint32Array(256);
   let zoom = 1;
   let linkedZoom = 0; // 0: the largest zoom that fits
-  let cursorInside = true;
   let applicationActive = true;
   let ended = false;
 
@@ -139,7 +136,7 @@ window.Fenx = window.Fenx || {};
     },
     present,
     resize,
-    cursorInside: () => cursorInside,
+    cursorInside: () => Fenx.input.cursorInside(),
     playSound: (index) => Fenx.sound.play(index),
     storageRead(key) {
       try {
@@ -204,123 +201,6 @@ window.Fenx = window.Fenx || {};
     if (gateOpen()) {
       schedule(game.onPacedFrame());
     }
-  }
-
-  // --- Mouse and touch -----------------------------------------------------
-  function surfacePoint(event) {
-    const box = canvas.getBoundingClientRect();
-    return {
-      x: Math.floor(((event.clientX - box.left) * canvas.width) / box.width),
-      y: Math.floor(((event.clientY - box.top) * canvas.height) / box.height),
-    };
-  }
-
-  function watchCursor(event) {
-    cursorInside = event.clientX >= 0 && event.clientY >= 0 &&
-      event.clientX < window.innerWidth && event.clientY < window.innerHeight;
-  }
-
-  function bindMouse() {
-    canvas.addEventListener('contextmenu', (event) => event.preventDefault());
-    canvas.addEventListener('pointerdown', (event) => {
-      Fenx.sound.unlock();
-      if (event.pointerType === 'mouse') {
-        // Moves and the release reach the game wherever the cursor goes.
-        canvas.setPointerCapture(event.pointerId);
-      } else {
-        touchDown(event);
-      }
-    });
-    canvas.addEventListener('mousedown', (event) => {
-      // The second press of a double click does nothing.
-      if (event.detail === 2 || Fenx.menu.anyOpen()) {
-        return;
-      }
-      const p = surfacePoint(event);
-      if (event.button === 0) {
-        game.leftButtonDown(p.x, p.y);
-      } else if (event.button === 2) {
-        game.rightButtonDown(p.x, p.y);
-      }
-    });
-    canvas.addEventListener('pointermove', (event) => {
-      watchCursor(event);
-      if (event.pointerType === 'mouse') {
-        const p = surfacePoint(event);
-        game.mouseMove(p.x, p.y, (event.buttons & 1) !== 0, (event.buttons & 2) !== 0);
-      } else {
-        touchMove(event);
-      }
-    });
-    canvas.addEventListener('pointerup', (event) => {
-      if (event.pointerType !== 'mouse') {
-        touchUp(event);
-      } else if (event.button === 0) {
-        game.leftButtonUp();
-      } else if (event.button === 2) {
-        game.rightButtonUp();
-      }
-    });
-    canvas.addEventListener('pointercancel', (event) => {
-      if (event.pointerType !== 'mouse') {
-        touchUp(event);
-      }
-    });
-    window.addEventListener('pointermove', watchCursor);
-    document.documentElement.addEventListener('mouseleave', () => { cursorInside = false; });
-    document.documentElement.addEventListener('mouseenter', () => { cursorInside = true; });
-    window.addEventListener('blur', () => { applicationActive = false; });
-    window.addEventListener('focus', () => { applicationActive = true; });
-  }
-
-  // A finger: a drag once it moves, the placement hint when it is held
-  // still, a click when it is lifted at once.
-  let touch = null;
-
-  function touchDown(event) {
-    if (touch) {
-      return; // one finger plays
-    }
-    canvas.setPointerCapture(event.pointerId);
-    const start = surfacePoint(event);
-    touch = { id: event.pointerId, start, client: [event.clientX, event.clientY], mode: 'wait' };
-    touch.timer = setTimeout(() => {
-      touch.mode = 'hint';
-      game.rightButtonDown(start.x, start.y);
-    }, LONG_PRESS_MS);
-  }
-
-  function touchMove(event) {
-    if (!touch || event.pointerId !== touch.id) {
-      return;
-    }
-    const p = surfacePoint(event);
-    if (touch.mode === 'wait') {
-      const moved = Math.hypot(event.clientX - touch.client[0], event.clientY - touch.client[1]);
-      if (moved < TOUCH_SLOP_PX) {
-        return;
-      }
-      clearTimeout(touch.timer);
-      touch.mode = 'drag';
-      game.leftButtonDown(touch.start.x, touch.start.y);
-    }
-    game.mouseMove(p.x, p.y, touch.mode === 'drag', touch.mode === 'hint');
-  }
-
-  function touchUp(event) {
-    if (!touch || event.pointerId !== touch.id) {
-      return;
-    }
-    clearTimeout(touch.timer);
-    if (touch.mode === 'hint') {
-      game.rightButtonUp();
-    } else {
-      if (touch.mode === 'wait') {
-        game.leftButtonDown(touch.start.x, touch.start.y);
-      }
-      game.leftButtonUp();
-    }
-    touch = null;
   }
 
   // --- The H key: the next move, planned in a worker ------------------------
@@ -460,11 +340,13 @@ window.Fenx = window.Fenx || {};
     game.startUp();
     resize(game.surfaceWidth(), game.surfaceHeight());
     Fenx.menu.apply(game.menuState());
-    bindMouse();
+    Fenx.input.bind(game, canvas, () => ended);
+    window.addEventListener('blur', () => { applicationActive = false; });
+    window.addEventListener('focus', () => { applicationActive = true; });
     bindKeys();
     setInterval(tick, TICK_MS);
     game.showTitleScreen();
-    Fenx.sound.load(game.soundEnabled()).then(() => {
+    Fenx.sound.load().then(() => {
       if (!ended) {
         game.playStartJingle();
       }
@@ -473,6 +355,12 @@ window.Fenx = window.Fenx || {};
     window.addEventListener('hashchange', () => startStageOfLink(followLink(false)));
     window.addEventListener('resize', applyZoom);
     window.addEventListener('pagehide', shutDown);
+    // A page brought back from the browser's cache had ended: start afresh.
+    window.addEventListener('pageshow', (event) => {
+      if (event.persisted) {
+        location.reload();
+      }
+    });
     document.body.classList.add('ready');
   }
 

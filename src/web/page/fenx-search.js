@@ -89,7 +89,7 @@ window.Fenx = window.Fenx || {};
   }
 
   function open() {
-    Fenx.dialogs.openModeless(Fenx.dialogs.Kind.search, (closed) => {
+    Fenx.frame.openModeless(Fenx.frame.Kind.search, (closed) => {
       const game = Fenx.game;
       const engine = Fenx.engine;
       let made = null;
@@ -125,7 +125,7 @@ window.Fenx = window.Fenx || {};
         runProgress(criteria.conditions.slice(), game.stageWidth(), game.stageHeight(), range,
                     addResults);
       };
-      made = Fenx.dialogs.makeDialog(SEARCH, (id) => {
+      made = Fenx.frame.makeDialog(SEARCH, (id) => {
         if (id === 6) {
           combos.slice(0, ORIENTATIONS).forEach((combo, i) => {
             combo.selectedIndex = criteria.setAll;
@@ -150,9 +150,9 @@ window.Fenx = window.Fenx || {};
           combo.append(new Option(text));
         }
         combo.selectedIndex = row < ORIENTATIONS ? criteria.conditions[row] : criteria.setAll;
-        combo.style.left = Fenx.dialogs.px(x, true) + 'px';
-        combo.style.top = Fenx.dialogs.px(y, false) + 'px';
-        combo.style.width = Fenx.dialogs.px(35, true) + 'px';
+        combo.style.left = Fenx.frame.px(x, true) + 'px';
+        combo.style.top = Fenx.frame.px(y, false) + 'px';
+        combo.style.width = Fenx.frame.px(35, true) + 'px';
         combo.addEventListener('change', () => {
           if (row < ORIENTATIONS) {
             criteria.conditions[row] = combo.selectedIndex;
@@ -181,7 +181,7 @@ window.Fenx = window.Fenx || {};
     const state = { done: 0, matches: [], finished: false };
     let handed = 0;
     let timer = null;
-    const made = Fenx.dialogs.makeDialog(PROGRESS, (id) => {
+    const made = Fenx.frame.makeDialog(PROGRESS, (id) => {
       if (id === 2) {
         end(); // the matches received are those of the numbers tested so far
       }
@@ -191,10 +191,7 @@ window.Fenx = window.Fenx || {};
     bar.value = 0;
     bar.dataset.id = 1029;
     bar.className = 'bar';
-    bar.style.left = Fenx.dialogs.px(7, true) + 'px';
-    bar.style.top = Fenx.dialogs.px(27, false) + 'px';
-    bar.style.width = Fenx.dialogs.px(157, true) + 'px';
-    bar.style.height = Fenx.dialogs.px(14, false) + 'px';
+    Fenx.frame.place(bar, [7, 27, 157, 14]);
     made.client.append(bar);
     made.dialog.classList.add('progress');
 
@@ -215,7 +212,7 @@ window.Fenx = window.Fenx || {};
       clearInterval(timer);
       worker.terminate();
       handOver();
-      Fenx.dialogs.endModal(made);
+      Fenx.frame.endModal(made);
       Fenx.search.running = null;
     }
     worker.onmessage = (event) => {
@@ -235,7 +232,7 @@ window.Fenx = window.Fenx || {};
       showFigures(done);
     }, TICK_MS);
     showFigures(0);
-    Fenx.dialogs.runModal(made, null);
+    Fenx.frame.runModal(made, null);
     Fenx.search.running = { state, total };
     worker.postMessage({ job: 'search', conditions, width, height,
                          first: range.first, last: range.last });
