@@ -102,6 +102,25 @@ async function differingPixels(page, pngBase64) {
   }, pngBase64);
 }
 
+// Whether block b of a field view `width` cells wide fits dy rows lower (higher for
+// dy < 0): only the cells it would cover count, and they must be free or
+// its own.
+function fitsRows(view, width, rows, b, dy) {
+  const owner = (x, y) => (x < 0 || y < 0 || x >= width || y >= rows ? 'outside' : view.cells[y * width + x]);
+  return Array.from(view.cells).every((v, i) => v !== b ||
+    [owner(i % width, Math.floor(i / width) + dy)].every((o) => o === -1 || o === b));
+}
+
+// A block that can rise two rows.
+function liftableBlock(view, width, rows) {
+  for (let b = 0; b < view.anchors.length / 2; ++b) {
+    if (fitsRows(view, width, rows, b, -1) && fitsRows(view, width, rows, b, -2)) {
+      return b;
+    }
+  }
+  return -1;
+}
+
 async function canvasOrigin(page) {
   const box = await page.locator('#surface').boundingBox();
   return { x: box.x, y: box.y };
@@ -159,20 +178,8 @@ test('a real mouse drag walks the block toward the cursor and never into another
   await waitForPhase(page, PLAYING);
   const before = await page.evaluate(() => Fenx.game.fieldView());
   const width = 7;
-  const rows = 8;
-  const owner = (view, x, y) =>
-    (x < 0 || y < 0 || x >= width || y >= rows ? 'outside' : view.cells[y * width + x]);
-  // Whether block b fits dy rows lower (higher for dy < 0): only the
-  // cells it would cover count, and they must be free or its own.
-  const fits = (view, b, dy) => view.cells.every((v, i) => v !== b ||
-    [owner(view, i % width, Math.floor(i / width) + dy)].every((o) => o === -1 || o === b));
-  const blockCount = before.anchors.length / 2;
-  let block = -1;
-  for (let b = 0; b < blockCount && block < 0; ++b) {
-    if (fits(before, b, -1) && fits(before, b, -2)) {
-      block = b;
-    }
-  }
+  const fits = (view, b, dy) => fitsRows(view, width, 8, b, dy);
+  const block = liftableBlock(before, width, 8);
   assert.ok(block >= 0, 'some block has two free rows above it');
   const [column, row] = [before.anchors[2 * block], before.anchors[2 * block + 1]];
   const at = await canvasOrigin(page);
@@ -206,6 +213,45 @@ test('a real mouse drag walks the block toward the cursor and never into another
   assert.deepEqual(Array.from(dropped.cells), shifted.cells);
   assert.equal(fits(dropped, block, 1), false,
                'the next step down would overlap or leave the field');
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
+test('a finger drags a block, and held still on a block shows the placement hint', async () => {
+  const context = await browser.newContext({ deviceScaleFactor: 1, timezoneId: 'UTC', hasTouch: true });
+  const { page } = await openGame('#w=7&h=4&n=4829&zoom=1', { context });
+  await waitForPhase(page, PLAYING);
+  const cdp = await context.newCDPSession(page);
+  const at = await canvasOrigin(page);
+  const touch = (type, x, y) => cdp.send('Input.dispatchTouchEvent', {
+    type, touchPoints: type === 'touchEnd' ? [] : [{ x: at.x + x, y: at.y + y }] });
+  const before = await page.evaluate(() => Fenx.game.fieldView());
+  // A finger that moves drags: a block that can rise, up one row.
+  const block = liftableBlock(before, 7, 8);
+  const [column, row] = [before.anchors[2 * block], before.anchors[2 * block + 1]];
+  const centre = (cell) => (cell + 1) * 16 + 8;
+  await touch('touchStart', centre(column), centre(row));
+  await touch('touchMove', centre(column), centre(row) - 12);
+  await touch('touchMove', centre(column), centre(row) - 16);
+  await touch('touchEnd');
+  const after = await page.evaluate(() => Fenx.game.fieldView());
+  const moved = Array.from(before.anchors);
+  moved[2 * block + 1] = row - 1;
+  assert.deepEqual(Array.from(after.anchors), moved);
+
+  // Held still: the hint blinks in the picture until the finger lifts.
+  const picture = () => page.evaluate(() => Array.from(Fenx.game.surfacePixels()).join());
+  const still = await picture();
+  await touch('touchStart', centre(column), centre(row - 1));
+  let changed = false;
+  for (let i = 0; i < 40 && !changed; ++i) {
+    await page.waitForTimeout(50);
+    changed = (await picture()) !== still;
+  }
+  assert.ok(changed, 'the hint shows');
+  await touch('touchEnd');
+  await page.waitForTimeout(150);
+  assert.equal(await picture(), still, 'the hint ends with the finger');
   assert.deepEqual(page.errors, []);
   await context.close();
 });
