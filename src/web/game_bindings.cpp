@@ -82,9 +82,24 @@ int OnCommand(WebGame& web, int id) {
 }
 
 void SetDialogOpen(WebGame& web, int kind, bool open) {
-    if (kind >= 0 && kind <= static_cast<int>(DialogKind::History)) {
-        web.game().SetDialogOpen(static_cast<DialogKind>(kind), open);
+    if (kind >= 0 && kind < static_cast<int>(kDialogKindCount)) {
+        web.SetDialogOpen(static_cast<DialogKind>(kind), open);
     }
+}
+
+// The menu as it shows now: the game's marks, the open dialogs' items
+// grayed.
+val Menu(WebGame& web) {
+    const MenuState menu = web.Menu();
+    val result = val::object();
+    result.set("sizeMark", menu.marks.sizeMark);
+    result.set("soundChecked", menu.marks.soundChecked);
+    result.set("dragModeMark", menu.marks.dragModeMark);
+    result.set("challengeEnabled", menu.challengeEnabled);
+    result.set("searchEnabled", menu.searchEnabled);
+    result.set("anySizeEnabled", menu.anySizeEnabled);
+    result.set("stageNumberEnabled", menu.stageNumberEnabled);
+    return result;
 }
 
 val ChallengeLines(WebGame& web) {
@@ -180,16 +195,6 @@ val FieldView(WebGame& web) {
 EMSCRIPTEN_BINDINGS(fenx_game) {
     using emscripten::class_;
     using emscripten::function;
-    using emscripten::value_object;
-
-    value_object<MenuState>("MenuState")
-        .field("sizeMark", &MenuState::sizeMark)
-        .field("soundChecked", &MenuState::soundChecked)
-        .field("dragModeMark", &MenuState::dragModeMark)
-        .field("challengeEnabled", &MenuState::challengeEnabled)
-        .field("searchEnabled", &MenuState::searchEnabled)
-        .field("anySizeEnabled", &MenuState::anySizeEnabled)
-        .field("stageNumberEnabled", &MenuState::stageNumberEnabled);
 
     function("galleryCopies", &GalleryCopies);
     function("historyLines", &HistoryLines);
@@ -226,8 +231,7 @@ EMSCRIPTEN_BINDINGS(fenx_game) {
         .function("onPlayTimer", &OnPlayTimer)
         .function("onPacedFrame", &OnPacedFrame)
         .function("onCommand", &OnCommand)
-        .function(
-            "menuState", +[](WebGame& w) { return w.game().GetMenuState(); })
+        .function("menuState", &Menu)
         .function("setDialogOpen", &SetDialogOpen)
         .function(
             "startChallenge", +[](WebGame& w, int row) { w.game().StartChallenge(row); })

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/stage_size.h"
-#include "selection/dialog_units.h"
-#include "selection/edit_number.h"
+#include "dialog_rules/dialog_units.h"
+#include "dialog_rules/edit_number.h"
 #include "selection/parallel_search.h"
 #include "selection/search_conditions.h"
 #include "selection/search_range.h"
@@ -31,6 +31,11 @@ std::optional<uint32_t> EditNumber(const std::string& text) {
 double EditNumberOrNone(const std::string& text) {
     const std::optional<uint32_t> number = EditNumber(text);
     return number ? static_cast<double>(*number) : -1.0;
+}
+
+// The edit's number after a step of its arrows or its Up and Down keys.
+uint32_t EditStep(const std::string& shown, int delta) {
+    return StepEditNumber(EditNumber(shown), delta);
 }
 
 // The stage-number dialog's keypad: what the edit shows next.
@@ -144,6 +149,7 @@ EMSCRIPTEN_BINDINGS(fenx_rules) {
         "isStageSize", +[](int width, int height) { return IsValidStageSize(width, height); });
     function(
         "isEditText", +[](const std::string& text) { return IsEditText(text); });
+    function("editStep", &EditStep);
     function("keypadDigit", &KeypadDigit);
     function("keypadNext", &KeypadNext);
     function("keypadPrevious", &KeypadPrevious);

@@ -11,6 +11,7 @@
 
 #include "solver/plan_follower.h"
 #include "stage/game.h"
+#include "stage/menu_commands.h"
 #include "web/web_platform.h"
 
 namespace fenx {
@@ -37,6 +38,10 @@ class WebGame {
     // a size that is no stage size. Call before StartUp.
     bool StoreLinkedSize(int width, int height);
 
+    // Which dialogs the page has open: the menu grays their items.
+    void SetDialogOpen(DialogKind kind, bool open) { openDialogs_.Set(kind, open); }
+    MenuState Menu() const { return ShownMenu(game_->GetMenuMarks(), openDialogs_); }
+
     NextMoveRequest RequestNextMove();
     // The position to plan from after PlanNeeded.
     const std::optional<Game::NextMoveQuestion>& Question() const { return question_; }
@@ -51,6 +56,7 @@ class WebGame {
     std::optional<SpriteSheet> sheet_;
     WebPlatform platform_;
     std::unique_ptr<Game> game_;
+    OpenDialogs openDialogs_;
     PlanFollower follower_;
     std::optional<Game::NextMoveQuestion> question_;
 };

@@ -15,7 +15,6 @@ window.Fenx = window.Fenx || {};
   const ID = { ok: 1, cancel: 2, close: 3, start: 5, list: 1008 };
   // The kinds the engine grays menu items for.
   const Kind = { challenge: 0, search: 1, stageNumber: 2, size: 3, history: 4 };
-  const LARGEST_EDIT_NUMBER = 99999;
   const FONT = '12px IPAPGothic, "IPA PGothic", sans-serif';
   const GAP = 8;
 
@@ -94,10 +93,7 @@ window.Fenx = window.Fenx || {};
     });
     edit.setNumber = (n) => { edit.value = String(n); kept = edit.value; };
     edit.number = () => Fenx.engine.editNumber(edit.value); // -1: none
-    edit.step = (delta) => {
-      const n = Math.max(0, edit.number()) + delta;
-      edit.setNumber(Math.min(LARGEST_EDIT_NUMBER, Math.max(0, n)));
-    };
+    edit.step = (delta) => edit.setNumber(Fenx.engine.editStep(edit.value, delta));
     edit.addEventListener('keydown', (event) => {
       if (edit.arrows && (event.key === 'ArrowUp' || event.key === 'ArrowDown')) {
         edit.step(event.key === 'ArrowUp' ? 1 : -1);
