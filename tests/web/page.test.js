@@ -302,6 +302,44 @@ test('a challenge solved is still marked after a reload', async () => {
   await context.close();
 });
 
+test('the stage-number and size dialogs start stages with their buttons and gray their items while open', async () => {
+  const { page, context } = await openGame('#zoom=1');
+  const item = (id) => page.locator(`#menubar [data-id="${id}"]`).getAttribute('aria-disabled');
+  await chooseMenu(page, 0, 106);
+  const seed = page.locator('dialog[open]');
+  assert.equal(await item(106), 'true');
+  await seed.locator('button', { hasText: 'ｸﾘｱｰ' }).click();
+  for (const digit of ['7', '1', '2']) {
+    await seed.locator('button', { hasText: new RegExp(`^${digit}$`) }).click();
+  }
+  await page.keyboard.press('Alt+s'); // スタート(&S)
+  await page.waitForFunction(() => Fenx.game.currentStageNumber() === 712);
+  await waitForPhase(page, PLAYING); // menu commands wait for the fly-in
+  await page.keyboard.press('Escape');
+  assert.equal(await page.locator('dialog[open]').count(), 0);
+  assert.equal(await item(106), 'false');
+
+  await chooseMenu(page, 0, 105);
+  const size = page.locator('dialog[open]');
+  const edits = size.locator('input');
+  assert.deepEqual([await edits.nth(0).inputValue(), await edits.nth(1).inputValue()], ['7', '4']);
+  await edits.nth(0).fill('39');
+  await size.locator('.updown button').nth(2).click(); // the height's up arrow
+  assert.equal(await edits.nth(1).inputValue(), '5');
+  // 39 x 5 is pulled to 38 x 5, which holds no whole number of blocks.
+  await size.locator('button', { hasText: 'スタート' }).click();
+  assert.deepEqual(await page.evaluate(() => [Fenx.game.stageWidth(), Fenx.game.stageHeight()]), [7, 4]);
+  await size.locator('.updown button').nth(2).click();
+  await size.locator('button', { hasText: 'スタート' }).click();
+  await waitForPhase(page, PLAYING);
+  assert.deepEqual(await page.evaluate(() => [Fenx.game.stageWidth(), Fenx.game.stageHeight()]), [38, 6]);
+  assert.deepEqual([await edits.nth(0).inputValue(), await edits.nth(1).inputValue()], ['38', '6']);
+  await size.locator('.close-box').click();
+  assert.equal(await item(105), 'false');
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
 test('the search dialog lists what fenx-cli search finds, and Cancel keeps the tested prefix', async () => {
   const { page, context } = await openGame('#w=12&h=4&zoom=1');
   await chooseMenu(page, 0, 118);

@@ -93,10 +93,10 @@ window.Fenx = window.Fenx || {};
     });
     edit.setNumber = (n) => { edit.value = String(n); kept = edit.value; };
     edit.number = () => Fenx.engine.editNumber(edit.value); // -1: none
-    edit.step = (delta) => edit.setNumber(Fenx.engine.editStep(edit.value, delta));
+    edit.stepBy = (delta) => edit.setNumber(Fenx.engine.editStep(edit.value, delta));
     edit.addEventListener('keydown', (event) => {
       if (edit.arrows && (event.key === 'ArrowUp' || event.key === 'ArrowDown')) {
-        edit.step(event.key === 'ArrowUp' ? 1 : -1);
+        edit.stepBy(event.key === 'ArrowUp' ? 1 : -1);
         event.preventDefault();
       }
     });
@@ -112,7 +112,7 @@ window.Fenx = window.Fenx || {};
       arrow.type = 'button';
       arrow.tabIndex = -1;
       arrow.textContent = text;
-      arrow.addEventListener('click', () => edit.step(delta));
+      arrow.addEventListener('click', () => edit.stepBy(delta));
       box.append(arrow);
     }
     edit.arrows = box;
@@ -298,6 +298,7 @@ window.Fenx = window.Fenx || {};
       if (open.get(kind) === made.dialog) {
         open.delete(kind);
         Fenx.game.setDialogOpen(kind, false);
+        Fenx.menu.apply(Fenx.game.menuState()); // its item usable again
       }
       made.dialog.remove();
     });
@@ -306,8 +307,28 @@ window.Fenx = window.Fenx || {};
     made.dialog.show();
     placeBeside(made.dialog);
     Fenx.game.setDialogOpen(kind, true);
+    Fenx.menu.apply(Fenx.game.menuState()); // its item grayed while it is open
     (made.focus || made.dialog.querySelector('.client button'))?.focus();
     return made.dialog;
+  }
+
+  // A modeless dialog from its table. Close and Cancel end it; `build`
+  // fills the dialog once it is made and gives what its other buttons do,
+  // {command(id)}, and what a double click on a line of its list does,
+  // {listOpen(row)}.
+  function openFromTable(kind, layout, build) {
+    return openModeless(kind, (closed) => {
+      let handlers = {};
+      const made = makeDialog(layout, (id) => {
+        if (id === ID.close || id === ID.cancel) {
+          closed();
+        } else if (handlers.command) {
+          handlers.command(id);
+        }
+      }, (row) => handlers.listOpen && handlers.listOpen(row));
+      handlers = build(made);
+      return made;
+    });
   }
 
   // A modal box: until it ends, nothing else takes input.
@@ -336,7 +357,7 @@ window.Fenx = window.Fenx || {};
     place,
     makeCaption,
     makeDialog,
-    openModeless,
+    openFromTable,
     runModal,
     endModal,
     find: (kind) => open.get(kind),

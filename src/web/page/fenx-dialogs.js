@@ -8,7 +8,7 @@ window.Fenx = window.Fenx || {};
 
 (function () {
   const Fenx = window.Fenx;
-  const { ID, Kind, makeCaption, makeDialog, openModeless, runModal, endModal } = Fenx.frame;
+  const { ID, Kind, makeCaption, makeDialog, openFromTable, runModal, endModal } = Fenx.frame;
   let help = null;
 
   // --- 面の指定: the stage-number dialog ---------------------------------
@@ -35,35 +35,34 @@ window.Fenx = window.Fenx || {};
   };
 
   function openStageNumber() {
-    openModeless(Kind.stageNumber, (closed) => {
+    openFromTable(Kind.stageNumber, SEED, (made) => {
       const engine = Fenx.engine;
-      let edit = null;
-      const made = makeDialog(SEED, (id) => {
-        if (id >= 1004 && id <= 1013) {
-          edit.setNumber(engine.keypadDigit(edit.value, id - 1004));
-        } else if (id === 7) {
-          edit.setNumber(0);
-        } else if (id === 1032) {
-          edit.setNumber(engine.keypadNext(edit.value));
-        } else if (id === 1033) {
-          edit.setNumber(engine.keypadPrevious(edit.value));
-        } else if (id === ID.start) {
-          const n = engine.keypadStart(edit.value);
-          if (n >= 0) {
-            Fenx.game.startStageNumber(n); // its start writes the number back
-          }
-        } else if (id === ID.close || id === ID.cancel) {
-          closed();
-        }
-      });
-      edit = made.control(1001);
+      const edit = made.control(1001);
       Fenx.game.hideChallengeStageNumber();
       edit.setNumber(Fenx.game.currentStageNumber());
       made.dialog.showNumber = (n) => edit.setNumber(n);
       made.focus = edit;
-      return made;
+      return {
+        command(id) {
+          if (id >= 1004 && id <= 1013) {
+            edit.setNumber(engine.keypadDigit(edit.value, id - 1004));
+          } else if (id === 7) {
+            edit.setNumber(0);
+          } else if (id === 1032) {
+            edit.setNumber(engine.keypadNext(edit.value));
+          } else if (id === 1033) {
+            edit.setNumber(engine.keypadPrevious(edit.value));
+          } else if (id === ID.start) {
+            const n = engine.keypadStart(edit.value);
+            if (n >= 0) {
+              Fenx.game.startStageNumber(n); // its start writes the number back
+            }
+          }
+        },
+      };
     });
   }
+
 
   // --- サイズの変更: the size dialog --------------------------------------
   const RESIZE = {
@@ -80,30 +79,29 @@ window.Fenx = window.Fenx || {};
   };
 
   function openSize() {
-    openModeless(Kind.size, (closed) => {
+    openFromTable(Kind.size, RESIZE, (made) => {
       const game = Fenx.game;
-      let width = null;
-      let height = null;
-      const made = makeDialog(RESIZE, (id) => {
-        if (id === ID.start) {
+      const width = made.control(1000);
+      const height = made.control(1001);
+      made.dialog.showSize = (w, h) => { width.setNumber(w); height.setNumber(h); };
+      made.dialog.showSize(game.stageWidth(), game.stageHeight());
+      made.focus = width;
+      return {
+        command(id) {
+          if (id !== ID.start) {
+            return;
+          }
           // A size that holds no whole number of blocks starts nothing.
           const size = Fenx.engine.sizeDialogStart(width.value, height.value,
                                                    game.stageWidth(), game.stageHeight());
           if (size) {
             game.startStageOfSize(size.width, size.height, -1);
           }
-        } else if (id === ID.close || id === ID.cancel) {
-          closed();
-        }
-      });
-      width = made.control(1000);
-      height = made.control(1001);
-      made.dialog.showSize = (w, h) => { width.setNumber(w); height.setNumber(h); };
-      made.dialog.showSize(game.stageWidth(), game.stageHeight());
-      made.focus = width;
-      return made;
+        },
+      };
     });
   }
+
 
   // --- チャレンジ面選択: the challenge list ---------------------------------
   const CHALLENGE = {
@@ -115,27 +113,20 @@ window.Fenx = window.Fenx || {};
   };
 
   function openChallenge() {
-    openModeless(Kind.challenge, (closed) => {
-      let list = null;
+    openFromTable(Kind.challenge, CHALLENGE, (made) => {
+      const list = made.control(ID.list);
+      list.setLines(Fenx.game.challengeLines());
+      made.dialog.markSolved = (row) => list.replaceLine(row, Fenx.game.challengeLines()[row]);
+      made.focus = list;
       const start = (row) => {
         if (row >= 0) {
           Fenx.game.startChallenge(row);
         }
       };
-      const made = makeDialog(CHALLENGE, (id) => {
-        if (id === ID.start) {
-          start(list.selected);
-        } else if (id === ID.close || id === ID.cancel) {
-          closed();
-        }
-      }, start);
-      list = made.control(ID.list);
-      list.setLines(Fenx.game.challengeLines());
-      made.dialog.markSolved = (row) => list.replaceLine(row, Fenx.game.challengeLines()[row]);
-      made.focus = list;
-      return made;
+      return { command: (id) => id === ID.start && start(list.selected), listOpen: start };
     });
   }
+
 
   // --- 履歴: the history --------------------------------------------------
   const HISTORY = {
@@ -150,28 +141,21 @@ window.Fenx = window.Fenx || {};
   function openHistory() {
     // Its item stays usable while it is open: choosing it again brings the
     // open dialog forward with the lines it read when it opened.
-    openModeless(Kind.history, (closed) => {
+    openFromTable(Kind.history, HISTORY, (made) => {
       const entries = Fenx.engine.historyLines();
-      let list = null;
+      const list = made.control(ID.list);
+      list.setLines(entries.map((e) => e.line));
+      made.focus = list;
       const start = (row) => {
         const entry = entries[row];
         if (entry) {
           Fenx.game.startStageOfSize(entry.width, entry.height, entry.stage);
         }
       };
-      const made = makeDialog(HISTORY, (id) => {
-        if (id === ID.start) {
-          start(list.selected);
-        } else if (id === ID.close || id === ID.cancel) {
-          closed();
-        }
-      }, start);
-      list = made.control(ID.list);
-      list.setLines(entries.map((e) => e.line));
-      made.focus = list;
-      return made;
+      return { command: (id) => id === ID.start && start(list.selected), listOpen: start };
     });
   }
+
 
   // --- The about box ------------------------------------------------------
   const ABOUT = {

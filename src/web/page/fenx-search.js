@@ -89,10 +89,9 @@ window.Fenx = window.Fenx || {};
   }
 
   function open() {
-    Fenx.frame.openModeless(Fenx.frame.Kind.search, (closed) => {
+    Fenx.frame.openFromTable(Fenx.frame.Kind.search, SEARCH, (made) => {
       const game = Fenx.game;
       const engine = Fenx.engine;
-      let made = null;
       const stages = []; // the results' stage numbers
       const updateSearchButton = () => {
         made.control(4).disabled =
@@ -125,21 +124,6 @@ window.Fenx = window.Fenx || {};
         runProgress(criteria.conditions.slice(), game.stageWidth(), game.stageHeight(), range,
                     addResults);
       };
-      made = Fenx.frame.makeDialog(SEARCH, (id) => {
-        if (id === 6) {
-          combos.slice(0, ORIENTATIONS).forEach((combo, i) => {
-            combo.selectedIndex = criteria.setAll;
-            criteria.conditions[i] = criteria.setAll;
-          });
-          updateSearchButton();
-        } else if (id === 4) {
-          search();
-        } else if (id === 5) {
-          startResult(made.control(1008).selected);
-        } else if (id === 3 || id === 2) {
-          closed();
-        }
-      }, startResult);
       made.dialog.classList.add('search');
       made.client.prepend(drawGallery(made.client));
       const combos = COMBOS.map(([id, x, y], row) => {
@@ -169,7 +153,25 @@ window.Fenx = window.Fenx || {};
       made.control(1027).setNumber(criteria.rangeEnd);
       updateSearchButton();
       made.focus = combos[0];
-      return made;
+      const setAll = () => {
+        combos.slice(0, ORIENTATIONS).forEach((combo, i) => {
+          combo.selectedIndex = criteria.setAll;
+          criteria.conditions[i] = criteria.setAll;
+        });
+        updateSearchButton();
+      };
+      return {
+        command(id) {
+          if (id === 6) {
+            setAll();
+          } else if (id === 4) {
+            search();
+          } else if (id === 5) {
+            startResult(made.control(1008).selected);
+          }
+        },
+        listOpen: startResult,
+      };
     });
   }
 
