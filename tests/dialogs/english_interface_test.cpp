@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -238,6 +239,13 @@ TEST_P(EveryTextTest, EnglishShowsNoJapaneseAndJapaneseStaysJapanese) {
     // challenges and the help page at least.
     EXPECT_GT(texts, 300);
     if (english) {
+        // The figures' English formats take the same numbers.
+        auto* tested = qobject_cast<QLabel*>(progress_->Control(kIdSearchTestedText));
+        ASSERT_NE(tested, nullptr);
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^Tested : \\d+/65536 \\(\\d+%\\)$"))
+                        .match(tested->text())
+                        .hasMatch())
+            << tested->text().toStdString();
         EXPECT_EQ(shell().helpWindow()->windowTitle(), "FENX Help");
         EXPECT_TRUE(shell().helpWindow()->toPlainText().contains("How to play"));
     }
