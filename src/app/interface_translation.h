@@ -17,12 +17,9 @@ class InterfaceTranslation {
     InterfaceTranslation(const InterfaceTranslation&) = delete;
     InterfaceTranslation& operator=(const InterfaceTranslation&) = delete;
 
-    // Whether the translator serves the texts now.
-    bool installed() const { return installed_; }
-
   private:
     QTranslator translator_;
-    bool installed_ = false;
+    bool installed_ = false; // and so to be removed at the end
 };
 
 } // namespace fenx
