@@ -1,5 +1,6 @@
 #include "app/next_move_key.h"
 
+#include <QApplication>
 #include <QMetaObject>
 #include <QShortcut>
 #include <QWidget>
@@ -18,7 +19,9 @@ NextMoveKey::NextMoveKey(Game& game, QWidget* window)
 }
 
 void NextMoveKey::Press() {
-    nextMove_.Ask();
+    if (nextMove_.Ask() == NextMove::Answer::NoThread) {
+        QApplication::beep();
+    }
 }
 
 } // namespace fenx

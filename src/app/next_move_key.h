@@ -1,6 +1,6 @@
 // The H key of the window: asks for the next move (next_move/next_move.h),
 // whose plan comes back from its worker thread through the window's event
-// loop.
+// loop. When no thread can be started for the worker, the key beeps.
 #pragma once
 
 #include <QObject>

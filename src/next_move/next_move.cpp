@@ -1,5 +1,6 @@
 #include "next_move/next_move.h"
 
+#include <system_error>
 #include <utility>
 
 namespace fenx {
@@ -45,7 +46,13 @@ NextMove::Answer NextMove::Ask() {
         return Answer::Shown;
     }
     Stop();
-    worker_ = start_([this, q = std::move(*question)] { Plan(q); });
+    try {
+        worker_ = start_([this, q = std::move(*question)] { Plan(q); });
+    } catch (const std::system_error&) {
+        // Near the process limit: no move now, and nothing left half done
+        // (the worker was never assigned), so the next request tries again.
+        return Answer::NoThread;
+    }
     return Answer::Planning;
 }
 

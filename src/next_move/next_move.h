@@ -35,6 +35,7 @@ class NextMove {
         Shown,    // from the plan being followed
         Planning, // a worker plans it; it shows when its plan comes back
         NotNow,   // not during this stage or with a block held
+        NoThread, // no worker could be started: there is no next move
     };
 
     NextMove(Game& game, Post post, StartThread start = NewThread);

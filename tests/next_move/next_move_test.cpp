@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -83,6 +84,7 @@ class NextMoveTest : public ::testing::Test {
 
     GameHarness h;
     int threadsStarted = 0;
+    bool noThreads = false;
 
   private:
     std::mutex mutex_;
@@ -99,6 +101,11 @@ class NextMoveTest : public ::testing::Test {
                       arrived_.notify_one();
                   },
                   [this](std::function<void()> work) {
+                      if (noThreads) {
+                          // As std::thread reports a process out of threads.
+                          throw std::system_error(
+                              std::make_error_code(std::errc::resource_unavailable_try_again));
+                      }
                       ++threadsStarted;
                       return std::thread(std::move(work));
                   }};
@@ -133,6 +140,16 @@ TEST_F(NextMoveTest, APlanForAPositionThatMovedOnIsNotShown) {
     StepABlock(-1); // while the worker plans
     ASSERT_TRUE(RunPosted());
     EXPECT_FALSE(h.game->NextMoveShowing());
+}
+
+TEST_F(NextMoveTest, WhenNoThreadCanBeStartedThereIsNoMoveAndTheNextAskPlansAgain) {
+    noThreads = true;
+    EXPECT_EQ(next.Ask(), NextMove::Answer::NoThread);
+    EXPECT_FALSE(h.game->NextMoveShowing());
+    noThreads = false;
+    ASSERT_EQ(next.Ask(), NextMove::Answer::Planning);
+    ASSERT_TRUE(RunPosted());
+    EXPECT_TRUE(h.game->NextMoveShowing());
 }
 
 TEST_F(NextMoveTest, NoneInChallengesAndNoWorkerStarted) {
