@@ -127,7 +127,7 @@ class Game {
     bool SoundEnabled() const;
     GamePhase Phase() const;
 
-    // The next-move hint. NextMoveQuestion gives the position to plan from
+    // The next move (the H key). NextMoveQuestion gives the position to plan from
     // while an ordinary stage is played with no block held; the plan may
     // be made on another thread. ShowNextMove shows its first drag (block
     // `block` ending at anchor (column, row)) only if the position is still
