@@ -11,8 +11,7 @@ std::size_t U(int i) {
 
 } // namespace
 
-bool NearestToReadySlot(const Position& p, const Target& t, AnchorSearch& reach, int& block,
-                        int& slot) {
+int MoveNearestToReadySlot(Position& p, const Target& t, AnchorSearch& reach, int& block) {
     std::array<bool, kOrientationCount> wanted{};
     for (int s = 0; s < t.slotCount; ++s) {
         if (t.SlotReady(s)) {
@@ -21,7 +20,7 @@ bool NearestToReadySlot(const Position& p, const Target& t, AnchorSearch& reach,
     }
     int best = INT_MAX;
     block = -1;
-    slot = -1;
+    int slot = -1;
     for (int b = 0; b < p.count; ++b) {
         if (!t.Free(p, b) || !wanted[U(p.orientation[U(b)])]) {
             continue;
@@ -37,7 +36,12 @@ bool NearestToReadySlot(const Position& p, const Target& t, AnchorSearch& reach,
             }
         }
     }
-    return block >= 0;
+    if (slot >= 0) {
+        const int to = t.slotAnchor[U(slot)];
+        reach.Reach(p, block, to);
+        reach.MoveTo(p, block, to);
+    }
+    return slot;
 }
 
 void Shake(Position& p, AnchorSearch& reach, SolverRandom& random, int moveCount) {
@@ -73,11 +77,7 @@ bool SlotFilling::Fill(int clearingBudget) {
             return false;
         }
         int block = -1;
-        int slot = -1;
-        if (NearestToReadySlot(p_, t_, reach_, block, slot)) {
-            const int to = t_.slotAnchor[U(slot)];
-            reach_.Reach(p_, block, to);
-            reach_.MoveTo(p_, block, to);
+        if (const int slot = MoveNearestToReadySlot(p_, t_, reach_, block); slot >= 0) {
             t_.Assign(slot, block);
             --open;
             continue;

@@ -15,11 +15,11 @@
 
 namespace fenx {
 
-// The free block nearest, in single steps with the others held still, to a
-// ready slot of its orientation, and that slot; false when no free block
-// can walk to one.
-bool NearestToReadySlot(const Position& p, const Target& t, AnchorSearch& reach, int& block,
-                        int& slot);
+// Walks the free block nearest, in single steps with the others held
+// still, to a ready slot of its orientation there, the walk joining the
+// plan (the slot is not assigned). Returns the slot, with the block in
+// `block`; -1 when no free block can walk to a ready slot.
+int MoveNearestToReadySlot(Position& p, const Target& t, AnchorSearch& reach, int& block);
 
 // A few random moves from where p stands, each a random free block walked
 // to a random place it can reach: a fresh start for a filling that the

@@ -41,11 +41,7 @@ bool ExactSearch::FillTarget(Target& t, Position& p, Budget& budget, long nodeBu
         // The nearest block that can walk to a ready slot as things stand;
         // it is assigned when the loop comes round.
         int block = -1;
-        int slot = -1;
-        if (NearestToReadySlot(p, t, reach_, block, slot)) {
-            const int to = t.slotAnchor[U(slot)];
-            reach_.Reach(p, block, to);
-            reach_.MoveTo(p, block, to);
+        if (MoveNearestToReadySlot(p, t, reach_, block) >= 0) {
             continue;
         }
         // Else a search for the first ready slot it can fill.

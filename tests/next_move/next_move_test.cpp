@@ -22,10 +22,7 @@ class NextMoveTest : public ::testing::Test {
   protected:
     void SetUp() override {
         h.StartUp();
-        h.game->StartStageOfSize(7, 8, 7613);
-        while (h.g.state.gamePhase == PhaseOpening) {
-            h.Tick();
-        }
+        h.StartPlaying(7613); // 7 x 4
     }
 
     // The tasks workers post, run as the window's event loop would run
