@@ -34,7 +34,7 @@ void Wander(Board& board, BlockList& blocks, int steps, uint32_t seed) {
         const int dx = static_cast<int>((seed >> 8) % 3) - 1;
         const int dy = static_cast<int>((seed >> 4) % 3) - 1;
         Block& block = blocks[b];
-        if (block.fixed != 0 || !StepFits(board, block, b, dx, dy)) {
+        if (block.fixed || !StepFits(board, block, b, dx, dy)) {
             continue;
         }
         WriteBlockCells(board, block.column, block.row, block.orientation, CellEmpty);

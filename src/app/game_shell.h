@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "app/game_events.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/next_move_key.h"
@@ -19,6 +18,7 @@
 #include "app/sound_resources.h"
 #include "app/window_zoom.h"
 #include "dialogs/modeless_dialogs.h"
+#include "events/game_events.h"
 #include "selection/search_conditions.h"
 #include "settings/settings_store.h"
 #include "stage/game.h"
@@ -65,6 +65,12 @@ class GameShell : public QObject {
 
   private:
     void RunCommand(int id);
+    // Brings the dialog of this kind forward, made from `args` and the
+    // main window when none is open.
+    template <class Dialog, class... Args>
+    void Open(DialogKind kind, Args&... args) {
+        dialogs_->Open(kind, [&](QWidget& owner) { return new Dialog(args..., &owner); });
+    }
     void RefreshMenu();
     void ShowHelp();
 

@@ -17,7 +17,7 @@ class GameEvents : public QObject {
     void Forward(const GameChange& change);
 
   signals:
-    void menuStateChanged();
+    void menuMarksChanged();
     void stageNumberShown(int stageNumber);
     void stageSizeChanged(int width, int height);
     void challengeSolved(int row);

@@ -1,4 +1,4 @@
-#include "selection/edit_number.h"
+#include "dialog_rules/edit_number.h"
 
 #include <algorithm>
 #include <limits>
@@ -33,6 +33,11 @@ std::optional<uint32_t> ReadEditNumber(std::string_view text) {
 
 bool IsEditText(std::string_view text) {
     return text.size() <= kEditDigits && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
+uint32_t StepEditNumber(std::optional<uint32_t> shown, int delta) {
+    const int64_t value = static_cast<int64_t>(shown.value_or(0)) + delta;
+    return static_cast<uint32_t>(std::clamp<int64_t>(value, 0, kLargestEditNumber));
 }
 
 } // namespace fenx

@@ -3,10 +3,12 @@
 // Latin letter width, a vertical unit an eighth of its height.
 //
 // The average letter width is taken from the width of the 52 letters A-Z,
-// a-z set in a row, halved twice with rounding: (width / 26 + 1) / 2, the
-// way dialogs have always measured it. The height is the font's full line
-// height (ascent plus descent). Conversions round to the nearest pixel,
-// halves away from zero.
+// a-z set in a row, halved twice with rounding: (width / 26 + 1) / 2. The
+// whole alphabet evens out narrow and wide letters, and the rounding keeps
+// the unit a whole number of pixels, so every control edge lands on a
+// pixel and the same font always gives the same layout. The height is the
+// font's full line height (ascent plus descent). Conversions round to the
+// nearest pixel, halves away from zero.
 #pragma once
 
 #include <string_view>

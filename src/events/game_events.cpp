@@ -1,11 +1,11 @@
-#include "app/game_events.h"
+#include "events/game_events.h"
 
 namespace fenx {
 
 void GameEvents::Forward(const GameChange& change) {
     switch (change.kind) {
-    case GameChange::MenuState:
-        emit menuStateChanged();
+    case GameChange::MenuMarks:
+        emit menuMarksChanged();
         break;
     case GameChange::StageNumber:
         emit stageNumberShown(change.value);

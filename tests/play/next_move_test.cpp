@@ -1,4 +1,4 @@
-// The next-move hint: shown only for the position it was planned for,
+// The next move: shown only for the position it was planned for,
 // never changing the board, ended by a press or after three seconds.
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace fenx::testing {
 namespace {
 
-class MoveHintTest : public ::testing::Test {
+class NextMoveTest : public ::testing::Test {
   protected:
     void SetUp() override {
         h.StartUp();
@@ -16,7 +16,7 @@ class MoveHintTest : public ::testing::Test {
     GameHarness h;
 };
 
-TEST_F(MoveHintTest, ShowsForItsPositionAndLeavesTheBoardAlone) {
+TEST_F(NextMoveTest, ShowsForItsPositionAndLeavesTheBoardAlone) {
     const auto q = h.game->AskNextMove();
     ASSERT_TRUE(q.has_value());
     const Board before = h.g.board;
@@ -27,7 +27,7 @@ TEST_F(MoveHintTest, ShowsForItsPositionAndLeavesTheBoardAlone) {
     EXPECT_EQ(h.g.board.grid, before.grid);
 }
 
-TEST_F(MoveHintTest, APlanForAnOlderPositionIsDropped) {
+TEST_F(NextMoveTest, APlanForAnOlderPositionIsDropped) {
     const auto q = h.game->AskNextMove();
     ASSERT_TRUE(q.has_value());
     const int moved = h.SetUpOneStepFromSolved();
@@ -40,7 +40,7 @@ TEST_F(MoveHintTest, APlanForAnOlderPositionIsDropped) {
     EXPECT_FALSE(h.game->NextMoveShowing());
 }
 
-TEST_F(MoveHintTest, EndsOnAnyPressAndAfterThreeSeconds) {
+TEST_F(NextMoveTest, EndsOnAnyPressAndAfterThreeSeconds) {
     auto q = h.game->AskNextMove();
     ASSERT_TRUE(h.game->ShowNextMove(q->position, 0, 0, 0));
     h.game->OnRightButtonDown(0, 0); // on the frame: nothing else happens
@@ -59,7 +59,7 @@ TEST_F(MoveHintTest, EndsOnAnyPressAndAfterThreeSeconds) {
     EXPECT_FALSE(h.game->NextMoveShowing());
 }
 
-TEST_F(MoveHintTest, NotOfferedInChallengesOrWhileABlockIsHeld) {
+TEST_F(NextMoveTest, NotOfferedInChallengesOrWhileABlockIsHeld) {
     h.SetChallengeFlag(true);
     EXPECT_FALSE(h.game->AskNextMove().has_value());
     h.SetChallengeFlag(false);

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "selection/edit_number.h"
+#include "dialog_rules/edit_number.h"
 
 namespace fenx {
 namespace {
@@ -36,6 +36,17 @@ TEST(EditNumber, AnEditHoldsAtMostFiveDigits) {
     EXPECT_FALSE(IsEditText("12a"));
     EXPECT_FALSE(IsEditText(" 1"));
     EXPECT_FALSE(IsEditText("-1"));
+}
+
+TEST(EditNumber, StepsStayWithinWhatFiveDigitsHold) {
+    EXPECT_EQ(StepEditNumber(std::nullopt, 1), 1u);
+    EXPECT_EQ(StepEditNumber(std::nullopt, -1), 0u);
+    EXPECT_EQ(StepEditNumber(12u, -1), 11u);
+    EXPECT_EQ(StepEditNumber(0u, -1), 0u);
+    EXPECT_EQ(StepEditNumber(99998u, 1), 99999u);
+    EXPECT_EQ(StepEditNumber(99999u, 1), 99999u);
+    // A number too large for the edit (set by hand) comes back within it.
+    EXPECT_EQ(StepEditNumber(4294967295u, 1), 99999u);
 }
 
 } // namespace

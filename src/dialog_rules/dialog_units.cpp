@@ -1,4 +1,4 @@
-#include "selection/dialog_units.h"
+#include "dialog_rules/dialog_units.h"
 
 namespace fenx {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "selection/dialog_units.h"
+#include "dialog_rules/dialog_units.h"
 
 namespace fenx {
 namespace {
