@@ -19,7 +19,7 @@ NextMoveKey::NextMoveKey(Game& game, QWidget* window)
 }
 
 void NextMoveKey::Press() {
-    if (nextMove_.Ask() == NextMove::Answer::NoThread) {
+    if (nextMove_.Ask() == NextMoveWorker::Answer::NoThread) {
         QApplication::beep();
     }
 }

@@ -1,11 +1,12 @@
-// The H key of the window: asks for the next move (next_move/next_move.h),
-// whose plan comes back from its worker thread through the window's event
-// loop. When no thread can be started for the worker, the key beeps.
+// The H key of the window: asks for the next move
+// (next_move/next_move_worker.h), whose plan comes back from its worker
+// thread through the window's event loop. When no thread can be started
+// for the worker, the key beeps.
 #pragma once
 
 #include <QObject>
 
-#include "next_move/next_move.h"
+#include "next_move/next_move_worker.h"
 #include "stage/game.h"
 
 class QWidget;
@@ -22,7 +23,7 @@ class NextMoveKey : public QObject {
     void Press();
 
   private:
-    NextMove nextMove_;
+    NextMoveWorker nextMove_;
 };
 
 } // namespace fenx

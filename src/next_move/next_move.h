@@ -1,69 +1,51 @@
-// The next move, asked for by the H key: the position in play is planned
-// on a worker thread, and the plan's first drag is shown once the game's
-// own thread takes the plan back, if the position has not changed
-// meanwhile; the game never waits for a plan. While the player makes the
-// moves shown, the plan is followed instead of made again, and asked while
-// a move shows, the next move is the one after it.
+// The next move, asked for by the H key: the plan's first drag from the
+// position in play, shown only for the position it was planned from. While
+// the player makes the moves shown, the plan is followed instead of made
+// again, and asked while a move shows, the next move is the one after it.
 //
-// Plain C++ on the game and the planner; the shell binds the key and gives
-// the way back to its thread (its event loop), and may give its own way of
-// starting the worker.
+// Plain C++ on the game; the plans are made elsewhere (on a worker thread,
+// next_move_worker.h, or in the browser's worker) and handed back here, so
+// the game's thread never waits for one.
 #pragma once
 
-#include <atomic>
-#include <functional>
-#include <memory>
-#include <thread>
+#include <cstdint>
+#include <optional>
 
+#include "core/block.h"
 #include "solver/drag_plan.h"
 #include "solver/plan_follower.h"
-#include "solver/planner.h"
 #include "stage/game.h"
 
 namespace fenx {
 
 class NextMove {
   public:
-    // Runs `task` on the game's thread later, never inside the call.
-    using Post = std::function<void(std::function<void()> task)>;
-    // Runs `work` on a new thread; throws std::system_error when no thread
-    // can be made (near the process limit, out of memory for its stack).
-    using StartThread = std::function<std::thread(std::function<void()> work)>;
-    static std::thread NewThread(std::function<void()> work);
-
     enum class Answer {
-        Shown,    // from the plan being followed
-        Planning, // a worker plans it; it shows when its plan comes back
-        NotNow,   // not during this stage or with a block held
-        NoThread, // no worker could be started: there is no next move
+        Shown,      // from the plan being followed
+        PlanNeeded, // plan from Question() and hand the plan to PlanArrived
+        NotNow,     // not during this stage or with a block held
     };
 
-    NextMove(Game& game, Post post, StartThread start = NewThread);
-    // A plan still being made is cancelled and waited for.
-    ~NextMove();
-    NextMove(const NextMove&) = delete;
-    NextMove& operator=(const NextMove&) = delete;
+    explicit NextMove(Game& game) : game_(game) {}
 
-    // What the key does: a move showing ends, and the next one is shown or
-    // planned.
+    // What the key does: a move showing ends, and the next one shows, or a
+    // plan is needed.
     Answer Ask();
+    // The position to plan from after PlanNeeded.
+    const std::optional<Game::NextMoveQuestion>& Question() const { return question_; }
+    // A plan made from `start` for the position `position`: its first drag
+    // shows if the position is still the one asked about.
+    void PlanArrived(uint32_t position, const BlockList& start, DragPlan plan);
 
-    // The plan being followed, for the tests.
+    // The plan being followed.
     const PlanFollower& Follower() const { return follower_; }
 
   private:
-    void Stop();
-    void Plan(const Game::NextMoveQuestion& question);
     void Show(uint32_t position, int drag);
 
     Game& game_;
-    Post post_;
-    StartThread start_;
-    std::unique_ptr<Planner> planner_ = std::make_unique<Planner>();
-    DragPlan plan_;         // the worker's
-    PlanFollower follower_; // the game thread's
-    std::atomic<bool> cancel_{false};
-    std::thread worker_;
+    PlanFollower follower_;
+    std::optional<Game::NextMoveQuestion> question_;
 };
 
 } // namespace fenx

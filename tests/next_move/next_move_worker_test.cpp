@@ -12,15 +12,15 @@
 #include <thread>
 #include <vector>
 
-#include "next_move/next_move.h"
+#include "next_move/next_move_worker.h"
 #include "support/game_harness.h"
 
 namespace fenx::testing {
 namespace {
 
-class NextMoveTest : public ::testing::Test {
+class NextMoveWorkerTest : public ::testing::Test {
   protected:
-    void SetUp() override {
+    NextMoveWorkerTest() {
         h.StartUp();
         h.StartPlaying(7613); // 7 x 4
     }
@@ -46,7 +46,7 @@ class NextMoveTest : public ::testing::Test {
 
     // Makes drag d of the plan being followed with the mouse.
     void Make(int d) {
-        const DragPlan& plan = next.Follower().Plan();
+        const DragPlan& plan = next.Move().Follower().Plan();
         const SolverDrag& drag = plan.drags[static_cast<std::size_t>(d)];
         const Cell press = plan.cells[static_cast<std::size_t>(drag.first)];
         h.Press(press.column, press.row);
@@ -89,72 +89,72 @@ class NextMoveTest : public ::testing::Test {
     std::vector<std::function<void()>> posted_;
 
   protected:
-    NextMove next{*h.game,
-                  [this](std::function<void()> task) {
-                      {
-                          std::lock_guard<std::mutex> lock(mutex_);
-                          posted_.push_back(std::move(task));
-                      }
-                      arrived_.notify_one();
-                  },
-                  [this](std::function<void()> work) {
-                      if (noThreads) {
-                          // As std::thread reports a process out of threads.
-                          throw std::system_error(
-                              std::make_error_code(std::errc::resource_unavailable_try_again));
-                      }
-                      ++threadsStarted;
-                      return std::thread(std::move(work));
-                  }};
+    NextMoveWorker next{*h.game,
+                        [this](std::function<void()> task) {
+                            {
+                                std::lock_guard<std::mutex> lock(mutex_);
+                                posted_.push_back(std::move(task));
+                            }
+                            arrived_.notify_one();
+                        },
+                        [this](std::function<void()> work) {
+                            if (noThreads) {
+                                // As std::thread reports a process out of threads.
+                                throw std::system_error(std::make_error_code(
+                                    std::errc::resource_unavailable_try_again));
+                            }
+                            ++threadsStarted;
+                            return std::thread(std::move(work));
+                        }};
 };
 
-TEST_F(NextMoveTest, ShowsOnceTheGamesThreadTakesThePlanAndFollowsTheMovesMadeAsShown) {
-    ASSERT_EQ(next.Ask(), NextMove::Answer::Planning);
+TEST_F(NextMoveWorkerTest, ShowsOnceTheGamesThreadTakesThePlanAndFollowsTheMovesMadeAsShown) {
+    ASSERT_EQ(next.Ask(), NextMoveWorker::Answer::Planning);
     EXPECT_FALSE(h.game->NextMoveShowing()); // never from the worker itself
     ASSERT_TRUE(RunPosted());
     EXPECT_TRUE(h.game->NextMoveShowing());
-    ASSERT_GE(next.Follower().Plan().drags.size(), 3u);
+    ASSERT_GE(next.Move().Follower().Plan().drags.size(), 3u);
 
     // The move shown, made with the mouse: the next one comes from the
     // same plan, and asked again while it shows, the one after it.
     Make(0);
-    EXPECT_EQ(next.Ask(), NextMove::Answer::Shown);
+    EXPECT_EQ(next.Ask(), NextMoveWorker::Answer::Shown);
     EXPECT_TRUE(h.game->NextMoveShowing());
-    EXPECT_EQ(next.Ask(), NextMove::Answer::Shown);
+    EXPECT_EQ(next.Ask(), NextMoveWorker::Answer::Shown);
     EXPECT_TRUE(h.game->NextMoveShowing());
     EXPECT_EQ(threadsStarted, 1);
 
     // A step of the player's own: off the plan, so planned again.
-    StepABlock(next.Follower().Plan().drags[1].block);
-    EXPECT_EQ(next.Ask(), NextMove::Answer::Planning);
+    StepABlock(next.Move().Follower().Plan().drags[1].block);
+    EXPECT_EQ(next.Ask(), NextMoveWorker::Answer::Planning);
     EXPECT_EQ(threadsStarted, 2);
     ASSERT_TRUE(RunPosted());
     EXPECT_TRUE(h.game->NextMoveShowing());
 }
 
-TEST_F(NextMoveTest, APlanForAPositionThatMovedOnIsNotShown) {
-    ASSERT_EQ(next.Ask(), NextMove::Answer::Planning);
+TEST_F(NextMoveWorkerTest, APlanForAPositionThatMovedOnIsNotShown) {
+    ASSERT_EQ(next.Ask(), NextMoveWorker::Answer::Planning);
     StepABlock(-1); // while the worker plans
     ASSERT_TRUE(RunPosted());
     EXPECT_FALSE(h.game->NextMoveShowing());
 }
 
-TEST_F(NextMoveTest, WhenNoThreadCanBeStartedThereIsNoMoveAndTheNextAskPlansAgain) {
+TEST_F(NextMoveWorkerTest, WhenNoThreadCanBeStartedThereIsNoMoveAndTheNextAskPlansAgain) {
     noThreads = true;
-    EXPECT_EQ(next.Ask(), NextMove::Answer::NoThread);
+    EXPECT_EQ(next.Ask(), NextMoveWorker::Answer::NoThread);
     EXPECT_FALSE(h.game->NextMoveShowing());
     noThreads = false;
-    ASSERT_EQ(next.Ask(), NextMove::Answer::Planning);
+    ASSERT_EQ(next.Ask(), NextMoveWorker::Answer::Planning);
     ASSERT_TRUE(RunPosted());
     EXPECT_TRUE(h.game->NextMoveShowing());
 }
 
-TEST_F(NextMoveTest, NoneInChallengesAndNoWorkerStarted) {
+TEST_F(NextMoveWorkerTest, NoneInChallengesAndNoWorkerStarted) {
     h.game->StartChallenge(1);
     while (h.g.state.gamePhase == PhaseOpening) {
         h.Tick();
     }
-    EXPECT_EQ(next.Ask(), NextMove::Answer::NotNow);
+    EXPECT_EQ(next.Ask(), NextMoveWorker::Answer::NotNow);
     EXPECT_FALSE(h.game->NextMoveShowing());
     EXPECT_EQ(threadsStarted, 0);
 }
