@@ -34,8 +34,9 @@ QIcon ProgramIcon() {
 } // namespace
 
 GameShell::GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent)
-    : QObject(parent), historyFile_(paths.historyFile), settings_(std::move(paths.settingsFile)),
-      platform_(sound_, settings_, std::move(paths.historyFile)), game_(platform_, sheet),
+    : QObject(parent), history_(std::move(paths.historyFile)),
+      settings_(std::move(paths.settingsFile)), platform_(sound_, settings_, history_),
+      game_(platform_, sheet),
       timer_({[this] { return game_.OnPlayTimer(); }, [this] { return game_.OnPacedFrame(); },
               [this] { return platform_.Milliseconds(); }, [this] { return PlayTimerMayRun(); }}) {
     RegisterFenxResources();
@@ -151,7 +152,7 @@ void GameShell::RunCommand(int id) {
         // Its item stays usable while it is open: choosing it again brings
         // the open dialog forward with the list it read when it opened.
         dialogs_->Open(DialogKind::History, [this](QWidget& owner) {
-            return new HistoryDialog(game_, historyFile_, &owner);
+            return new HistoryDialog(game_, history_, &owner);
         });
         break;
     case CommandEffect::None:

@@ -20,6 +20,7 @@
 #include "app/window_zoom.h"
 #include "dialogs/modeless_dialogs.h"
 #include "selection/search_conditions.h"
+#include "settings/history_file.h"
 #include "settings/settings_store.h"
 #include "stage/game.h"
 
@@ -68,8 +69,8 @@ class GameShell : public QObject {
     void RefreshMenu();
     void ShowHelp();
 
-    // Where the history dialog reads the history the platform writes.
-    std::string historyFile_;
+    // fenx.log: the platform appends to it, the history dialog reads it.
+    HistoryFile history_;
     SoundPlayer sound_;
     SoundResources soundData_;
     SettingsStore settings_;

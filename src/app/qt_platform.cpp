@@ -4,14 +4,11 @@
 #include <QString>
 
 #include <ctime>
-#include <utility>
-
-#include "settings/history_file.h"
 
 namespace fenx {
 
-QtPlatform::QtPlatform(SoundPlayer& sound, SettingsStore& settings, std::string historyPath)
-    : sound_(sound), settings_(settings), historyPath_(std::move(historyPath)) {
+QtPlatform::QtPlatform(SoundPlayer& sound, SettingsStore& settings, const HistoryFile& history)
+    : sound_(sound), settings_(settings), history_(history) {
     clock_.start();
 }
 
@@ -72,7 +69,7 @@ void QtPlatform::WriteSetting(std::string_view key, std::string_view value) {
 }
 
 void QtPlatform::AppendHistoryLine(std::string_view line) {
-    AppendLineToFile(historyPath_, line);
+    history_.Append(line);
 }
 
 } // namespace fenx

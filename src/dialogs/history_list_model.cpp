@@ -33,8 +33,9 @@ QString HistoryListModel::WidestLine() const {
     const HistoryEntry* widest = nullptr;
     int most = 0;
     for (const HistoryEntry& entry : entries_) {
-        const int count = digits(entry.width) + digits(entry.height) + digits(entry.stageNumber) +
-                          static_cast<int>(entry.whenText().size());
+        const HistoryLine& line = entry.line;
+        const int count = digits(line.width) + digits(line.height) + digits(line.stageNumber) +
+                          static_cast<int>(line.whenText().size());
         if (count > most) {
             widest = &entry;
             most = count;

@@ -8,12 +8,15 @@
 #include <cerrno>
 #include <string>
 
+#include "settings/atomic_file.h"
+
 namespace fenx {
 
-bool AppendLineToFile(const std::string& path, std::string_view line) {
+bool HistoryFile::Append(std::string_view line) const {
     // Without blocking, and only into a regular file: a FIFO or a device in
     // the log's place must not hold the game up at exit.
-    const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
+    const int fd =
+        ::open(path_.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) {
         return false;
     }
@@ -43,6 +46,10 @@ bool AppendLineToFile(const std::string& path, std::string_view line) {
     } while (written < 0 && errno == EINTR);
     const bool closed = ::close(fd) == 0;
     return closed && written == static_cast<ssize_t>(record.size());
+}
+
+std::optional<std::string> HistoryFile::Read() const {
+    return ReadWholeFile(path_);
 }
 
 } // namespace fenx

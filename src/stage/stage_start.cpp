@@ -106,7 +106,7 @@ void GameImpl::WriteHistoryLine() {
     // The record stays as it is; the next stage start replaces it.
     if (HistoryLineDue(record_)) {
         platform_.AppendHistoryLine(
-            HistoryLine(record_, platform_.ToLocalTime(record_.time)).view());
+            RecordLine(record_, platform_.ToLocalTime(record_.time)).Text());
     }
 }
 

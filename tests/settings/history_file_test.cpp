@@ -19,8 +19,8 @@ namespace {
 TEST(HistoryFile, CreatesThenAppendsWholeLines) {
     TempFolder temp;
     const std::string path = temp.File("fenx.log");
-    EXPECT_TRUE(AppendLineToFile(path, "0 97/08/26 21:07 7 4 4829\n"));
-    EXPECT_TRUE(AppendLineToFile(path, "1 97/08/26 21:09 12 4 100\n"));
+    EXPECT_TRUE(HistoryFile(path).Append("0 97/08/26 21:07 7 4 4829\n"));
+    EXPECT_TRUE(HistoryFile(path).Append("1 97/08/26 21:09 12 4 100\n"));
     EXPECT_EQ(ReadText(path), "0 97/08/26 21:07 7 4 4829\n1 97/08/26 21:09 12 4 100\n");
 }
 
@@ -28,18 +28,18 @@ TEST(HistoryFile, AppendsAfterWhateverTheFileHeldOnALineOfItsOwn) {
     TempFolder temp;
     const std::string path = temp.File("fenx.log");
     WriteText(path, "old line without end");
-    EXPECT_TRUE(AppendLineToFile(path, "1 24/01/02 03:04 7 8 65535\n"));
+    EXPECT_TRUE(HistoryFile(path).Append("1 24/01/02 03:04 7 8 65535\n"));
     EXPECT_EQ(ReadText(path), "old line without end\n1 24/01/02 03:04 7 8 65535\n");
 }
 
 TEST(HistoryFile, FailsWhereNoFileCanBe) {
     TempFolder temp;
-    EXPECT_FALSE(AppendLineToFile(temp.File("no/such/folder/fenx.log"), "x\n"));
-    EXPECT_FALSE(AppendLineToFile(temp.path().string(), "x\n"));
+    EXPECT_FALSE(HistoryFile(temp.File("no/such/folder/fenx.log")).Append("x\n"));
+    EXPECT_FALSE(HistoryFile(temp.path().string()).Append("x\n"));
     // A FIFO with nobody reading it: refused at once instead of waiting.
     const std::string fifo = temp.File("fifo.log");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(AppendLineToFile(fifo, "x\n"));
+    EXPECT_FALSE(HistoryFile(fifo).Append("x\n"));
 }
 
 TEST(HistoryFile, LinesFromManyWritersNeverInterleave) {
@@ -51,7 +51,7 @@ TEST(HistoryFile, LinesFromManyWritersNeverInterleave) {
         if (::fork() == 0) {
             const std::string line = std::string(300, static_cast<char>('a' + w)) + "\n";
             for (int i = 0; i < kLines; ++i) {
-                AppendLineToFile(path, line);
+                HistoryFile(path).Append(line);
             }
             ::_exit(0);
         }
@@ -71,16 +71,16 @@ TEST(HistoryFile, LinesFromManyWritersNeverInterleave) {
 TEST(HistoryFile, ReadsOnlyRegularFilesAndNeverWaits) {
     TempFolder temp;
     const std::string path = temp.File("fenx.log");
-    EXPECT_FALSE(ReadWholeFile(path).has_value()); // missing
+    EXPECT_FALSE(HistoryFile(path).Read().has_value()); // missing
     WriteText(path, "1 97/08/26 21:07 12 4 4829\n");
-    EXPECT_EQ(ReadWholeFile(path), "1 97/08/26 21:07 12 4 4829\n");
+    EXPECT_EQ(HistoryFile(path).Read(), "1 97/08/26 21:07 12 4 4829\n");
     EXPECT_FALSE(ReadWholeFile(path, 10).has_value()); // larger than allowed
 
-    EXPECT_FALSE(ReadWholeFile(temp.path().string()).has_value()); // a folder
+    EXPECT_FALSE(HistoryFile(temp.path().string()).Read().has_value()); // a folder
     const std::string fifo = temp.File("fifo.log");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(ReadWholeFile(fifo).has_value()); // a FIFO with no writer: no hang
-    EXPECT_FALSE(ReadWholeFile("/dev/zero").has_value());
+    EXPECT_FALSE(HistoryFile(fifo).Read().has_value()); // a FIFO with no writer: no hang
+    EXPECT_FALSE(HistoryFile("/dev/zero").Read().has_value());
 }
 
 } // namespace
