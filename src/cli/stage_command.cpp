@@ -5,11 +5,9 @@
 #include <thread>
 #include <vector>
 
-#include "cli/arguments.h"
+#include "cli/argument_reader.h"
 #include "cli/commands.h"
 #include "cli/stage_dump.h"
-#include "cli/stage_number_argument.h"
-#include "cli/stage_size_argument.h"
 #include "core/stage_number.h"
 #include "selection/parallel_search.h"
 
@@ -63,42 +61,28 @@ int DumpAllStages(int width, int height) {
 } // namespace
 
 int RunStageCommand(std::span<const std::string_view> args) {
-    if (args.size() < 3) {
-        return UsageError("usage: fenx-cli stage W H N [--fixed A B] | fenx-cli stage W H --all");
-    }
+    constexpr std::string_view kUsage =
+        "usage: fenx-cli stage W H N [--fixed A B] | fenx-cli stage W H --all";
     std::string error;
-    const auto size = ParseStageSize(args[0], args[1], error);
-    if (!size) {
-        return UsageError(error);
-    }
-    if (args[2] == "--all") {
-        if (args.size() != 3) {
+    if (args.size() >= 3 && args[2] == "--all") {
+        const auto read = ReadStageArguments(args, {kUsage, false}, error);
+        if (!read) {
+            return UsageError(error);
+        }
+        if (read->options.size() != 1) {
             return UsageError("--all takes no further arguments");
         }
-        return DumpAllStages(size->width, size->height);
+        return DumpAllStages(read->width, read->height);
     }
-    const auto number = ParseStageNumber(args[2], error);
-    if (!number) {
-        return UsageError(error);
-    }
+    const auto read = ReadStageArguments(args, {kUsage}, error);
     FixedBlocks fixed;
-    auto rest = args.subspan(3);
-    if (!rest.empty()) {
-        if (rest[0] != "--fixed") {
-            return UsageError("unknown option '" + std::string(rest[0]) + "'");
-        }
-        if (rest.size() != 3) {
-            return UsageError("--fixed takes exactly two block indices");
-        }
-        const auto pair = ParseFixedBlocks(rest[1], rest[2]);
-        if (!pair) {
-            return UsageError("fixed block indices must be whole numbers (-1 for none)");
-        }
-        fixed = *pair;
+    const CliOption options[] = {FixedBlocksOption(fixed)};
+    if (!read || !ReadOptions(read->options, options, error)) {
+        return UsageError(error);
     }
     auto stage = std::make_unique<BuiltStage>();
     std::string out;
-    AppendStageDump(out, *stage, size->width, size->height, *number, fixed);
+    AppendStageDump(out, *stage, read->width, read->height, read->number, fixed);
     out += '\n';
     return WriteOut(out) && std::fflush(stdout) == 0 ? 0 : 1;
 }
