@@ -74,9 +74,12 @@ class GameImpl final : private PlayHost {
 
     // The size read at start-up: written back, taken, background chosen.
     void ApplyStageSize(StageSize size);
+    void WriteStageSize(StageSize size);
     void SelectBackgroundTile();
     void SetDragDisplayMode(int32_t mode);
     void MarkChallengeSolved();
+    // Writes the solved rows merged with those stored, and takes the merge.
+    void StoreChallengeProgress();
     void WriteHistoryLine();
     void PresentWholeSurface();
     void Notify(const GameChange& change) {

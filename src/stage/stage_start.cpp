@@ -60,8 +60,7 @@ void GameImpl::ChangeStage(StageSize size, int32_t number) {
         StartStage(number);
         return;
     }
-    platform_.WriteSetting(kWidthKey, SettingText(size.width).view());
-    platform_.WriteSetting(kHeightKey, SettingText(size.height).view());
+    WriteStageSize(size);
     state_.W = size.width;
     state_.H = size.height;
     SelectBackgroundTile();
@@ -84,9 +83,16 @@ void GameImpl::ShowTitle() {
     canvas_.DrawTitlePicture();
 }
 
+void GameImpl::WriteStageSize(StageSize size) {
+    // Both in one write: a crash between two would keep half of the size.
+    const SettingText width(size.width);
+    const SettingText height(size.height);
+    const SettingValue values[] = {{kWidthKey, width.view()}, {kHeightKey, height.view()}};
+    platform_.WriteSettings(values);
+}
+
 void GameImpl::ApplyStageSize(StageSize size) {
-    platform_.WriteSetting(kWidthKey, SettingText(size.width).view());
-    platform_.WriteSetting(kHeightKey, SettingText(size.height).view());
+    WriteStageSize(size);
     state_.W = size.width;
     state_.H = size.height;
     SelectBackgroundTile();
