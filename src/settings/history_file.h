@@ -4,6 +4,7 @@
 // lines and a crash never leaves half a line of ours.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,10 @@
 namespace fenx {
 
 inline constexpr std::string_view kHistoryFileName = "fenx.log";
+// How much of a long history is read: its last 8 MiB, about 300,000 stages,
+// more than anyone scrolls through, in far less memory and time than a
+// history of years takes whole.
+inline constexpr std::size_t kHistoryReadLimit = std::size_t{8} << 20;
 
 class HistoryFile {
   public:
@@ -19,11 +24,12 @@ class HistoryFile {
 
     // Appends one whole line (ending in '\n'), creating the file when it is
     // missing. Returns false when the file cannot be opened or the line was
-    // not written whole.
+    // not written whole, in which case no part of it stays in the file.
     bool Append(std::string_view line) const;
 
-    // The file's text, or nothing when it is missing, is not a regular file
-    // or cannot be read. Never waits on a FIFO in the file's place.
+    // The file's text, from the first line that starts in its last
+    // kHistoryReadLimit bytes, or nothing when it is missing, is not a
+    // regular file or cannot be read. Never waits on a FIFO in its place.
     std::optional<std::string> Read() const;
 
     const std::string& path() const { return path_; }

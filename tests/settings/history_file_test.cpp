@@ -3,14 +3,19 @@
 // without harm.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <string>
 
 #include "settings/atomic_file.h"
 #include "settings/history_file.h"
+#include "support/child_process.h"
 #include "temp_folder.h"
 
 namespace fenx {
@@ -81,6 +86,80 @@ TEST(HistoryFile, ReadsOnlyRegularFilesAndNeverWaits) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(HistoryFile(fifo).Read().has_value()); // a FIFO with no writer: no hang
     EXPECT_FALSE(HistoryFile("/dev/zero").Read().has_value());
+}
+
+TEST(HistoryFile, ALineCutShortByAFullDiskIsTakenBackWhole) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.log");
+    const std::string before = "1 26/12/09 16:40 7 4 4829\n";
+    WriteText(path, before);
+    // A file size limit a few bytes past the end stands in for a full disk:
+    // only "0 26/" of the next line would fit.
+    EXPECT_EQ(testing::InChildProcess([&] {
+                  std::signal(SIGXFSZ, SIG_IGN);
+                  const rlimit full{before.size() + 5, RLIM_INFINITY};
+                  ::setrlimit(RLIMIT_FSIZE, &full);
+                  return HistoryFile(path).Append("0 26/12/09 16:42 7 4 28490\n")
+                             ? std::string("a cut-short line counted as written")
+                             : std::string();
+              }),
+              "");
+    EXPECT_EQ(ReadText(path), before);
+    EXPECT_TRUE(HistoryFile(path).Append("0 26/12/09 16:42 7 4 28490\n"));
+    EXPECT_EQ(ReadText(path), before + "0 26/12/09 16:42 7 4 28490\n");
+}
+
+TEST(HistoryFile, ALockHeldElsewhereDelaysTheLineOnlyForAMoment) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.log");
+    WriteText(path, "1 26/12/09 16:40 7 4 4829\n");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        ::flock(fd, LOCK_EX);
+        [[maybe_unused]] const ssize_t told = ::write(ready[1], "L", 1);
+        ::sleep(3);
+        [[maybe_unused]] const ssize_t done = ::write(ready[1], "R", 1);
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    EXPECT_TRUE(HistoryFile(path).Append("0 26/12/09 16:42 7 4 28490\n"));
+    ::fcntl(ready[0], F_SETFL, O_NONBLOCK);
+    EXPECT_NE(::read(ready[0], &byte, 1), 1) << "the line waited for the lock to go";
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_EQ(ReadText(path), "1 26/12/09 16:40 7 4 4829\n0 26/12/09 16:42 7 4 28490\n");
+}
+
+TEST(HistoryFile, OfAHugeLogOnlyTheLinesInItsLastPartAreRead) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.log");
+    // Years of play, or a sparse file of a gigabyte: read in a moment and in
+    // a few megabytes all the same.
+    {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, off_t{1} << 30), 0);
+        ::close(fd);
+    }
+    const std::string last = "0 26/12/09 16:40 7 4 1\n1 26/12/09 16:42 12 4 2\n";
+    ASSERT_TRUE(HistoryFile(path).Append(last));
+    const auto text = HistoryFile(path).Read();
+    ASSERT_TRUE(text.has_value());
+    EXPECT_LE(text->size(), kHistoryReadLimit);
+    EXPECT_EQ(text->substr(text->size() - last.size()), last);
+
+    // Where the part starts on a line of its own, that line is read whole;
+    // of a line begun before the part, nothing is. (The texts are compared
+    // as a whole: a failure would not print megabytes.)
+    const std::string part = std::string(kHistoryReadLimit - 1, 'a') + "\n";
+    WriteText(path, std::string(100, 'z') + "\n" + part);
+    EXPECT_TRUE(HistoryFile(path).Read() == part);
+    const std::string line = "0 26/12/09 16:40 7 4 9\n";
+    WriteText(path, std::string(100, 'z') + "\n" + line + part.substr(line.size() - 5));
+    EXPECT_TRUE(HistoryFile(path).Read() == part.substr(line.size() - 5));
 }
 
 } // namespace
