@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -18,34 +19,31 @@ bool WriteOut(const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
 }
 
-// All 65536 dumps in order. Workers fill one batch of dumps at a time; the
-// batch is written before the next begins, so output order never depends on
-// the threads.
+// All 65536 dumps in order. The workers fill one batch of parts at a time,
+// 64 dumps each; the batch is written before the next begins, so output
+// order never depends on the threads, nor on how many of them could start.
 int DumpAllStages(int width, int height) {
     const int threads = DefaultThreadCount();
-    const int perThread = 64;
-    const int batch = threads * perThread;
+    const int perPart = 64;
+    const int batch = threads * perPart;
     std::vector<std::string> parts(static_cast<size_t>(threads));
-    std::vector<std::unique_ptr<BuiltStage>> stages;
-    for (int t = 0; t < threads; ++t) {
-        stages.push_back(std::make_unique<BuiltStage>());
-    }
     for (int start = 0; start < kStageNumberCount; start += batch) {
-        auto work = [&](int t) {
-            std::string& out = parts[static_cast<size_t>(t)];
-            out.clear();
-            const int begin = start + t * perThread;
-            const int end = std::min(kStageNumberCount, begin + perThread);
-            for (int n = begin; n < end; ++n) {
-                AppendStageDump(out, *stages[static_cast<size_t>(t)], width, height, n, {});
-                out += '\n';
+        std::atomic<int> nextPart{0};
+        auto work = [&] {
+            auto stage = std::make_unique<BuiltStage>();
+            for (int p = nextPart.fetch_add(1); p < threads; p = nextPart.fetch_add(1)) {
+                std::string& out = parts[static_cast<size_t>(p)];
+                out.clear();
+                const int begin = start + p * perPart;
+                const int end = std::min(kStageNumberCount, begin + perPart);
+                for (int n = begin; n < end; ++n) {
+                    AppendStageDump(out, *stage, width, height, n, {});
+                    out += '\n';
+                }
             }
         };
-        std::vector<std::thread> workers;
-        for (int t = 1; t < threads; ++t) {
-            workers.emplace_back(work, t);
-        }
-        work(0);
+        std::vector<std::thread> workers = StartThreads(threads - 1, work);
+        work();
         for (auto& w : workers) {
             w.join();
         }

@@ -18,6 +18,7 @@
 #include <functional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace fenx::testing {
 
@@ -49,6 +50,12 @@ inline void GiveToOrdinaryUser(const std::filesystem::path& path) {
     }
 }
 
+// Drops to the ordinary user, in a child, when the suite runs as root.
+inline bool BecomeOrdinaryUser() {
+    return ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(OrdinaryGroupId()) == 0 &&
+                                ::setuid(OrdinaryUserId()) == 0 && ::geteuid() != 0);
+}
+
 // Runs `check` in a child process (as the ordinary user when asked and the
 // suite runs as root) and returns what it returned, or how the child ended
 // when it did not return.
@@ -64,14 +71,9 @@ inline std::string InChildProcess(const std::function<std::string()>& check,
     }
     if (child == 0) {
         ::close(pipe[0]);
-        std::string result;
-        if (as == RunAs::OrdinaryUser && ::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(OrdinaryGroupId()) != 0 ||
-             ::setuid(OrdinaryUserId()) != 0 || ::geteuid() == 0)) {
-            result = "cannot become an ordinary user";
-        } else {
-            result = check();
-        }
+        const std::string result = as == RunAs::OrdinaryUser && !BecomeOrdinaryUser()
+                                       ? "cannot become an ordinary user"
+                                       : check();
         std::size_t sent = 0;
         while (sent < result.size()) {
             const ssize_t n = ::write(pipe[1], result.data() + sent, result.size() - sent);
@@ -95,6 +97,35 @@ inline std::string InChildProcess(const std::function<std::string()>& check,
         result += "the child was killed by signal " + std::to_string(WTERMSIG(status));
     }
     return result;
+}
+
+// Runs a program with its standard output into `output` and `prepare`
+// (lowered limits) applied just before it starts; returns its exit status,
+// or 128 plus the signal that ended it.
+inline int RunProgram(const std::vector<std::string>& arguments, int output, RunAs as,
+                      const std::function<void()>& prepare = {}) {
+    const pid_t child = ::fork();
+    if (child < 0) {
+        return -1;
+    }
+    if (child == 0) {
+        if (::dup2(output, 1) < 0 || (as == RunAs::OrdinaryUser && !BecomeOrdinaryUser())) {
+            ::_exit(125);
+        }
+        if (prepare) {
+            prepare();
+        }
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
 }
 
 } // namespace fenx::testing
