@@ -67,11 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
              hour = fenx::ParseInteger(values[0], 0, 23).value_or(-2);
              return hour >= 0;
          }},
-        fenx::FixedBlocksOption(fixed),
+        fenx::FixedBlocksOption(fixed, *read),
     };
     error.clear();
     if (fenx::ReadOptions(read->options, options, error)) {
-        Check(hour >= -1 && hour <= 23);
+        const int blocks = fenx::BlockCount(read->width, read->height);
+        Check(hour >= -1 && hour <= 23 && fixed.first >= -1 && fixed.first < blocks &&
+              fixed.second >= -1 && fixed.second < blocks);
     } else {
         Check(!error.empty());
     }

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "cli/stage_number_argument.h"
 #include "cli/stage_size_argument.h"
+#include "core/stage_size.h"
 
 namespace fenx {
 
@@ -67,14 +69,18 @@ bool ReadOptions(std::span<const std::string_view> args, std::span<const CliOpti
     return true;
 }
 
-CliOption FixedBlocksOption(FixedBlocks& fixed) {
-    return {"--fixed", 2, "--fixed takes two block indices (-1 for none)",
-            [&fixed](std::span<const std::string_view> values) {
-                const auto pair = ParseFixedBlocks(values[0], values[1]);
-                if (pair) {
-                    fixed = *pair;
+CliOption FixedBlocksOption(FixedBlocks& fixed, const StageArguments& stage) {
+    const int blockCount = BlockCount(stage.width, stage.height);
+    return {"--fixed", 2,
+            "--fixed takes two block indices from -1 to " + std::to_string(blockCount - 1) +
+                " (-1 for none)",
+            [&fixed, blockCount](std::span<const std::string_view> values) {
+                const auto a = ParseInteger(values[0], -1, blockCount - 1);
+                const auto b = ParseInteger(values[1], -1, blockCount - 1);
+                if (a && b) {
+                    fixed = {static_cast<int16_t>(*a), static_cast<int16_t>(*b)};
                 }
-                return pair.has_value();
+                return a && b;
             }};
 }
 

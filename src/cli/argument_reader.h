@@ -40,7 +40,7 @@ std::optional<StageArguments> ReadStageArguments(std::span<const std::string_vie
 struct CliOption {
     std::string_view name;
     std::size_t values;
-    std::string_view refusal;
+    std::string refusal;
     std::function<bool(std::span<const std::string_view>)> take;
 };
 
@@ -50,7 +50,7 @@ struct CliOption {
 bool ReadOptions(std::span<const std::string_view> args, std::span<const CliOption> options,
                  std::string& error);
 
-// --fixed A B, into `fixed`.
-CliOption FixedBlocksOption(FixedBlocks& fixed);
+// --fixed A B, into `fixed`: each one of the stage's blocks, or -1 for none.
+CliOption FixedBlocksOption(FixedBlocks& fixed, const StageArguments& stage);
 
 } // namespace fenx

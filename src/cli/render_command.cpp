@@ -7,8 +7,9 @@
 
 #include "cli/argument_reader.h"
 #include "cli/arguments.h"
+#include "cli/command_output.h"
 #include "cli/commands.h"
-#include "cli/png_writer.h"
+#include "cli/png_encoder.h"
 #include "core/stage_build.h"
 #include "presentation/canvas.h"
 
@@ -57,6 +58,9 @@ void DrawBlocks(Canvas& canvas, const BlockList& blocks, int rowOffset, bool atS
 int RunRenderCommand(std::span<const std::string_view> args) {
     std::string error;
     const auto read = ReadStageArguments(args, {kUsage, true, true}, error);
+    if (!read) {
+        return UsageError(error);
+    }
     std::optional<int> hour;
     View view = View::Start;
     FixedBlocks fixed;
@@ -73,9 +77,9 @@ int RunRenderCommand(std::span<const std::string_view> args) {
              view = chosen.value_or(View::Start);
              return chosen.has_value();
          }},
-        FixedBlocksOption(fixed),
+        FixedBlocksOption(fixed, *read),
     };
-    if (!read || !ReadOptions(read->options, options, error)) {
+    if (!ReadOptions(read->options, options, error)) {
         return UsageError(error);
     }
     const auto sheet = EmbeddedSpriteSheet();
@@ -101,8 +105,12 @@ int RunRenderCommand(std::span<const std::string_view> args) {
 
     const OffscreenSurface& surface = canvas->surface();
     const IndexedImage image{surface.pixels(), surface.width(), surface.height(), surface.stride()};
-    if (!WriteIndexedPng(std::string(read->output), image, canvas->colourTable(), error)) {
-        return UsageError(error);
+    const std::optional<std::string> png = EncodeIndexedPng(image, canvas->colourTable());
+    if (!png) {
+        return OutputFailed("the picture could not be encoded");
+    }
+    if (!WriteOutputFile(std::string(read->output), *png, error)) {
+        return OutputFailed(error);
     }
     return 0;
 }

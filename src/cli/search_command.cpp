@@ -3,6 +3,7 @@
 
 #include "cli/argument_reader.h"
 #include "cli/arguments.h"
+#include "cli/command_output.h"
 #include "cli/commands.h"
 #include "core/stage_number.h"
 #include "selection/parallel_search.h"
@@ -16,6 +17,9 @@ int RunSearchCommand(std::span<const std::string_view> args) {
                                           "[--range FIRST LAST] [--threads N]",
                                           false},
                                          error);
+    if (!read) {
+        return UsageError(error);
+    }
     std::optional<ConditionSet> conditions;
     long first = 0;
     long last = kHighestStageNumber;
@@ -44,7 +48,7 @@ int RunSearchCommand(std::span<const std::string_view> args) {
              return n.has_value();
          }},
     };
-    if (!read || !ReadOptions(read->options, options, error)) {
+    if (!ReadOptions(read->options, options, error)) {
         return UsageError(error);
     }
     const int width = read->width;
@@ -63,8 +67,7 @@ int RunSearchCommand(std::span<const std::string_view> args) {
         out += std::to_string(n);
         out += '\n';
     }
-    const bool ok = std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
-    return ok && std::fflush(stdout) == 0 ? 0 : 1;
+    return WriteStandardOutput(out);
 }
 
 } // namespace fenx

@@ -6,6 +6,7 @@
 
 #include "cli/argument_reader.h"
 #include "cli/arguments.h"
+#include "cli/command_output.h"
 #include "cli/commands.h"
 #include "core/geometry.h"
 #include "core/stage_build.h"
@@ -23,13 +24,16 @@ int RunSolveCommand(std::span<const std::string_view> args) {
     std::string error;
     const auto read = ReadStageArguments(
         args, {"usage: fenx-cli solve W H N [--fixed A B] [--budget-ms T]"}, error);
+    if (!read) {
+        return UsageError(error);
+    }
     FixedBlocks fixed;
     PlanLimits limits;
     // A command may take more room than the game's hint: challenge stages
     // can need millions of positions.
     limits.searchBits = 23;
     const CliOption options[] = {
-        FixedBlocksOption(fixed),
+        FixedBlocksOption(fixed, *read),
         {"--budget-ms", 1, "--budget-ms takes a whole number of milliseconds from 1 to 3600000",
          [&limits](std::span<const std::string_view> values) {
              const auto t = ParseInteger(values[0], 1, kMaxBudgetMs);
@@ -37,7 +41,7 @@ int RunSolveCommand(std::span<const std::string_view> args) {
              return t.has_value();
          }},
     };
-    if (!read || !ReadOptions(read->options, options, error)) {
+    if (!ReadOptions(read->options, options, error)) {
         return UsageError(error);
     }
     const int width = read->width;
@@ -49,8 +53,8 @@ int RunSolveCommand(std::span<const std::string_view> args) {
         BuildDragPlan(stage->blocks, width, height, *planner, plan);
     }
     if (!plan.solved) {
-        std::puts("unsolved");
-        return 1;
+        const int status = WriteStandardOutput("unsolved\n");
+        return status != 0 ? status : 1;
     }
     std::string out;
     for (const SolverDrag& drag : plan.drags) {
@@ -63,8 +67,7 @@ int RunSolveCommand(std::span<const std::string_view> args) {
         out += '\n';
     }
     out += "solved " + std::to_string(plan.drags.size()) + ' ' + std::to_string(plan.steps) + '\n';
-    const bool written = std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
-    return written && std::fflush(stdout) == 0 ? 0 : 1;
+    return WriteStandardOutput(out);
 }
 
 } // namespace fenx

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/argument_reader.h"
+#include "cli/command_output.h"
 #include "cli/commands.h"
 #include "cli/stage_dump.h"
 #include "core/stage_number.h"
@@ -14,10 +15,6 @@
 
 namespace fenx {
 namespace {
-
-bool WriteOut(const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-}
 
 // All 65536 dumps in order. The workers fill one batch of parts at a time,
 // 64 dumps each; the batch is written before the next begins, so output
@@ -48,12 +45,12 @@ int DumpAllStages(int width, int height) {
             w.join();
         }
         for (const auto& part : parts) {
-            if (!WriteOut(part)) {
-                return 1;
+            if (const int status = WriteStandardOutput(part); status != 0) {
+                return status;
             }
         }
     }
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return 0;
 }
 
 } // namespace
@@ -73,16 +70,19 @@ int RunStageCommand(std::span<const std::string_view> args) {
         return DumpAllStages(read->width, read->height);
     }
     const auto read = ReadStageArguments(args, {kUsage}, error);
+    if (!read) {
+        return UsageError(error);
+    }
     FixedBlocks fixed;
-    const CliOption options[] = {FixedBlocksOption(fixed)};
-    if (!read || !ReadOptions(read->options, options, error)) {
+    const CliOption options[] = {FixedBlocksOption(fixed, *read)};
+    if (!ReadOptions(read->options, options, error)) {
         return UsageError(error);
     }
     auto stage = std::make_unique<BuiltStage>();
     std::string out;
     AppendStageDump(out, *stage, read->width, read->height, read->number, fixed);
     out += '\n';
-    return WriteOut(out) && std::fflush(stdout) == 0 ? 0 : 1;
+    return WriteStandardOutput(out);
 }
 
 } // namespace fenx

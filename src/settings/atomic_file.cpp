@@ -132,10 +132,14 @@ FileLock::~FileLock() {
     }
 }
 
-std::optional<std::string> FollowLinks(const std::string& path) {
+std::optional<std::string> FollowLinks(const std::string& path,
+                                       const std::function<bool(const std::string&)>& stopAt) {
     std::filesystem::path current(path);
     // As many links as the system itself follows in one path.
     for (int hops = 0; hops <= 40; ++hops) {
+        if (stopAt && stopAt(current.string())) {
+            return current.string();
+        }
         struct stat info {};
         if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
             return current.string();

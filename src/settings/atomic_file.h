@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,8 +52,10 @@ class FileLock {
 // followed, the last link's target included when nothing is there yet (a
 // dangling link names the file a write would create). Relative targets
 // count from their link's folder. Nothing for a loop or a link that cannot
-// be read.
-std::optional<std::string> FollowLinks(const std::string& path);
+// be read. When `stopAt` is given, the first name along the way it accepts
+// is taken as it stands, link or not.
+std::optional<std::string> FollowLinks(const std::string& path,
+                                       const std::function<bool(const std::string&)>& stopAt = {});
 
 // The start of the names of the temporary files made for `target`.
 std::string TemporaryPrefix(const std::filesystem::path& target);

@@ -30,4 +30,30 @@ inline CliResult RunCli(const std::string& arguments) {
     return result;
 }
 
+// Runs `command` in the shell with fenx-cli standing for the program's path
+// (as in "ulimit -f 1; fenx-cli render ..."), capturing its stderr; stdout
+// goes where the command sends it, else nowhere.
+inline CliResult RunCliErrors(const std::string& command) {
+    std::string line = command;
+    const std::string program = FENX_CLI_PATH; // itself ends in "fenx-cli"
+    for (std::size_t at = line.find("fenx-cli"); at != std::string::npos;
+         at = line.find("fenx-cli", at + program.size())) {
+        line.replace(at, 8, program);
+    }
+    line = "exec 3>&1; { " + line + " ; } 2>&3 >/dev/null";
+    CliResult result;
+    FILE* pipe = popen(line.c_str(), "r");
+    if (pipe == nullptr) {
+        return result;
+    }
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        result.out.append(buffer, n);
+    }
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
 } // namespace fenx::testing
