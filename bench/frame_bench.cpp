@@ -64,8 +64,7 @@ void DrawFrame(Canvas& canvas, const BlockList& blocks) {
     canvas.DrawField();
     for (int i = 0; i < blocks.count; ++i) {
         const Block& b = blocks[i];
-        canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind,
-                           b.fixed != 0);
+        canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind, b.fixed);
     }
 }
 

@@ -66,12 +66,12 @@ void GameMenu::SetEnabled(int id, bool enabled) {
 void GameMenu::Apply(const MenuState& state) {
     constexpr int kSizeItems[] = {CmdSizeEasy, CmdSizeMedium, CmdSizeHard, CmdAnySize};
     for (int i = 0; i < 4; ++i) {
-        SetChecked(kSizeItems[i], state.sizeMark == i);
+        SetChecked(kSizeItems[i], state.marks.sizeMark == i);
     }
-    SetChecked(CmdSound, state.soundChecked);
+    SetChecked(CmdSound, state.marks.soundChecked);
     constexpr int kDragItems[] = {CmdDragPlain, CmdDragFlash, CmdDragDotted};
     for (int i = 0; i < 3; ++i) {
-        SetChecked(kDragItems[i], state.dragModeMark == i);
+        SetChecked(kDragItems[i], state.marks.dragModeMark == i);
     }
     SetEnabled(CmdChallenge, state.challengeEnabled);
     SetEnabled(CmdSearch, state.searchEnabled);

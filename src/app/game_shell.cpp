@@ -41,10 +41,10 @@ GameShell::GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent
               [this] { return platform_.Milliseconds(); }, [this] { return PlayTimerMayRun(); }}) {
     RegisterFenxResources();
     game_.SetChangeListener([this](const GameChange& change) { events_.Forward(change); });
-    connect(&events_, &GameEvents::menuStateChanged, this, &GameShell::RefreshMenu);
+    connect(&events_, &GameEvents::menuMarksChanged, this, &GameShell::RefreshMenu);
     soundData_.LoadInto(sound_);
-    // Like the first activation message, the program counts as active from
-    // the start; afterwards it follows what the desktop reports.
+    // The program counts as active from the start, before the desktop has
+    // said anything; afterwards it follows what the desktop reports.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 applicationActive_ = state == Qt::ApplicationActive;
@@ -61,8 +61,9 @@ void GameShell::Start() {
     window_->setWindowTitle(QStringLiteral("ＤＯＤＩ"));
     window_->setWindowIcon(ProgramIcon());
     platform_.AttachWindow(window_.get());
-    dialogs_ = std::make_unique<ModelessDialogs>(game_, *window_);
-    nextMove_ = std::make_unique<NextMoveHint>(game_, window_.get());
+    dialogs_ = std::make_unique<ModelessDialogs>(*window_);
+    connect(dialogs_.get(), &ModelessDialogs::openChanged, this, &GameShell::RefreshMenu);
+    nextMove_ = std::make_unique<NextMoveKey>(game_, window_.get());
     connect(&window_->menu(), &GameMenu::commandChosen, this, &GameShell::RunCommand);
     connect(window_.get(), &MainWindow::closing, this, [this] {
         timer_.Stop();
@@ -102,8 +103,8 @@ bool GameShell::PlayTimerMayRun() const {
 }
 
 void GameShell::RefreshMenu() {
-    if (window_) {
-        window_->menu().Apply(game_.GetMenuState());
+    if (window_ && dialogs_) {
+        window_->menu().Apply(ShownMenu(game_.GetMenuMarks(), dialogs_->Opened()));
     }
 }
 
@@ -130,30 +131,21 @@ void GameShell::RunCommand(int id) {
         dialogs_->RunModal(new AboutBox(window_.get()));
         break;
     case CommandEffect::OpenSizeDialog:
-        dialogs_->Open(DialogKind::Size,
-                       [this](QWidget& owner) { return new SizeDialog(game_, events_, &owner); });
+        Open<SizeDialog>(DialogKind::Size, game_, events_);
         break;
     case CommandEffect::OpenStageNumberDialog:
-        dialogs_->Open(DialogKind::StageNumber, [this](QWidget& owner) {
-            return new StageNumberDialog(game_, events_, &owner);
-        });
+        Open<StageNumberDialog>(DialogKind::StageNumber, game_, events_);
         break;
     case CommandEffect::OpenChallengeDialog:
-        dialogs_->Open(DialogKind::Challenge, [this](QWidget& owner) {
-            return new ChallengeDialog(game_, events_, &owner);
-        });
+        Open<ChallengeDialog>(DialogKind::Challenge, game_, events_);
         break;
     case CommandEffect::OpenSearchDialog:
-        dialogs_->Open(DialogKind::Search, [this](QWidget& owner) {
-            return new SearchDialog(game_, *dialogs_, searchCriteria_, &owner);
-        });
+        Open<SearchDialog>(DialogKind::Search, game_, *dialogs_, searchCriteria_);
         break;
     case CommandEffect::OpenHistoryDialog:
         // Its item stays usable while it is open: choosing it again brings
         // the open dialog forward with the list it read when it opened.
-        dialogs_->Open(DialogKind::History, [this](QWidget& owner) {
-            return new HistoryDialog(game_, history_, &owner);
-        });
+        Open<HistoryDialog>(DialogKind::History, game_, history_);
         break;
     case CommandEffect::None:
         break;

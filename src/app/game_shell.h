@@ -9,16 +9,16 @@
 #include <memory>
 #include <string>
 
-#include "app/game_events.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "app/next_move_hint.h"
+#include "app/next_move_key.h"
 #include "app/play_timer.h"
 #include "app/qt_platform.h"
 #include "app/sound_player.h"
 #include "app/sound_resources.h"
 #include "app/window_zoom.h"
 #include "dialogs/modeless_dialogs.h"
+#include "events/game_events.h"
 #include "selection/search_conditions.h"
 #include "settings/history_file.h"
 #include "settings/settings_store.h"
@@ -66,6 +66,12 @@ class GameShell : public QObject {
 
   private:
     void RunCommand(int id);
+    // Brings the dialog of this kind forward, made from `args` and the
+    // main window when none is open.
+    template <class Dialog, class... Args>
+    void Open(DialogKind kind, Args&... args) {
+        dialogs_->Open(kind, [&](QWidget& owner) { return new Dialog(args..., &owner); });
+    }
     void RefreshMenu();
     void ShowHelp();
 
@@ -82,7 +88,7 @@ class GameShell : public QObject {
     std::unique_ptr<HelpWindow> help_;
     WindowZoom* zoom_ = nullptr; // owned by the window
     PlayTimer timer_;
-    std::unique_ptr<NextMoveHint> nextMove_;
+    std::unique_ptr<NextMoveKey> nextMove_;
     // The search dialog's conditions and range, kept for the program run.
     SearchCriteria searchCriteria_;
     bool applicationActive_ = true;

@@ -24,6 +24,11 @@ void AddShortcuts(QWidget& window, std::initializer_list<QKeySequence> keys, Win
 
 } // namespace
 
+int32_t CorrectStoredZoom(const std::optional<std::string>& text) {
+    const int32_t zoom = ParseSettingInt(text, kDefaultZoom);
+    return zoom >= 1 && zoom <= kMaxZoom ? zoom : kDefaultZoom;
+}
+
 WindowZoom::WindowZoom(MainWindow& window, SettingsStore& settings)
     : QObject(&window), window_(window), settings_(settings) {
     window_.SetZoom(CorrectStoredZoom(settings_.Read(kZoomKey)));

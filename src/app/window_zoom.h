@@ -6,10 +6,24 @@
 
 #include <QObject>
 
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "app/main_window.h"
 #include "settings/settings_store.h"
 
 namespace fenx {
+
+// The window's zoom in fenx.ini; the game itself never reads it.
+inline constexpr std::string_view kZoomKey = "zoom";
+inline constexpr int32_t kDefaultZoom = 1;
+inline constexpr int32_t kMaxZoom = 4;
+
+// The zoom for a stored value: 1..4 as read by ParseSettingInt, anything
+// else (missing, 0, 5, negative, no digits) is 1.
+int32_t CorrectStoredZoom(const std::optional<std::string>& text);
 
 class WindowZoom : public QObject {
     Q_OBJECT

@@ -19,7 +19,7 @@ struct Block {
     int32_t openingY = 0;
     int16_t orientation = 0; // never changes during a stage
     int16_t kind = 0;        // colour 0..6
-    int32_t fixed = 0;       // 1: a challenge block that cannot be picked up
+    bool fixed = false;      // a challenge block that cannot be picked up
     // The solved effect, in 1/256 pixel and 1/256 pixel per frame.
     int32_t effectX = 0;
     int32_t effectY = 0;

@@ -5,39 +5,30 @@
 
 namespace fenx {
 
-void GenerateTilings(const TilingJob* jobs, int count, int width, int height, GeneratorPath path) {
-    const TilingFrame frame(width, height);
+namespace {
+
+const TilingPath& PathFor(GeneratorPath path) {
     switch (path) {
 #if FENX_X86_GENERATOR_PATHS
     case GeneratorPath::Avx512:
-        TileOnAvx512Path(frame, jobs, count);
-        return;
+        return kAvx512Tiling;
     case GeneratorPath::Bmi2:
-        TileOnBmi2Path(frame, jobs, count);
-        return;
+        return kBmi2Tiling;
 #endif
     default:
-        break;
+        return kPlainTiling;
     }
-    TileOnPlainPath(frame, jobs, count);
+}
+
+} // namespace
+
+void GenerateTilings(const TilingJob* jobs, int count, int width, int height, GeneratorPath path) {
+    PathFor(path).tileJobs(TilingFrame(width, height), jobs, count);
 }
 
 void GenerateStageTilings(int first, int last, int width, int height, TiledStage onTiled,
                           void* context, GeneratorPath path) {
-    const TilingFrame frame(width, height);
-    switch (path) {
-#if FENX_X86_GENERATOR_PATHS
-    case GeneratorPath::Avx512:
-        TileRangeOnAvx512Path(frame, first, last, onTiled, context);
-        return;
-    case GeneratorPath::Bmi2:
-        TileRangeOnBmi2Path(frame, first, last, onTiled, context);
-        return;
-#endif
-    default:
-        break;
-    }
-    TileRangeOnPlainPath(frame, first, last, onTiled, context);
+    PathFor(path).tileRange(TilingFrame(width, height), first, last, onTiled, context);
 }
 
 void GenerateTilingBlocks(StageRandom& random, int width, int height, BlockList& list,

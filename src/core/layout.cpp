@@ -60,7 +60,7 @@ bool LayOutStartField(StageRandom& random, Board& board, BlockList& list, int wi
     for (int i = 0; i < list.count; ++i) {
         Block& b = list[i];
         WriteBlockCells(board, b.column, b.row, b.orientation, static_cast<int16_t>(i));
-        b.fixed = (i == fixed.first || i == fixed.second) ? 1 : 0;
+        b.fixed = i == fixed.first || i == fixed.second;
     }
     return true;
 }

@@ -109,14 +109,7 @@ struct Avx512Path {
 
 } // namespace
 
-void TileOnAvx512Path(const TilingFrame& frame, const TilingJob* jobs, int count) {
-    TileJobs<Avx512Path>(frame, jobs, count);
-}
-
-void TileRangeOnAvx512Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
-                           void* context) {
-    TileStageRange<Avx512Path>(frame, first, last, onTiled, context);
-}
+const TilingPath kAvx512Tiling{&TileJobs<Avx512Path>, &TileStageRange<Avx512Path>};
 
 } // namespace fenx
 

@@ -38,14 +38,7 @@ struct Bmi2Path : EightAtATimeDraws {
 
 } // namespace
 
-void TileOnBmi2Path(const TilingFrame& frame, const TilingJob* jobs, int count) {
-    TileJobs<Bmi2Path>(frame, jobs, count);
-}
-
-void TileRangeOnBmi2Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
-                         void* context) {
-    TileStageRange<Bmi2Path>(frame, first, last, onTiled, context);
-}
+const TilingPath kBmi2Tiling{&TileJobs<Bmi2Path>, &TileStageRange<Bmi2Path>};
 
 } // namespace fenx
 

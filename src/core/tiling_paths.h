@@ -14,17 +14,18 @@
 
 namespace fenx {
 
-void TileOnPlainPath(const TilingFrame& frame, const TilingJob* jobs, int count);
-void TileRangeOnPlainPath(const TilingFrame& frame, int first, int last, TiledStage onTiled,
-                          void* context);
+// What a path does: tile a batch of stage jobs, or every stage number of a
+// range, calling back with each tiling.
+struct TilingPath {
+    void (*tileJobs)(const TilingFrame& frame, const TilingJob* jobs, int count);
+    void (*tileRange)(const TilingFrame& frame, int first, int last, TiledStage onTiled,
+                      void* context);
+};
 
+extern const TilingPath kPlainTiling;
 #if FENX_X86_GENERATOR_PATHS
-void TileOnBmi2Path(const TilingFrame& frame, const TilingJob* jobs, int count);
-void TileOnAvx512Path(const TilingFrame& frame, const TilingJob* jobs, int count);
-void TileRangeOnBmi2Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
-                         void* context);
-void TileRangeOnAvx512Path(const TilingFrame& frame, int first, int last, TiledStage onTiled,
-                           void* context);
+extern const TilingPath kBmi2Tiling;
+extern const TilingPath kAvx512Tiling;
 #endif
 
 } // namespace fenx

@@ -22,13 +22,6 @@ struct PlainPath : EightAtATimeDraws {
 
 } // namespace
 
-void TileOnPlainPath(const TilingFrame& frame, const TilingJob* jobs, int count) {
-    TileJobs<PlainPath>(frame, jobs, count);
-}
-
-void TileRangeOnPlainPath(const TilingFrame& frame, int first, int last, TiledStage onTiled,
-                          void* context) {
-    TileStageRange<PlainPath>(frame, first, last, onTiled, context);
-}
+const TilingPath kPlainTiling{&TileJobs<PlainPath>, &TileStageRange<PlainPath>};
 
 } // namespace fenx

@@ -25,10 +25,4 @@ const DialogTemplate& AppAbout() {
 
 AboutBox::AboutBox(QWidget* owner) : TemplateDialog(AppAbout(), owner) {}
 
-void AboutBox::Command(int id) {
-    if (id == kIdOk || id == kIdCancel) {
-        End();
-    }
-}
-
 } // namespace fenx

@@ -11,9 +11,6 @@ class AboutBox : public TemplateDialog {
     Q_OBJECT
   public:
     explicit AboutBox(QWidget* owner);
-
-  protected:
-    void Command(int id) override;
 };
 
 } // namespace fenx

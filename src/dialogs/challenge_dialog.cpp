@@ -15,8 +15,8 @@ using enum ControlKind;
 
 constexpr std::array<DialogControl, 3> kControls = {{
     {List, kIdList, "", {7, 7, 177, 104}},
-    {Button, kIdStart, "スタート(&S)", {13, 118, 50, 14}},
-    {Button, kIdClose, "閉じる(&C)", {126, 118, 50, 14}, DefaultButton},
+    StartButton(13, 118),
+    CloseButton(126, 118),
 }};
 
 ChallengeListModel::Solved SolvedRows(const Game& game) {
@@ -56,25 +56,12 @@ ChallengeDialog::ChallengeDialog(Game& game, GameEvents& events, QWidget* owner)
     list_.setModel(model_);
     connect(&list_, &DialogList::lineDoubleClicked, this, &ChallengeDialog::Start);
     connect(&events, &GameEvents::challengeSolved, model_, &ChallengeListModel::MarkSolved);
+    OnButton(kIdStart, [this] { Start(list_.SelectedRow()); });
 }
 
 void ChallengeDialog::Start(int row) {
     if (row >= 0) {
         game_.StartChallenge(row);
-    }
-}
-
-void ChallengeDialog::Command(int id) {
-    switch (id) {
-    case kIdStart:
-        Start(list_.SelectedRow());
-        break;
-    case kIdClose:
-    case kIdCancel:
-        End();
-        break;
-    default:
-        break;
     }
 }
 

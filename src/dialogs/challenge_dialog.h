@@ -4,8 +4,8 @@
 // dialog is open gets its solved mark where it stands.
 #pragma once
 
-#include "app/game_events.h"
 #include "dialogs/template_dialog.h"
+#include "events/game_events.h"
 #include "stage/game.h"
 
 namespace fenx {
@@ -21,9 +21,6 @@ class ChallengeDialog : public TemplateDialog {
     ChallengeDialog(Game& game, GameEvents& events, QWidget* owner);
 
     DialogList& list() { return list_; }
-
-  protected:
-    void Command(int id) override;
 
   private:
     void Start(int row);

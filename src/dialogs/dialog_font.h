@@ -3,7 +3,7 @@
 
 #include <QFont>
 
-#include "selection/dialog_units.h"
+#include "dialog_rules/dialog_units.h"
 
 namespace fenx {
 

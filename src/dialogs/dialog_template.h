@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "selection/dialog_units.h"
+#include "dialog_rules/dialog_units.h"
 
 namespace fenx {
 
@@ -43,6 +43,15 @@ inline constexpr int kIdClose = 3;
 inline constexpr int kIdStart = 5;
 // The list box of the dialogs that start a stage from a list.
 inline constexpr int kIdList = 1008;
+
+// The buttons of the dialogs that start stages: Start, and Close, which is
+// their default button.
+constexpr DialogControl StartButton(int x, int y) {
+    return {ControlKind::Button, kIdStart, "スタート(&S)", {x, y, 50, 14}};
+}
+constexpr DialogControl CloseButton(int x, int y) {
+    return {ControlKind::Button, kIdClose, "閉じる(&C)", {x, y, 50, 14}, DefaultButton};
+}
 
 struct DialogTemplate {
     const char* title; // UTF-8

@@ -16,8 +16,8 @@ constexpr std::array<DialogControl, 4> kControls = {{
     // Blanks set the column titles over the fields of the lines below.
     {Static, kNoControlId, "        日付     時刻 サイズ  面", {7, 7, 91, 8}},
     {List, kIdList, "", {7, 17, 113, 135}},
-    {Button, kIdStart, "スタート(&S)", {7, 162, 50, 14}},
-    {Button, kIdClose, "閉じる(&C)", {70, 162, 50, 14}, DefaultButton},
+    StartButton(7, 162),
+    CloseButton(70, 162),
 }};
 
 // A file that is missing, unreadable or not a regular file gives no lines.
@@ -39,6 +39,7 @@ HistoryDialog::HistoryDialog(Game& game, const HistoryFile& history, QWidget* ow
     list_.SetWidestLine(model_->WidestLine());
     list_.setModel(model_);
     connect(&list_, &DialogList::lineDoubleClicked, this, &HistoryDialog::Start);
+    OnButton(kIdStart, [this] { Start(list_.SelectedRow()); });
 }
 
 void HistoryDialog::Start(int row) {
@@ -49,20 +50,6 @@ void HistoryDialog::Start(int row) {
     // size first.
     const HistoryEntry& entry = model_->Entry(row);
     game_.StartStageOfSize(entry.line.width, entry.line.height, entry.line.stageNumber);
-}
-
-void HistoryDialog::Command(int id) {
-    switch (id) {
-    case kIdStart:
-        Start(list_.SelectedRow());
-        break;
-    case kIdClose:
-    case kIdCancel:
-        End();
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace fenx

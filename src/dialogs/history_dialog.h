@@ -23,9 +23,6 @@ class HistoryDialog : public TemplateDialog {
 
     DialogList& list() { return list_; }
 
-  protected:
-    void Command(int id) override;
-
   private:
     void Start(int row);
 

@@ -26,8 +26,8 @@ constexpr int kGap = 8;
 
 } // namespace
 
-ModelessDialogs::ModelessDialogs(Game& game, QWidget& owner, QObject* parent)
-    : QObject(parent), game_(game), owner_(owner) {}
+ModelessDialogs::ModelessDialogs(QWidget& owner, QObject* parent)
+    : QObject(parent), owner_(owner) {}
 
 QDialog* ModelessDialogs::Open(DialogKind kind, const Maker& make) {
     if (QDialog* open = Find(kind)) {
@@ -40,7 +40,7 @@ QDialog* ModelessDialogs::Open(DialogKind kind, const Maker& make) {
     }
     open_[Slot(kind)] = dialog;
     connect(dialog, &QDialog::finished, this, [this, kind, dialog] { Closed(kind, dialog); });
-    game_.SetDialogOpen(kind, true);
+    emit openChanged();
     PlaceBeside(*dialog);
     Activate(*dialog);
     return dialog;
@@ -48,6 +48,14 @@ QDialog* ModelessDialogs::Open(DialogKind kind, const Maker& make) {
 
 QDialog* ModelessDialogs::Find(DialogKind kind) const {
     return open_[Slot(kind)];
+}
+
+OpenDialogs ModelessDialogs::Opened() const {
+    OpenDialogs opened;
+    for (std::size_t slot = 0; slot < open_.size(); ++slot) {
+        opened.Set(static_cast<DialogKind>(slot), open_[slot] != nullptr);
+    }
+    return opened;
 }
 
 void ModelessDialogs::PlaceBeside(QDialog& dialog) const {
@@ -75,7 +83,7 @@ void ModelessDialogs::PlaceBeside(QDialog& dialog) const {
 void ModelessDialogs::Closed(DialogKind kind, QDialog* dialog) {
     if (open_[Slot(kind)] == dialog) {
         open_[Slot(kind)] = nullptr;
-        game_.SetDialogOpen(kind, false);
+        emit openChanged();
     }
     dialog->deleteLater();
 }

@@ -5,8 +5,8 @@
 // until they end.
 //
 // A dialog opens beside the main window rather than over it. Opening a
-// dialog tells the game, which grays its menu item; closing it
-// (Close, Escape, the close box) forgets it and tells the game again.
+// dialog, and closing it (Close, Escape, the close box), changes which are
+// open: the shell hears of it and grays or restores its menu item.
 #pragma once
 
 #include <QDialog>
@@ -16,16 +16,14 @@
 #include <array>
 #include <functional>
 
-#include "stage/game.h"
+#include "stage/menu_commands.h"
 
 namespace fenx {
-
-inline constexpr std::size_t kModelessDialogCount = 5;
 
 class ModelessDialogs : public QObject {
     Q_OBJECT
   public:
-    ModelessDialogs(Game& game, QWidget& owner, QObject* parent = nullptr);
+    explicit ModelessDialogs(QWidget& owner, QObject* parent = nullptr);
 
     using Maker = std::function<QDialog*(QWidget& owner)>;
     // Shows the dialog of this kind and gives it the input; when none is
@@ -33,6 +31,8 @@ class ModelessDialogs : public QObject {
     QDialog* Open(DialogKind kind, const Maker& make);
     // The open dialog of this kind, or null.
     QDialog* Find(DialogKind kind) const;
+    // Which kinds are open now.
+    OpenDialogs Opened() const;
 
     // Shows a modal box (made with the owner as parent) and returns at once.
     // Until the box ends, the owner and the open modeless dialogs take no
@@ -44,6 +44,10 @@ class ModelessDialogs : public QObject {
     // The main window closes: every dialog goes with it.
     void CloseAll();
 
+  signals:
+    // A dialog has opened or closed.
+    void openChanged();
+
   private:
     // New dialogs open beside the main window, below the others there, so
     // that none hides the game.
@@ -51,9 +55,8 @@ class ModelessDialogs : public QObject {
     void Closed(DialogKind kind, QDialog* dialog);
     void SetInputEnabled(bool enabled);
 
-    Game& game_;
     QWidget& owner_;
-    std::array<QPointer<QDialog>, kModelessDialogCount> open_;
+    std::array<QPointer<QDialog>, kDialogKindCount> open_;
     QPointer<QDialog> modal_;
 };
 

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QValidator>
 
-#include "selection/edit_number.h"
+#include "dialog_rules/edit_number.h"
 
 namespace fenx {
 namespace {

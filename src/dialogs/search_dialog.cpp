@@ -23,8 +23,8 @@ constexpr std::array<DialogControl, 8> kControls = {{
     {Edit, kIdSearchRangeEnd, "", {193, 244, 28, 14}},
     {Static, kNoControlId, "検索結果", {239, 6, 28, 8}},
     {Button, kIdSearchRun, "検索(&F)", {234, 199, 50, 14}},
-    {Button, kIdStart, "スタート(&S)", {234, 217, 50, 14}},
-    {Button, kIdClose, "閉じる(&C)", {234, 244, 50, 14}, DefaultButton},
+    StartButton(234, 217),
+    CloseButton(234, 244),
 }};
 
 // Top-left corners of the combo boxes, in the order of kSearchComboIds.
@@ -103,6 +103,14 @@ SearchDialog::SearchDialog(Game& game, ModelessDialogs& dialogs, SearchCriteria&
     Edit(kIdSearchRangeStart)->SetNumber(static_cast<uint32_t>(criteria_.rangeStart));
     Edit(kIdSearchRangeEnd)->SetNumber(static_cast<uint32_t>(criteria_.rangeEnd));
     UpdateSearchButton();
+    OnButton(kIdSearchSetAll, [this] { SetAll(); });
+    OnButton(kIdSearchRun, [this] { Search(); });
+    OnButton(kIdStart, [this] {
+        const QModelIndexList selected = results_->selectionModel()->selectedIndexes();
+        if (!selected.isEmpty()) {
+            StartResult(selected.front());
+        }
+    });
 }
 
 void SearchDialog::UpdateSearchButton() {
@@ -158,30 +166,6 @@ void SearchDialog::AddResults(std::span<const int> stageNumbers) {
 void SearchDialog::StartResult(const QModelIndex& index) {
     if (index.isValid()) {
         game_.StartStageNumber(model_.data(index, Qt::UserRole).toInt());
-    }
-}
-
-void SearchDialog::Command(int id) {
-    switch (id) {
-    case kIdSearchSetAll:
-        SetAll();
-        break;
-    case kIdSearchRun:
-        Search();
-        break;
-    case kIdStart: {
-        const QModelIndexList selected = results_->selectionModel()->selectedIndexes();
-        if (!selected.isEmpty()) {
-            StartResult(selected.front());
-        }
-        break;
-    }
-    case kIdClose:
-    case kIdCancel:
-        End();
-        break;
-    default:
-        break;
     }
 }
 

@@ -23,12 +23,14 @@ class QComboBox;
 
 namespace fenx {
 
-inline constexpr int kIdSearchSetAll = 6;
-inline constexpr int kIdSearchRun = 4;
-inline constexpr int kIdSearchRangeStart = 1026;
-inline constexpr int kIdSearchRangeEnd = 1027;
-inline constexpr int kIdSearchResults = 1008;
-inline constexpr int kIdSearchSetAllCombo = 1184;
+enum SearchControlId : int {
+    kIdSearchSetAll = 6,
+    kIdSearchRun = 4,
+    kIdSearchRangeStart = 1026,
+    kIdSearchRangeEnd = 1027,
+    kIdSearchResults = 1008,
+    kIdSearchSetAllCombo = 1184
+};
 // The combo of each orientation, then the set-all combo.
 inline constexpr std::array<int, kOrientationCount + 1> kSearchComboIds = {
     1020, 1170, 1171, 1021, 1172, 1173, 1174, 1022, 1175, 1176,
@@ -50,7 +52,6 @@ class SearchDialog : public TemplateDialog {
     const SearchResultsModel& resultsModel() const { return model_; }
 
   protected:
-    void Command(int id) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

@@ -87,13 +87,10 @@ void SearchProgressDialog::Tick() {
     ShowFigures(progress);
 }
 
-void SearchProgressDialog::Command(int id) {
-    if (id == kIdCancel) {
-        timer_.stop();
-        job_.Cancel();
-        HandOverMatches();
-        End();
-    }
+void SearchProgressDialog::Ending() {
+    timer_.stop();
+    job_.Cancel();
+    HandOverMatches();
 }
 
 } // namespace fenx

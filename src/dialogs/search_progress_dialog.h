@@ -22,9 +22,11 @@ class QProgressBar;
 
 namespace fenx {
 
-inline constexpr int kIdSearchProgressBar = 1029;
-inline constexpr int kIdSearchTestedText = 1030;
-inline constexpr int kIdSearchMatchedText = 1031;
+enum SearchProgressControlId : int {
+    kIdSearchProgressBar = 1029,
+    kIdSearchTestedText = 1030,
+    kIdSearchMatchedText = 1031
+};
 inline constexpr int kSearchTickMilliseconds = 200;
 
 const DialogTemplate& AppInfo();
@@ -41,7 +43,7 @@ class SearchProgressDialog : public TemplateDialog {
     QProgressBar& bar() const { return *bar_; }
 
   protected:
-    void Command(int id) override;
+    void Ending() override;
 
   private:
     void Tick();

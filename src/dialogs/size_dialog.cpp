@@ -17,8 +17,8 @@ constexpr std::array<DialogControl, 8> kControls = {{
     {Static, kNoControlId, "高さ (3～10)", {10, 25, 40, 8}},
     {Edit, kIdHeightEdit, "", {60, 22, 25, 14}},
     {UpDown, kIdHeightArrows, "", {85, 23, 9, 10}},
-    {Button, kIdStart, "スタート(&S)", {10, 45, 50, 14}},
-    {Button, kIdClose, "閉じる(&C)", {75, 45, 50, 14}, DefaultButton},
+    StartButton(10, 45),
+    CloseButton(75, 45),
 }};
 
 } // namespace
@@ -33,6 +33,7 @@ SizeDialog::SizeDialog(Game& game, GameEvents& events, QWidget* owner)
       height_(*Edit(kIdHeightEdit)) {
     Show(game_.StageWidth(), game_.StageHeight());
     connect(&events, &GameEvents::stageSizeChanged, this, &SizeDialog::Show);
+    OnButton(kIdStart, [this] { Start(); });
 }
 
 void SizeDialog::Show(int width, int height) {
@@ -40,22 +41,12 @@ void SizeDialog::Show(int width, int height) {
     height_.SetNumber(static_cast<uint32_t>(height));
 }
 
-void SizeDialog::Command(int id) {
-    switch (id) {
-    case kIdStart:
-        // A size that holds no whole number of blocks starts nothing. The
-        // current size gives a new stage and leaves the edits as typed.
-        if (const std::optional<StageSize> size = SizeToStart(
-                width_.Number(), height_.Number(), {game_.StageWidth(), game_.StageHeight()})) {
-            game_.StartStageOfSize(size->width, size->height, -1);
-        }
-        break;
-    case kIdClose:
-    case kIdCancel:
-        End();
-        break;
-    default:
-        break;
+void SizeDialog::Start() {
+    // A size that holds no whole number of blocks starts nothing. The
+    // current size gives a new stage and leaves the edits as typed.
+    if (const std::optional<StageSize> size = SizeToStart(
+            width_.Number(), height_.Number(), {game_.StageWidth(), game_.StageHeight()})) {
+        game_.StartStageOfSize(size->width, size->height, -1);
     }
 }
 

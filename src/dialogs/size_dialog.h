@@ -2,16 +2,18 @@
 // that size; the edits follow every size change while the dialog is open.
 #pragma once
 
-#include "app/game_events.h"
 #include "dialogs/template_dialog.h"
+#include "events/game_events.h"
 #include "stage/game.h"
 
 namespace fenx {
 
-inline constexpr int kIdWidthEdit = 1000;
-inline constexpr int kIdHeightEdit = 1001;
-inline constexpr int kIdWidthArrows = 1005;
-inline constexpr int kIdHeightArrows = 1006;
+enum SizeControlId : int {
+    kIdWidthEdit = 1000,
+    kIdHeightEdit = 1001,
+    kIdWidthArrows = 1005,
+    kIdHeightArrows = 1006
+};
 
 const DialogTemplate& AppResize();
 
@@ -20,11 +22,9 @@ class SizeDialog : public TemplateDialog {
   public:
     SizeDialog(Game& game, GameEvents& events, QWidget* owner);
 
-  protected:
-    void Command(int id) override;
-
   private:
     void Show(int width, int height);
+    void Start();
 
     Game& game_;
     NumberEdit& width_;

@@ -26,8 +26,8 @@ constexpr std::array<DialogControl, 17> kControls = {{
     {Button, kIdDigit0 + 2, "&2", {85, 57, 15, 15}},
     {Button, kIdDigit0 + 3, "&3", {100, 57, 15, 15}},
     {Button, kIdDigit0, "&0", {70, 73, 15, 15}},
-    {Button, kIdStart, "スタート(&S)", {10, 105, 50, 14}},
-    {Button, kIdClose, "閉じる(&C)", {70, 105, 50, 14}, DefaultButton},
+    StartButton(10, 105),
+    CloseButton(70, 105),
 }};
 
 } // namespace
@@ -43,40 +43,22 @@ StageNumberDialog::StageNumberDialog(Game& game, GameEvents& events, QWidget* ow
     Show(static_cast<uint32_t>(game_.CurrentStageNumber()));
     connect(&events, &GameEvents::stageNumberShown, this,
             [this](int number) { Show(static_cast<uint32_t>(number)); });
-}
-
-void StageNumberDialog::Show(uint32_t number) {
-    edit_.SetNumber(number);
-}
-
-void StageNumberDialog::Command(int id) {
-    if (id >= kIdDigit0 && id <= kIdDigit0 + 9) {
-        Show(AppendDigit(edit_.Number(), id - kIdDigit0));
-        return;
+    for (int digit = 0; digit <= 9; ++digit) {
+        OnButton(kIdDigit0 + digit, [this, digit] { Show(AppendDigit(edit_.Number(), digit)); });
     }
-    switch (id) {
-    case kIdClearNumber:
-        Show(0);
-        break;
-    case kIdPlusOne:
-        Show(NextStageNumber(edit_.Number()));
-        break;
-    case kIdMinusOne:
-        Show(PreviousStageNumber(edit_.Number()));
-        break;
-    case kIdStart:
+    OnButton(kIdClearNumber, [this] { Show(0); });
+    OnButton(kIdPlusOne, [this] { Show(NextStageNumber(edit_.Number())); });
+    OnButton(kIdMinusOne, [this] { Show(PreviousStageNumber(edit_.Number())); });
+    OnButton(kIdStart, [this] {
         if (const std::optional<int> number = StageNumberToStart(edit_.Number())) {
             // The stage's start writes its number back into the edit.
             game_.StartStageNumber(*number);
         }
-        break;
-    case kIdClose:
-    case kIdCancel:
-        End();
-        break;
-    default:
-        break;
-    }
+    });
+}
+
+void StageNumberDialog::Show(uint32_t number) {
+    edit_.SetNumber(number);
 }
 
 } // namespace fenx

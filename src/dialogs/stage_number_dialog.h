@@ -4,19 +4,21 @@
 // stage's number is never shown.
 #pragma once
 
-#include "app/game_events.h"
 #include "dialogs/template_dialog.h"
+#include "events/game_events.h"
 #include "stage/game.h"
 
 namespace fenx {
 
 // The edit, the keypad's digit buttons (digit d is kIdDigit0 + d) and the
 // buttons that change the number.
-inline constexpr int kIdStageNumberEdit = 1001;
-inline constexpr int kIdDigit0 = 1004;
-inline constexpr int kIdClearNumber = 7;
-inline constexpr int kIdPlusOne = 1032;
-inline constexpr int kIdMinusOne = 1033;
+enum StageNumberControlId : int {
+    kIdStageNumberEdit = 1001,
+    kIdDigit0 = 1004,
+    kIdClearNumber = 7,
+    kIdPlusOne = 1032,
+    kIdMinusOne = 1033
+};
 
 const DialogTemplate& AppSeed();
 
@@ -24,9 +26,6 @@ class StageNumberDialog : public TemplateDialog {
     Q_OBJECT
   public:
     StageNumberDialog(Game& game, GameEvents& events, QWidget* owner);
-
-  protected:
-    void Command(int id) override;
 
   private:
     void Show(uint32_t number);

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPushButton>
 
+#include <utility>
+
 #include "dialogs/dialog_font.h"
 #include "dialogs/dialog_list.h"
 #include "dialogs/number_edit.h"
@@ -80,8 +82,9 @@ QWidget* TemplateDialog::Make(const DialogControl& control, std::size_t row) {
         auto* button = new QPushButton(text, this);
         button->setAutoDefault(true);
         button->setDefault((control.flags & DefaultButton) != 0);
-        const int id = control.id;
-        connect(button, &QPushButton::clicked, this, [this, id] { Command(id); });
+        if (control.id == kIdOk || control.id == kIdClose || control.id == kIdCancel) {
+            connect(button, &QPushButton::clicked, this, &TemplateDialog::reject);
+        }
         widget = button;
         break;
     }
@@ -145,8 +148,15 @@ DialogList* TemplateDialog::List(int id) const {
     return qobject_cast<DialogList*>(Control(id));
 }
 
+void TemplateDialog::OnButton(int id, std::function<void()> action) {
+    QPushButton* button = Button(id);
+    Q_ASSERT(button);
+    connect(button, &QPushButton::clicked, this, std::move(action));
+}
+
 void TemplateDialog::reject() {
-    Command(kIdCancel);
+    Ending();
+    End();
 }
 
 void TemplateDialog::End() {

@@ -5,17 +5,19 @@
 //
 // Keys work as in any dialog: Tab and Shift+Tab walk the controls in table
 // order, Enter presses the default button (or the button that has focus),
-// Escape is Cancel, Alt with a button's marked letter presses it. Every
-// button, and Cancel, arrives at Command with its id.
+// Escape is Cancel, Alt with a button's marked letter presses it. OK, Close
+// and Cancel end the dialog, and so do Escape and the close box; every
+// other button does what the dialog gives it with OnButton.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
+#include "dialog_rules/dialog_units.h"
 #include "dialogs/dialog_template.h"
-#include "selection/dialog_units.h"
 
 class QPushButton;
 
@@ -43,9 +45,12 @@ class TemplateDialog : public QDialog {
     static QString ObjectName(const DialogControl& control, std::size_t row);
 
   protected:
-    // A button was pressed (or Cancel given): its id.
-    virtual void Command(int id) = 0;
-    // Escape, the close box and Cancel all come here: Command(kIdCancel).
+    // The button with this id does `action` when pressed.
+    void OnButton(int id, std::function<void()> action);
+    // The dialog is about to end by OK, Close, Cancel, Escape or its close
+    // box: a dialog that must stop something first does it here.
+    virtual void Ending() {}
+    // OK, Close, Cancel, Escape and the close box all come here.
     void reject() override;
     // Closes the dialog; finished() tells its owner.
     void End();

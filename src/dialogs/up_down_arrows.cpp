@@ -2,14 +2,11 @@
 
 #include <QToolButton>
 
-#include <algorithm>
-
+#include "dialog_rules/edit_number.h"
 #include "dialogs/number_edit.h"
 
 namespace fenx {
 namespace {
-
-constexpr int64_t kLargestEditNumber = 99999;
 
 QToolButton* MakeArrow(Qt::ArrowType type, QWidget* parent) {
     auto* arrow = new QToolButton(parent);
@@ -31,8 +28,7 @@ UpDownArrows::UpDownArrows(NumberEdit& buddy, QWidget* parent)
 }
 
 void UpDownArrows::Step(int delta) {
-    const int64_t value = static_cast<int64_t>(buddy_.Number().value_or(0)) + delta;
-    buddy_.SetNumber(static_cast<uint32_t>(std::clamp<int64_t>(value, 0, kLargestEditNumber)));
+    buddy_.SetNumber(StepEditNumber(buddy_.Number(), delta));
 }
 
 void UpDownArrows::resizeEvent(QResizeEvent* /*event*/) {

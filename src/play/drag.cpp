@@ -17,7 +17,7 @@ int Clamp(int v, int low, int high) {
 void Play::OnLeftButtonDown(int x, int y) {
     switch (stage_.state.gamePhase) {
     case PhaseTitle:
-        if (stage_.state.challengeActive == 0) {
+        if (!stage_.state.challengeActive) {
             host_.TitleClicked();
         }
         return;
@@ -26,8 +26,8 @@ void Play::OnLeftButtonDown(int x, int y) {
     default:
         return; // the fly-in and the solved animation ignore the mouse
     }
-    EndMoveHint(); // any press ends the next-move hint
-    if (drag_.active != 0) {
+    EndNextMove(); // any press ends the next move
+    if (HoldsBlock(mode_)) {
         // A press while a block is held: its release went unseen.
         EndDrag();
     }
@@ -37,15 +37,12 @@ void Play::OnLeftButtonDown(int x, int y) {
         return;
     }
     const int16_t v = stage_.board.at(cx, cy);
-    if (v < 0 || (stage_.state.challengeActive != 0 && stage_.blocks[v].fixed != 0)) {
+    if (v < 0 || (stage_.state.challengeActive && stage_.blocks[v].fixed)) {
         return;
     }
     host_.PlayEffect(SoundId::Click);
-    drag_.active = 1;
-    drag_.block = v;
-    drag_.cellX = cx;
-    drag_.cellY = cy;
-    drag_.tick = 0;
+    drag_ = DragState{v, cx, cy, 0};
+    mode_ = ModeHolding(true, HoldsHint(mode_));
 }
 
 void Play::OnMouseMove(int x, int y, bool leftButton, bool rightButton) {
@@ -56,22 +53,22 @@ void Play::OnMouseMove(int x, int y, bool leftButton, bool rightButton) {
         DragTo(x, y);
         return;
     }
-    if (drag_.active != 0) {
+    if (HoldsBlock(mode_)) {
         EndDrag(); // the button was released where the window did not see it
     }
-    if (rightButton && hint_.active != 0) {
+    if (rightButton && HoldsHint(mode_)) {
         DrawHint(); // without a new tick: the places keep their blink phase
     }
 }
 
 void Play::OnLeftButtonUp() {
-    if (stage_.state.gamePhase == PhasePlaying && drag_.active != 0) {
+    if (stage_.state.gamePhase == PhasePlaying && HoldsBlock(mode_)) {
         EndDrag();
     }
 }
 
 void Play::DragTo(int x, int y) {
-    if (drag_.active == 0) {
+    if (!HoldsBlock(mode_)) {
         return;
     }
     // A cursor over the frame or beyond the field aims at the nearest cell.
@@ -90,7 +87,7 @@ void Play::DragTo(int x, int y) {
 }
 
 void Play::EndDrag() {
-    drag_.active = 0;
+    mode_ = ModeHolding(false, HoldsHint(mode_));
     drag_.tick = -1;
     DrawDraggedBlock(0, 0);
 }

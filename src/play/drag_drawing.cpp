@@ -11,8 +11,7 @@ void Play::DrawDraggedBlock(int dx, int dy) {
     // Block tiles are opaque, so drawing over the block's present image
     // replaces its previous look.
     stage_.canvas.DrawBlockAt(px, py, b.orientation,
-                              DraggedBlockColour(dragDisplayMode_, drag_.tick, b.kind),
-                              b.fixed != 0);
+                              DraggedBlockColour(dragDisplayMode_, drag_.tick, b.kind), b.fixed);
     const int phase = DraggedBlockOutlinePhase(dragDisplayMode_, drag_.tick);
     if (phase >= 0) {
         stage_.canvas.DrawOutlineAt(px, py, b.orientation, phase);

@@ -1,4 +1,4 @@
-// The block held with the left mouse button.
+// The block held with the left button (while play's mode holds one).
 #pragma once
 
 #include <cstdint>
@@ -6,8 +6,7 @@
 namespace fenx {
 
 struct DragState {
-    int32_t active = 0; // 1 while a drag is in progress
-    int32_t block = 0;  // index of the held block; kept after the drag ends
+    int32_t block = 0; // index of the held block; kept after the drag ends
     // The field cell of the grab point: the cell under the cursor at pick-up,
     // moved with every step, so the block keeps its offset to the cursor.
     int32_t cellX = 0;

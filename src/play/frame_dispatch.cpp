@@ -4,46 +4,48 @@
 
 namespace fenx {
 
-int Play::PlayFrame() {
+bool Play::PlayFrame() {
     switch (stage_.state.gamePhase) {
     case PhasePlaying:
-        if (drag_.active != 0) {
+        switch (mode_) {
+        case PlayMode::Dragging:
+        case PlayMode::DraggingOverHint: // the hint waits for the block to be let go
             DragTick();
-            return 1;
-        }
-        if (hint_.active != 0) {
+            return true;
+        case PlayMode::Hinting:
             HintTick();
-            return 1;
+            return true;
+        case PlayMode::ShowingNextMove:
+            NextMoveTick();
+            return true;
+        case PlayMode::Idle:
+            return false;
         }
-        if (moveHint_.active != 0) {
-            MoveHintTick();
-            return 1;
-        }
-        return 0;
+        return false;
     case PhaseOpening:
         OpeningFrame();
-        return 1;
+        return true;
     case PhaseSolved:
         stage_.canvas.DrawField();
-        if (SolvedFrame() == 0) {
+        if (!SolvedFrame()) {
             stage_.state.gamePhase = PhaseTitle; // the frame that found all gone still shows
         }
         PresentWholeSurface();
-        return 1;
+        return true;
     case PhaseTitle:
     default:
-        return 0;
+        return false;
     }
 }
 
 std::optional<uint32_t> Play::OnPlayTimer() {
     pacer_.Stop();
     const uint32_t t0 = host_.Milliseconds();
-    if (drag_.active != 0) {
+    if (HoldsBlock(mode_)) {
         PlayFrame(); // a drag gets exactly one frame per tick
         return std::nullopt;
     }
-    if (PlayFrame() == 0) {
+    if (!PlayFrame()) {
         return std::nullopt;
     }
     return pacer_.BeginTick(t0);
@@ -53,7 +55,7 @@ std::optional<uint32_t> Play::OnPacedFrame() {
     if (!pacer_.pending()) {
         return std::nullopt;
     }
-    if (drag_.active != 0) {
+    if (HoldsBlock(mode_)) {
         // A block picked up between two paced frames: the rest of the tick
         // belongs to the drag, which takes one frame per tick.
         pacer_.Stop();
@@ -63,7 +65,7 @@ std::optional<uint32_t> Play::OnPacedFrame() {
     if (!pacer_.FrameDue(now)) {
         return pacer_.NotDue(now);
     }
-    if (PlayFrame() == 0) {
+    if (!PlayFrame()) {
         pacer_.Stop();
         return std::nullopt;
     }

@@ -22,7 +22,7 @@ struct GameState {
     int32_t W = 7; // stage width in cells
     int32_t H = 4; // rows of the target area; the field has 2H
     int32_t currentStageNumber = 0;
-    int32_t challengeActive = 0;  // 1 while a challenge stage is played
+    bool challengeActive = false; // while a challenge stage is played
     int32_t currentChallenge = 0; // row of the challenge table; read only while active
     GamePhase gamePhase = PhaseTitle;
     int32_t openingStep = 0; // fly-in frames still to show

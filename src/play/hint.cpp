@@ -34,8 +34,8 @@ void Play::OnRightButtonDown(int x, int y) {
     if (s.gamePhase != PhasePlaying) {
         return;
     }
-    EndMoveHint(); // any press ends the next-move hint
-    if (s.challengeActive != 0) {
+    EndNextMove(); // any press ends the next move
+    if (s.challengeActive) {
         return;
     }
     const int cx = CellOfPixel(x);
@@ -48,20 +48,19 @@ void Play::OnRightButtonDown(int x, int y) {
         return;
     }
     host_.PlayEffect(SoundId::Click);
-    hint_.active = 1;
-    hint_.block = v;
-    hint_.tick = 0;
+    hint_ = HintState{v, 0};
+    mode_ = ModeHolding(HoldsBlock(mode_), true);
     // Nothing is drawn yet: the next timer frame or mouse move shows it.
 }
 
 void Play::OnRightButtonUp() {
-    if (hint_.active == 0) {
+    if (!HoldsHint(mode_)) {
         return;
     }
     if (stage_.state.gamePhase != PhasePlaying) {
         // The stage ended while the button was held: the picture belongs to
         // whatever followed, and the next stage starts without a hint.
-        hint_.active = 0;
+        mode_ = ModeHolding(HoldsBlock(mode_), false);
         return;
     }
     EndHint();
@@ -80,15 +79,14 @@ void Play::DrawHint() {
             continue;
         }
         const Block& b = blocks[i];
-        canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind,
-                           b.fixed != 0);
+        canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind, b.fixed);
     }
     if ((hint_.tick & 1) != 0) {
         for (int q = 0; q < blocks.count; ++q) {
             const Block& b = blocks[q];
             if (b.orientation == orientation) {
                 canvas.DrawBlockAt(CellPixel(b.solutionColumn), CellPixel(ShownRow(b, height)),
-                                   b.orientation, b.kind, b.fixed != 0);
+                                   b.orientation, b.kind, b.fixed);
             }
         }
     }
@@ -104,7 +102,7 @@ void Play::HintTick() {
 }
 
 void Play::EndHint() {
-    hint_.active = 0;
+    mode_ = ModeHolding(HoldsBlock(mode_), false);
     stage_.canvas.DrawField();
     DrawBlocksInPlace();
     PresentWholeSurface();

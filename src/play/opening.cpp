@@ -20,7 +20,7 @@ void Play::DrawOpeningPicture() {
         const Block& b = stage_.blocks[i];
         stage_.canvas.DrawBlockAt(OpeningCoordinate(b.openingX, b.column, t),
                                   OpeningCoordinate(b.openingY, b.row, t), b.orientation, b.kind,
-                                  b.fixed != 0);
+                                  b.fixed);
     }
 }
 

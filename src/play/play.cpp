@@ -4,15 +4,13 @@ namespace fenx {
 
 void Play::Reset() {
     // Whatever was held or hinted belongs to the stage being left.
-    drag_.active = 0;
+    mode_ = PlayMode::Idle;
     drag_.tick = -1;
-    hint_.active = 0;
-    moveHint_.active = 0;
     ++position_;
 }
 
 void Play::EndDragIfActive() {
-    if (drag_.active != 0) {
+    if (HoldsBlock(mode_)) {
         EndDrag();
     }
 }
@@ -21,7 +19,7 @@ void Play::DrawBlocksInPlace() {
     for (int i = 0; i < stage_.blocks.count; ++i) {
         const Block& b = stage_.blocks[i];
         stage_.canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind,
-                                  b.fixed != 0);
+                                  b.fixed);
     }
 }
 

@@ -16,8 +16,9 @@
 #include "play/frame_pacer.h"
 #include "play/game_state.h"
 #include "play/hint_state.h"
-#include "play/move_hint_state.h"
+#include "play/next_move_state.h"
 #include "play/play_host.h"
+#include "play/play_mode.h"
 #include "play/solved_animation.h"
 #include "presentation/canvas.h"
 
@@ -64,17 +65,19 @@ class Play {
     // As stored; values outside 0..2 draw plainly.
     void setDragDisplayMode(int32_t mode) { dragDisplayMode_ = mode; }
 
-    // --- Next-move hint (move_hint.cpp) ---------------------------------------
+    // --- Next move (next_move.cpp) --------------------------------------------
     // The position's number: changes with every step and every stage start.
     uint32_t position() const { return position_; }
     // Playing an ordinary stage with no block held.
-    bool MoveHintAllowed() const;
+    bool NextMoveAllowed() const;
     // Shows block `block` going to anchor (column, row), when `position` is
     // still the position's number; false otherwise.
-    bool ShowMoveHint(uint32_t position, int block, int column, int row);
-    void EndMoveHint();
-    const MoveHintState& moveHint() const { return moveHint_; }
+    bool ShowNextMove(uint32_t position, int block, int column, int row);
+    void EndNextMove();
+    const NextMoveState& nextMove() const { return nextMove_; }
 
+    // What the buttons hold or the next move shows now.
+    PlayMode mode() const { return mode_; }
     const DragState& drag() const { return drag_; }
     const HintState& hint() const { return hint_; }
     const SolvedAnimation& solved() const { return solved_; }
@@ -92,22 +95,26 @@ class Play {
     void HintTick();
     void EndHint();
 
-    void DrawMoveHint();
-    void MoveHintTick();
+    void DrawNextMove();
+    void NextMoveTick();
 
     void EnterSolved(); // solved.cpp
-    int SolvedFrame();
+    // One frame of the animation; false once it has nothing left to show.
+    bool SolvedFrame();
 
-    int PlayFrame();
+    // The frame of the play timer for the phase and the mode; false when
+    // there was nothing to animate.
+    bool PlayFrame();
     void OpeningFrame();
     void DrawBlocksInPlace();
     void PresentWholeSurface();
 
     PlayStage stage_;
     PlayHost& host_;
+    PlayMode mode_ = PlayMode::Idle;
     DragState drag_;
     HintState hint_;
-    MoveHintState moveHint_;
+    NextMoveState nextMove_;
     uint32_t position_ = 0;
     SolvedAnimation solved_;
     FramePacer pacer_;

@@ -6,24 +6,23 @@ namespace fenx {
 void Play::EnterSolved() {
     host_.PlayEffect(SoundId::Tada);
     // The drag ends without a redraw: the animation takes over the picture.
-    drag_.active = 0;
+    mode_ = ModeHolding(false, HoldsHint(mode_));
     drag_.tick = -1;
     stage_.state.gamePhase = PhaseSolved;
     LaunchSolvedEffect(solved_, stage_.blocks, stage_.stageRandom, stage_.state.clientHeight());
     host_.StageSolved(); // the challenge mark and the stage's record
 }
 
-int Play::SolvedFrame() {
+bool Play::SolvedFrame() {
     ++solved_.frame;
     bool anyLeft = false;
     for (int i = 0; i < stage_.blocks.count; ++i) {
         Block& b = stage_.blocks[i];
         anyLeft = !MoveSolvedBlock(b, stage_.state.H) || anyLeft;
-        stage_.canvas.DrawBlockAt(b.effectX / 256, b.effectY / 256, b.orientation, b.kind,
-                                  b.fixed != 0);
+        stage_.canvas.DrawBlockAt(b.effectX / 256, b.effectY / 256, b.orientation, b.kind, b.fixed);
     }
-    if (stage_.state.challengeActive == 0) {
-        return anyLeft ? 1 : 0;
+    if (!stage_.state.challengeActive) {
+        return anyLeft;
     }
     // A challenge keeps animating until another stage starts: letter j
     // appears on frame 2j + 2 and swings about the window's middle.
@@ -35,7 +34,7 @@ int Play::SolvedFrame() {
             x0 + 8 * j, y0 + y / 256,
             static_cast<unsigned char>(kSolvedMessage[static_cast<std::size_t>(j)]));
     }
-    return 1;
+    return true;
 }
 
 } // namespace fenx

@@ -11,6 +11,17 @@ bool ValidOrientation(int orientation) {
     return orientation >= 0 && orientation < kOrientationCount;
 }
 
+// The four cells of an orientation anchored at (px, py), cell j in the
+// tile tileOf(j).
+template <class TileOf>
+void DrawCells(SurfaceView destination, const SpriteSheet& sheet, int px, int py, int orientation,
+               TileOf tileOf) {
+    for (int j = 0; j < 4; ++j) {
+        const CellOffset cell = ShapeTable[orientation][j];
+        DrawTile(destination, px + cell.dx * kTileSize, py + cell.dy * kTileSize, sheet, tileOf(j));
+    }
+}
+
 } // namespace
 
 void DrawBlock(SurfaceView destination, const SpriteSheet& sheet, int px, int py, int orientation,
@@ -18,11 +29,8 @@ void DrawBlock(SurfaceView destination, const SpriteSheet& sheet, int px, int py
     if (!ValidOrientation(orientation) || colour < 0 || colour >= kColourCount) {
         return;
     }
-    for (int j = 0; j < 4; ++j) {
-        const CellOffset cell = ShapeTable[orientation][j];
-        DrawTile(destination, px + cell.dx * kTileSize, py + cell.dy * kTileSize, sheet,
-                 BlockCellTile(orientation, j, colour, fixed));
-    }
+    DrawCells(destination, sheet, px, py, orientation,
+              [&](int cell) { return BlockCellTile(orientation, cell, colour, fixed); });
 }
 
 void DrawBlockOutline(SurfaceView destination, const SpriteSheet& sheet, int px, int py,
@@ -30,11 +38,8 @@ void DrawBlockOutline(SurfaceView destination, const SpriteSheet& sheet, int px,
     if (!ValidOrientation(orientation) || phase < 0 || phase >= kOutlinePhaseCount) {
         return;
     }
-    for (int j = 0; j < 4; ++j) {
-        const CellOffset cell = ShapeTable[orientation][j];
-        DrawTile(destination, px + cell.dx * kTileSize, py + cell.dy * kTileSize, sheet,
-                 OutlineCellTile(orientation, j, phase));
-    }
+    DrawCells(destination, sheet, px, py, orientation,
+              [&](int cell) { return OutlineCellTile(orientation, cell, phase); });
 }
 
 } // namespace fenx

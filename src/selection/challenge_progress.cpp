@@ -27,7 +27,7 @@ std::array<char, kProgressTextLength> EncodeChallengeProgress(const ChallengePro
     for (std::size_t i = 0; i < kProgressTextLength; ++i) {
         uint32_t bits = 0;
         for (std::size_t j = 0; j < 4; ++j) {
-            bits |= (progress.flags[4 * i + j] != 0 ? 1u : 0u) << j;
+            bits |= (progress.flags[4 * i + j] ? 1u : 0u) << j;
         }
         const uint32_t count = static_cast<uint32_t>(std::popcount(bits));
         const uint32_t value = bits + 16u * (count % 4u);
@@ -48,7 +48,7 @@ ChallengeProgress DecodeChallengeProgress(std::string_view text) {
         v ^= ScrambleBits(random);
         const uint32_t bits = v & 0xFu;
         for (std::size_t j = 0; j < 4; ++j) {
-            progress.flags[4 * i + j] = static_cast<uint8_t>((bits >> j) & 1u);
+            progress.flags[4 * i + j] = ((bits >> j) & 1u) != 0;
         }
         if ((v >> 4) % 4u != static_cast<uint32_t>(std::popcount(bits)) % 4u) {
             return ChallengeProgress{};

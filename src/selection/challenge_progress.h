@@ -19,12 +19,12 @@ inline constexpr std::string_view ProgressAlphabet =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,";
 inline constexpr uint32_t ProgressSeed = 613;
 
-// One flag per challenge row, 1 when solved. Rows past the table are
+// One flag per challenge row, set when solved. Rows past the table are
 // carried along unchanged.
 struct ChallengeProgress {
-    std::array<uint8_t, kProgressFlagCount> flags{};
+    std::array<bool, kProgressFlagCount> flags{};
 
-    bool solved(int row) const { return flags[static_cast<std::size_t>(row)] != 0; }
+    bool solved(int row) const { return flags[static_cast<std::size_t>(row)]; }
 };
 
 // Each character holds four flags in its low four bits and the number of

@@ -1,23 +1,26 @@
 // Playing a challenge stage and recording its solution.
 #include "selection/challenge_table.h"
-#include "stage/game_impl.h"
+#include "stage/game.h"
 #include "stage/settings.h"
 
 namespace fenx {
 
-void GameImpl::StartChallenge(int row) {
+void Game::StartChallenge(int row) {
+    if (row < 0 || row >= kChallengeCount) {
+        return;
+    }
     const ChallengeEntry& entry = ChallengeTable[static_cast<std::size_t>(row)];
     state_.currentChallenge = row;
-    state_.challengeActive = 1;
+    state_.challengeActive = true;
     ChangeStage({entry.width, entry.height}, entry.stageNumber);
 }
 
-void GameImpl::MarkChallengeSolved() {
+void Game::MarkChallengeSolved() {
     const int row = state_.currentChallenge;
     const bool firstTime = !progress_.solved(row);
     // The flag is set before the dialog hears of it, so that it reads the
     // new state_.
-    progress_.flags[static_cast<std::size_t>(row)] = 1;
+    progress_.flags[static_cast<std::size_t>(row)] = true;
     if (firstTime) {
         Notify({GameChange::ChallengeSolved, row});
     }
@@ -25,7 +28,7 @@ void GameImpl::MarkChallengeSolved() {
     StoreChallengeProgress();
 }
 
-void GameImpl::StoreChallengeProgress() {
+void Game::StoreChallengeProgress() {
     // Another copy of the game may have solved other rows since this one
     // read the key: the store merges the two, and this game takes the rows
     // the other one solved, so that its list shows them too.
@@ -34,7 +37,7 @@ void GameImpl::StoreChallengeProgress() {
         platform_.MergeSetting(kChallengeKey, {text.data(), text.size()}, MergeChallengeProgress));
     for (int row = 0; row < kProgressFlagCount; ++row) {
         if (merged.solved(row) && !progress_.solved(row)) {
-            progress_.flags[static_cast<std::size_t>(row)] = 1;
+            progress_.flags[static_cast<std::size_t>(row)] = true;
             if (row < kChallengeCount) {
                 Notify({GameChange::ChallengeSolved, row});
             }

@@ -6,23 +6,38 @@
 //
 // The window shell forwards input, timer ticks and menu commands here and
 // shows Surface() with Colours() whenever PresentSurface asks it to.
+//
+// Inside, the Game is the stage control: it starts stages, keeps the
+// settings, the records and the challenge progress, and owns the Play that
+// acts on the stage in play (startup.cpp, stage_start.cpp, challenge.cpp,
+// commands.cpp, game.cpp).
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 #include "core/block.h"
+#include "core/stage_build.h"
+#include "core/stage_random.h"
 #include "core/stage_size.h"
 #include "play/game_state.h"
+#include "play/play.h"
+#include "play/play_host.h"
+#include "presentation/canvas.h"
 #include "presentation/colour_table.h"
 #include "presentation/indexed_surface.h"
 #include "presentation/sprite_sheet.h"
+#include "selection/challenge_progress.h"
+#include "selection/stage_record.h"
 #include "stage/game_change.h"
 #include "stage/menu_commands.h"
 #include "stage/platform.h"
 
 namespace fenx {
+
+inline constexpr std::string_view kTitleScreenCaption = "ＤＯＤＩ";
 
 // What the shell must do after a menu command.
 enum class CommandEffect {
@@ -37,21 +52,15 @@ enum class CommandEffect {
     OpenHistoryDialog,     // 119
 };
 
-// The modeless dialogs whose open state grays menu items.
-enum class DialogKind { Challenge, Search, StageNumber, Size, History };
-
-class GameImpl;
-
-class Game {
+class Game final : private PlayHost {
   public:
     Game(Platform& platform, const SpriteSheet& sheet);
-    ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     // Who hears of changes the menu and the dialogs follow (one listener;
     // an empty one stops the notifications).
-    void SetChangeListener(GameChangeListener listener);
+    void SetChangeListener(GameChangeListener listener) { listener_ = std::move(listener); }
 
     // Reads the settings (the stage size, clamped and written back at once;
     // the drag display mode; the challenge progress; the sound switch) and
@@ -68,18 +77,20 @@ class Game {
     void ShutDown();
 
     // Size of the window's client area, equal to the surface size.
-    PixelSize ClientSize() const;
+    PixelSize ClientSize() const { return fenx::ClientSize(state_.W, state_.H); }
     // The picture to show: 8-bit pixels, rows top-down, stride = width.
-    const OffscreenSurface& Surface() const;
-    const ColourTable& Colours() const;
+    const OffscreenSurface& Surface() const { return canvas_.surface(); }
+    const ColourTable& Colours() const { return canvas_.colourTable(); }
 
     // Mouse input in client pixels (x, y may lie outside the client area
     // while a button is held).
-    void OnLeftButtonDown(int x, int y);
-    void OnLeftButtonUp();
-    void OnMouseMove(int x, int y, bool leftButton, bool rightButton);
-    void OnRightButtonDown(int x, int y);
-    void OnRightButtonUp();
+    void OnLeftButtonDown(int x, int y) { play_.OnLeftButtonDown(x, y); }
+    void OnLeftButtonUp() { play_.OnLeftButtonUp(); }
+    void OnMouseMove(int x, int y, bool leftButton, bool rightButton) {
+        play_.OnMouseMove(x, y, leftButton, rightButton);
+    }
+    void OnRightButtonDown(int x, int y) { play_.OnRightButtonDown(x, y); }
+    void OnRightButtonUp() { play_.OnRightButtonUp(); }
 
     // The play timer. Call OnPlayTimer every 100 ms, but only while the
     // application is active and no menu of the main window is open. It runs
@@ -88,16 +99,15 @@ class Game {
     // reached that reading (a single-shot timer), again while it returns
     // one, and while the application stays active with no menu open. A new
     // OnPlayTimer ends a sequence still pending. Nothing ever waits inside.
-    std::optional<uint32_t> OnPlayTimer();
-    std::optional<uint32_t> OnPacedFrame();
+    std::optional<uint32_t> OnPlayTimer() { return play_.OnPlayTimer(); }
+    std::optional<uint32_t> OnPacedFrame() { return play_.OnPacedFrame(); }
 
     // A menu command by id (MenuCommand). Ignored, Exit included, while the
     // blocks of a new stage fly in.
     CommandEffect OnCommand(int id);
-    // Check marks and grayed items as the menu must show them now.
-    MenuState GetMenuState() const;
-    // A modeless dialog opened or closed (grays its menu item).
-    void SetDialogOpen(DialogKind dialog, bool open);
+    // The check marks the menu must show now (ShownMenu adds the items
+    // the shell's open dialogs gray).
+    MenuMarks GetMenuMarks() const;
 
     // Stage starts asked for by the dialogs. Unlike menu commands they are
     // not held back during the fly-in.
@@ -119,15 +129,16 @@ class Game {
     void HideChallengeStageNumber();
 
     // What the dialogs show.
-    int StageWidth() const;
-    int StageHeight() const;
-    int CurrentStageNumber() const; // 0..65535; 0 before the first stage
+    int StageWidth() const { return state_.W; }
+    int StageHeight() const { return state_.H; }
+    // 0..65535; 0 before the first stage.
+    int CurrentStageNumber() const { return state_.currentStageNumber; }
     bool ChallengeSolved(int row) const;
-    bool ChallengeActive() const;
-    bool SoundEnabled() const;
-    GamePhase Phase() const;
+    bool ChallengeActive() const { return state_.challengeActive; }
+    bool SoundEnabled() const { return soundEnabled_; }
+    GamePhase Phase() const { return state_.gamePhase; }
 
-    // The next-move hint. NextMoveQuestion gives the position to plan from
+    // The next move. NextMoveQuestion gives the position to plan from
     // while an ordinary stage is played with no block held; the plan may
     // be made on another thread. ShowNextMove shows its first drag (block
     // `block` ending at anchor (column, row)) only if the position is still
@@ -145,11 +156,53 @@ class Game {
 
     // The nineteen orientations as the search dialog shows them; the same
     // colours as Surface(), Colours().
-    const ShapeGallery& Gallery() const;
+    const ShapeGallery& Gallery() const { return canvas_.gallery(); }
 
   private:
     friend class GameProbe; // a view for tests
-    std::unique_ptr<GameImpl> impl_;
+
+    // --- Stage control (stage_start.cpp) ---------------------------------
+    // Starts stage `number` mod 65536 at the current size.
+    void StartStage(int32_t number);
+    // Starts a stage at `size`, changing the size first when it differs;
+    // a negative number asks for a new random one.
+    void ChangeStage(StageSize size, int32_t number);
+    int32_t NewRandomStageNumber();
+    // The size read at start-up: written back, taken, background chosen.
+    void ApplyStageSize(StageSize size);
+    void WriteStageSize(StageSize size);
+    void SelectBackgroundTile();
+    void WriteHistoryLine();
+    void PresentWholeSurface();
+
+    void SetDragDisplayMode(int32_t mode); // commands.cpp
+    void MarkChallengeSolved();            // challenge.cpp
+    // Writes the solved rows merged with those stored, and takes the merge.
+    void StoreChallengeProgress();
+    void Notify(const GameChange& change) {
+        if (listener_) {
+            listener_(change);
+        }
+    }
+
+    // PlayHost (game.cpp)
+    void Present(SurfaceRect area) override;
+    void PlayEffect(SoundId sound) override;
+    uint32_t Milliseconds() override;
+    bool CursorInsideWindow() override;
+    void StageSolved() override;
+    void TitleClicked() override;
+
+    Platform& platform_;
+    GameState state_;
+    BuiltStage stage_;
+    ProcessRandom processRandom_; // state 1 at construction, never reseeded
+    Canvas canvas_;
+    StageRecord record_;
+    ChallengeProgress progress_;
+    bool soundEnabled_ = true;
+    GameChangeListener listener_;
+    Play play_; // last: it acts on the members above
 };
 
 } // namespace fenx

@@ -9,12 +9,12 @@ namespace fenx {
 
 struct GameChange {
     enum Kind {
-        MenuState,       // check marks or grayed items may differ now
+        MenuMarks,       // the menu's check marks may differ now
         StageNumber,     // an ordinary stage has started: `value` is its number
         StageSize,       // the stage size has changed: `value` is width, `value2` height
         ChallengeSolved, // challenge row `value` has been solved for the first time
     };
-    Kind kind = MenuState;
+    Kind kind = MenuMarks;
     int value = 0;
     int value2 = 0;
     bool operator==(const GameChange&) const = default;

@@ -48,11 +48,6 @@ StageSize CorrectStoredStageSize(int32_t width, int32_t height) {
     return {width, height};
 }
 
-int32_t CorrectStoredZoom(const std::optional<std::string>& text) {
-    const int32_t zoom = ParseSettingInt(text, kDefaultZoom);
-    return zoom >= 1 && zoom <= kMaxZoom ? zoom : kDefaultZoom;
-}
-
 SettingText::SettingText(int32_t value) {
     const int n = std::snprintf(chars_.data(), chars_.size(), "%d", static_cast<int>(value));
     length_ = n > 0 ? static_cast<std::size_t>(n) : 0;

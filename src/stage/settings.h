@@ -18,32 +18,25 @@ inline constexpr std::string_view kHeightKey = "y_size";
 inline constexpr std::string_view kDragTypeKey = "drag_type";
 inline constexpr std::string_view kSoundKey = "sound";
 inline constexpr std::string_view kChallengeKey = "challenge";
-// The desktop window's zoom; the game itself never reads it.
-inline constexpr std::string_view kZoomKey = "zoom";
 
 inline constexpr int32_t kDefaultWidth = 7;
 inline constexpr int32_t kDefaultHeight = 4;
 inline constexpr int32_t kDefaultDragType = 0;
 inline constexpr int32_t kDefaultSound = 1;
-inline constexpr int32_t kDefaultZoom = 1;
-inline constexpr int32_t kMaxZoom = 4;
 
-// An integer from the text stored under a key, read the way the old profile
-// functions read one, so that files written by hand keep their meaning: a
-// missing key or an empty text gives the default; otherwise leading blanks
-// are skipped, an optional sign is taken, then decimal digits up to the
-// first other character. No digits at all read as 0; a number too large
-// wraps around like a 32-bit integer.
+// An integer from the text stored under a key. A hand-edited file should
+// never stop the game, so every text gives a number: a missing key or an
+// empty text gives the default; otherwise leading blanks are skipped, an
+// optional sign is taken, then decimal digits up to the first other
+// character ("12px" is 12). No digits at all read as 0; a number too large
+// wraps around like a 32-bit integer. The callers then correct what is out
+// of range.
 int32_t ParseSettingInt(const std::optional<std::string>& text, int32_t fallback);
 
 // The stage size to use for stored values: the width clamped to 7..38, the
 // height to 3..10, and 7 x 4 when the clamped size has a cell count that is
 // not a multiple of 4.
 StageSize CorrectStoredStageSize(int32_t width, int32_t height);
-
-// The zoom for a stored value: 1..4 as read by ParseSettingInt, anything
-// else (missing, 0, 5, negative, no digits) is 1.
-int32_t CorrectStoredZoom(const std::optional<std::string>& text);
 
 // An integer as its settings text, "%d". Holds its own characters.
 class SettingText {

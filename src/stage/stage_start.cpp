@@ -6,7 +6,7 @@
 #include "core/stage_build.h"
 #include "core/stage_number.h"
 #include "selection/challenge_table.h"
-#include "stage/game_impl.h"
+#include "stage/game.h"
 #include "stage/random_stage_number.h"
 #include "stage/settings.h"
 
@@ -14,7 +14,7 @@ namespace fenx {
 namespace {
 
 FixedBlocks FixedBlocksOf(const GameState& state_) {
-    if (state_.challengeActive == 0) {
+    if (!state_.challengeActive) {
         return {};
     }
     const ChallengeEntry& row = ChallengeTable[static_cast<std::size_t>(state_.currentChallenge)];
@@ -23,13 +23,13 @@ FixedBlocks FixedBlocksOf(const GameState& state_) {
 
 } // namespace
 
-void GameImpl::StartStage(int32_t number) {
+void Game::StartStage(int32_t number) {
     WriteHistoryLine();
     play_.Reset();
 
     const int32_t n = ReduceStageNumber(number);
     state_.currentStageNumber = n;
-    const bool challenge = state_.challengeActive != 0;
+    const bool challenge = state_.challengeActive;
     BeginStageRecord(record_, state_.W, state_.H, n, challenge, platform_.CalendarSeconds());
     if (challenge) {
         platform_.SetWindowTitle(
@@ -52,7 +52,7 @@ void GameImpl::StartStage(int32_t number) {
     PlayEffect(SoundId::Slide);
 }
 
-void GameImpl::ChangeStage(StageSize size, int32_t number) {
+void Game::ChangeStage(StageSize size, int32_t number) {
     if (number < 0) {
         number = NewRandomStageNumber();
     }
@@ -64,26 +64,20 @@ void GameImpl::ChangeStage(StageSize size, int32_t number) {
     state_.W = size.width;
     state_.H = size.height;
     SelectBackgroundTile();
-    Notify({GameChange::MenuState});
+    Notify({GameChange::MenuMarks});
     Notify({GameChange::StageSize, state_.W, state_.H});
     canvas_.CreateSurfaces(state_.W, state_.H);
     platform_.ResizeClientArea(state_.clientWidth(), state_.clientHeight());
     StartStage(number);
 }
 
-int32_t GameImpl::NewRandomStageNumber() {
+int32_t Game::NewRandomStageNumber() {
     const int64_t seconds = platform_.CalendarSeconds();
     const int draw = NextProcessRandom(processRandom_);
     return MixRandomStageNumber(seconds, draw, state_.currentStageNumber);
 }
 
-void GameImpl::ShowTitle() {
-    platform_.SetWindowTitle(kTitleScreenCaption);
-    state_.gamePhase = PhaseTitle;
-    canvas_.DrawTitlePicture();
-}
-
-void GameImpl::WriteStageSize(StageSize size) {
+void Game::WriteStageSize(StageSize size) {
     // Both in one write: a crash between two would keep half of the size.
     const SettingText width(size.width);
     const SettingText height(size.height);
@@ -91,24 +85,24 @@ void GameImpl::WriteStageSize(StageSize size) {
     platform_.WriteSettings(values);
 }
 
-void GameImpl::ApplyStageSize(StageSize size) {
+void Game::ApplyStageSize(StageSize size) {
     WriteStageSize(size);
     state_.W = size.width;
     state_.H = size.height;
     SelectBackgroundTile();
 }
 
-void GameImpl::SelectBackgroundTile() {
+void Game::SelectBackgroundTile() {
     canvas_.SelectBackgroundTile(platform_.ToLocalTime(platform_.CalendarSeconds()).hour);
 }
 
-void GameImpl::HideChallengeStageNumber() {
-    if (state_.challengeActive != 0) {
+void Game::HideChallengeStageNumber() {
+    if (state_.challengeActive) {
         state_.currentStageNumber = 0;
     }
 }
 
-void GameImpl::WriteHistoryLine() {
+void Game::WriteHistoryLine() {
     // The record stays as it is; the next stage start replaces it.
     if (HistoryLineDue(record_)) {
         platform_.AppendHistoryLine(
@@ -116,7 +110,7 @@ void GameImpl::WriteHistoryLine() {
     }
 }
 
-void GameImpl::PresentWholeSurface() {
+void Game::PresentWholeSurface() {
     platform_.PresentSurface({0, 0, state_.clientWidth(), state_.clientHeight()});
 }
 

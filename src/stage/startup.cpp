@@ -1,10 +1,10 @@
 // What the game does when the program starts and when it ends.
-#include "stage/game_impl.h"
+#include "stage/game.h"
 #include "stage/settings.h"
 
 namespace fenx {
 
-void GameImpl::StartUp() {
+void Game::StartUp() {
     const int32_t width = ParseSettingInt(platform_.ReadSetting(kWidthKey), kDefaultWidth);
     const int32_t height = ParseSettingInt(platform_.ReadSetting(kHeightKey), kDefaultHeight);
     ApplyStageSize(CorrectStoredStageSize(width, height));
@@ -15,25 +15,27 @@ void GameImpl::StartUp() {
         ParseSettingInt(platform_.ReadSetting(kDragTypeKey), kDefaultDragType));
     progress_ = DecodeChallengeProgress(platform_.ReadSetting(kChallengeKey).value_or(""));
 
-    state_.challengeActive = 0;
+    state_.challengeActive = false;
     play_.Reset();
     record_.status = ResultNoStage;
 
     canvas_.CreateSurfaces(state_.W, state_.H);
     soundEnabled_ = ParseSettingInt(platform_.ReadSetting(kSoundKey), kDefaultSound) != 0;
-    Notify({GameChange::MenuState});
+    Notify({GameChange::MenuMarks});
 }
 
-void GameImpl::ShowTitleScreen() {
-    ShowTitle();
+void Game::ShowTitleScreen() {
+    platform_.SetWindowTitle(kTitleScreenCaption);
+    state_.gamePhase = PhaseTitle;
+    canvas_.DrawTitlePicture();
     PresentWholeSurface();
 }
 
-void GameImpl::PlayStartJingle() {
+void Game::PlayStartJingle() {
     PlayEffect(SoundId::Open);
 }
 
-void GameImpl::ShutDown() {
+void Game::ShutDown() {
     play_.StopFrames();
     play_.EndDragIfActive();
     WriteHistoryLine();

@@ -1,6 +1,7 @@
 // The menu bar: its items, in order, with their ids and mnemonics, and the
 // marks and grayed items that follow the game's settings and dialogs.
 #include <QAction>
+#include <QDialog>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -190,13 +191,34 @@ TEST_F(MenuTest, AnOpenDialogGraysItsItemUntilItCloses) {
                                                   {DialogKind::Challenge, 113},
                                                   {DialogKind::Search, 118},
                                                   {DialogKind::History, 119}};
+    const std::vector<int> grayable{105, 106, 113, 118};
     for (const auto& [dialog, id] : dialogs) {
-        shell.game().SetDialogOpen(dialog, true);
-        // The history item stays usable while its dialog is open.
-        EXPECT_EQ(Action(id)->isEnabled(), id == 119) << id;
-        shell.game().SetDialogOpen(dialog, false);
-        EXPECT_TRUE(Action(id)->isEnabled()) << id;
+        Choose(id);
+        QDialog* open = shell.dialogs().Find(dialog);
+        ASSERT_NE(open, nullptr) << id;
+        // Only its own item grays; the history item stays usable while its
+        // dialog is open.
+        for (int other : grayable) {
+            EXPECT_EQ(Action(other)->isEnabled(), other != id) << id << " " << other;
+        }
+        EXPECT_TRUE(Action(119)->isEnabled()) << id;
+        open->reject();
+        for (int other : grayable) {
+            EXPECT_TRUE(Action(other)->isEnabled()) << id << " " << other;
+        }
     }
+    // Two open at once gray two items; closing one restores only its own.
+    Choose(105);
+    Choose(113);
+    EXPECT_FALSE(Action(105)->isEnabled());
+    EXPECT_FALSE(Action(113)->isEnabled());
+    shell.dialogs().Find(DialogKind::Size)->reject();
+    EXPECT_TRUE(Action(105)->isEnabled());
+    EXPECT_FALSE(Action(113)->isEnabled());
+    // A change of the game's marks keeps the grayed item grayed.
+    Choose(108);
+    EXPECT_FALSE(Action(108)->isChecked());
+    EXPECT_FALSE(Action(113)->isEnabled());
 }
 
 } // namespace

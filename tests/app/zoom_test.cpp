@@ -6,12 +6,27 @@
 #include <QImage>
 #include <QTest>
 
+#include "app/window_zoom.h"
 #include "app/zoom_scale.h"
 #include "shell_fixture.h"
 #include "support/game_probe.h"
 
 namespace fenx {
 namespace {
+
+TEST(CorrectStoredZoom, OneToFourStandAnythingElseIsOne) {
+    EXPECT_EQ(CorrectStoredZoom(std::nullopt), 1);
+    EXPECT_EQ(CorrectStoredZoom(""), 1);
+    EXPECT_EQ(CorrectStoredZoom("1"), 1);
+    EXPECT_EQ(CorrectStoredZoom("2"), 2);
+    EXPECT_EQ(CorrectStoredZoom(" 3"), 3);
+    EXPECT_EQ(CorrectStoredZoom("4"), 4);
+    EXPECT_EQ(CorrectStoredZoom("5"), 1);
+    EXPECT_EQ(CorrectStoredZoom("0"), 1);
+    EXPECT_EQ(CorrectStoredZoom("-2"), 1);
+    EXPECT_EQ(CorrectStoredZoom("big"), 1);
+    EXPECT_EQ(CorrectStoredZoom("4294967298"), 2); // wraps like every stored integer
+}
 
 TEST(ZoomScale, WholeDevicePixelsPerSurfacePixel) {
     // Zoom 1 on an unscaled or twice-scaled screen: the picture as it is.

@@ -12,11 +12,10 @@ struct CliResult {
     std::string out;
 };
 
-// `arguments` is passed to the shell as it stands; stderr is discarded.
-inline CliResult RunCli(const std::string& arguments) {
-    const std::string command = std::string(FENX_CLI_PATH) + " " + arguments + " 2>/dev/null";
+// Runs a shell command line and captures what it prints on stdout.
+inline CliResult RunShell(const std::string& line) {
     CliResult result;
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen(line.c_str(), "r");
     if (pipe == nullptr) {
         return result;
     }
@@ -30,6 +29,11 @@ inline CliResult RunCli(const std::string& arguments) {
     return result;
 }
 
+// `arguments` is passed to the shell as it stands; stderr is discarded.
+inline CliResult RunCli(const std::string& arguments) {
+    return RunShell(std::string(FENX_CLI_PATH) + " " + arguments + " 2>/dev/null");
+}
+
 // Runs `command` in the shell with fenx-cli standing for the program's path
 // (as in "ulimit -f 1; fenx-cli render ..."), capturing its stderr; stdout
 // goes where the command sends it, else nowhere.
@@ -40,20 +44,7 @@ inline CliResult RunCliErrors(const std::string& command) {
          at = line.find("fenx-cli", at + program.size())) {
         line.replace(at, 8, program);
     }
-    line = "exec 3>&1; { " + line + " ; } 2>&3 >/dev/null";
-    CliResult result;
-    FILE* pipe = popen(line.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        result.out.append(buffer, n);
-    }
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return RunShell("exec 3>&1; { " + line + " ; } 2>&3 >/dev/null");
 }
 
 } // namespace fenx::testing

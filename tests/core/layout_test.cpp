@@ -99,7 +99,7 @@ TEST(Layout, FixedMarksNameBlocksByIndex) {
         e.build(7, 4, 53833, fixed);
         std::set<int> out;
         for (int i = 0; i < e.blocks.count; ++i) {
-            if (e.blocks[i].fixed != 0) {
+            if (e.blocks[i].fixed) {
                 out.insert(i);
             }
         }

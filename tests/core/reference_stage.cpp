@@ -120,11 +120,11 @@ bool LayOutStartField(StageRandom& random, Board& board, BlockList& list, int wi
         WriteBlockCells(board, b.column, b.row, b.orientation, static_cast<int16_t>(i));
     }
     for (int i = 0; i < list.count; ++i) {
-        list[i].fixed = 0;
+        list[i].fixed = false;
     }
     for (int i = 0; i < list.count; ++i) {
         if (i == fixed.first || i == fixed.second) {
-            list[i].fixed = 1;
+            list[i].fixed = true;
         }
     }
     return true;

@@ -30,7 +30,7 @@ class ChallengeDialogTest : public DialogTest {
     static std::string ProgressKey(std::initializer_list<int> rows) {
         ChallengeProgress progress;
         for (int row : rows) {
-            progress.flags[static_cast<std::size_t>(row)] = 1;
+            progress.flags[static_cast<std::size_t>(row)] = true;
         }
         const auto text = EncodeChallengeProgress(progress);
         std::string line = "challenge=";

@@ -37,9 +37,10 @@ TEST_F(ModelessDialogsTest, OpenDialogGraysItsItemUntilClosedAnyWay) {
             ASSERT_NE(dialog, nullptr);
             EXPECT_TRUE(dialog->isVisible());
             EXPECT_FALSE(Action(which.command)->isEnabled());
-            EXPECT_FALSE(shell.game().GetMenuState() == MenuState{});
+            EXPECT_TRUE(shell.dialogs().Opened()[which.kind]);
             close(*dialog);
             EXPECT_EQ(shell.dialogs().Find(which.kind), nullptr);
+            EXPECT_FALSE(shell.dialogs().Opened()[which.kind]);
             EXPECT_TRUE(Action(which.command)->isEnabled());
             EXPECT_FALSE(dialog->isVisible());
         }

@@ -269,7 +269,7 @@ TEST_F(SearchDialogTest, ASearchEndsThePlayAndAResultStartsWithItsCountedBlocks)
     Press(*dialog_, kIdStart);
     EXPECT_FALSE(game().ChallengeActive());
     EXPECT_EQ(game().CurrentStageNumber(), Found().back());
-    const OrientationCounts counts = CountOrientations(GameProbe::Of(game()).blocks());
+    const OrientationCounts counts = CountOrientations(GameProbe::Stage(game()).blocks);
     EXPECT_EQ(counts[2], 1);
     EXPECT_GE(counts[6], 2);
     WaitForPlay();

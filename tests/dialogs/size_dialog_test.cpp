@@ -84,7 +84,7 @@ TEST_F(SizeDialogTest, EightByFiveGivesItsWindow) {
     Open();
     StartSize(QStringLiteral("8"), QStringLiteral("5"));
     EXPECT_EQ(Client(), QSize(160, 192));
-    EXPECT_EQ(game().GetMenuState().sizeMark, 3);
+    EXPECT_EQ(game().GetMenuMarks().sizeMark, 3);
 }
 
 TEST_F(SizeDialogTest, StartEndsAChallenge) {

@@ -58,7 +58,7 @@ class DragTest : public ::testing::Test {
 TEST_F(DragTest, DiagonalStepIntoTheGapBetweenCornerTouchingBlocks) {
     PlacePocket();
     h.Press(0, 0);
-    ASSERT_EQ(h.g.drag.active, 1);
+    ASSERT_TRUE(h.g.holding());
     EXPECT_EQ(h.platform.sounds.back(), SoundId::Click);
     h.DragTo(1, 1);
     EXPECT_EQ(h.g.blocks[0].column, 1);
@@ -113,7 +113,7 @@ TEST_F(DragTest, PressesOnAFreeCellOrTheFramePickNothingUp) {
         h.game->OnLeftButtonDown(x, y);
         h.DragTo(2, 2);
         h.DragTo(5, 6);
-        EXPECT_EQ(h.g.drag.active, 0);
+        EXPECT_FALSE(h.g.holding());
         EXPECT_EQ(h.g.blocks[0].column, 2);
         h.Release();
     }
@@ -125,7 +125,7 @@ TEST_F(DragTest, ReleaseOutsideTheWindowEndsTheDragAtTheNextTimerFrame) {
     h.Press(2, 2);
     h.platform.cursorInside = false;
     h.Tick();
-    EXPECT_EQ(h.g.drag.active, 0);
+    EXPECT_FALSE(h.g.holding());
     EXPECT_EQ(h.g.drag.tick, -1);
 }
 
@@ -133,7 +133,7 @@ TEST_F(DragTest, ReleaseOutsideTheWindowEndsTheDragAtTheNextMoveWithoutTheButton
     h.PlaceBlocks({{0, 2, 2}});
     h.Press(2, 2);
     h.game->OnMouseMove(CellCentrePixel(5), CellCentrePixel(5), false, false);
-    EXPECT_EQ(h.g.drag.active, 0);
+    EXPECT_FALSE(h.g.holding());
     EXPECT_EQ(h.g.blocks[0].column, 2); // the move itself does not step
     EXPECT_EQ(h.platform.presented.back(), (SurfaceRect{48, 48, 32, 32}));
 }
@@ -143,7 +143,7 @@ TEST_F(DragTest, FixedBlocksOfAChallengeCannotBePickedUpButStopOthers) {
     h.MakeFixed(1);
     h.SetChallengeFlag(true);
     h.Press(3, 0);
-    EXPECT_EQ(h.g.drag.active, 0);
+    EXPECT_FALSE(h.g.holding());
     h.Press(0, 0);
     h.DragTo(5, 0);
     EXPECT_EQ(h.g.blocks[0].column, 1); // stopped by the fixed square
@@ -152,10 +152,10 @@ TEST_F(DragTest, FixedBlocksOfAChallengeCannotBePickedUpButStopOthers) {
 TEST_F(DragTest, PressesDuringTheFlyInOrTheSolvedAnimationDoNothing) {
     h.StartStage(2);
     h.Press(0, 7);
-    EXPECT_EQ(h.g.drag.active, 0);
+    EXPECT_FALSE(h.g.holding());
     h.SetPhase(PhaseSolved);
     h.Press(0, 7);
-    EXPECT_EQ(h.g.drag.active, 0);
+    EXPECT_FALSE(h.g.holding());
     EXPECT_EQ(h.g.state.gamePhase, PhaseSolved);
     EXPECT_EQ(h.platform.sounds, std::vector<SoundId>{SoundId::Slide});
 }

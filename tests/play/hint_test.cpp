@@ -33,7 +33,9 @@ class HintTest : public ::testing::Test {
         return {s.pixels(), s.pixels() + s.stride() * s.height()};
     }
 
-    void RightPress(int cx, int cy) { h.game->OnRightButtonDown(CellCentrePixel(cx), CellCentrePixel(cy)); }
+    void RightPress(int cx, int cy) {
+        h.game->OnRightButtonDown(CellCentrePixel(cx), CellCentrePixel(cy));
+    }
     // One frame of the play timer (a new tick runs exactly one at once).
     void Frame() { h.game->OnPlayTimer(); }
 
@@ -49,7 +51,7 @@ TEST_F(HintTest, ThePlaceOfAnOrientationThatOccursOnceBlinksInTheLowerHalf) {
     const std::size_t presented = h.platform.presented.size();
 
     RightPress(1, 1);
-    EXPECT_EQ(h.g.hint.active, 1);
+    EXPECT_TRUE(h.g.hinting());
     EXPECT_EQ(h.g.hint.block, 0);
     EXPECT_EQ(h.platform.sounds.back(), SoundId::Click);
     EXPECT_EQ(h.platform.presented.size(), presented); // drawn by the next frame
@@ -128,7 +130,7 @@ TEST_F(HintTest, TheCursorLeavingTheWindowEndsTheHintAtTheNextFrame) {
     ASSERT_NE(Whole(), plain);
     h.platform.cursorInside = false;
     Frame(); // draws once more, then finds the cursor outside
-    EXPECT_EQ(h.g.hint.active, 0);
+    EXPECT_FALSE(h.g.hinting());
     EXPECT_EQ(Whole(), plain);
     EXPECT_EQ(h.platform.presented.back(), (SurfaceRect{0, 0, 144, 160}));
     EXPECT_EQ(h.g.board.grid, board->grid); // the hint never touches the board
@@ -147,43 +149,79 @@ TEST_F(HintTest, ReleaseRestoresThePlainPictureAndRightMovesRedrawWithoutTicking
     h.game->OnMouseMove(CellCentrePixel(2), CellCentrePixel(2), false, true);
     EXPECT_EQ(h.g.hint.tick, 1);
     EXPECT_EQ(h.platform.presented.size(), presented + 1);
-    h.game->OnMouseMove(CellCentrePixel(2), CellCentrePixel(2), false, false); // no button: no hint frame
+    h.game->OnMouseMove(CellCentrePixel(2), CellCentrePixel(2), false,
+                        false); // no button: no hint frame
     EXPECT_EQ(h.platform.presented.size(), presented + 1);
     EXPECT_NE(Whole(), plain);
     h.game->OnRightButtonUp();
-    EXPECT_EQ(h.g.hint.active, 0);
+    EXPECT_FALSE(h.g.hinting());
     EXPECT_EQ(Whole(), plain);
     // The hint takes paced frames like any animation: more than one a tick.
     RightPress(0, 0);
     EXPECT_GT(h.Tick(), 1);
 }
 
+TEST_F(HintTest, ABlockPickedUpWhileTheHintShowsTakesTheFramesUntilItIsLetGo) {
+    h.PlaceBlocks({{0, 0, 0}, {1, 4, 0}}); // a square at (0,0), a bar at (4,0)
+    h.SetSolution(0, 3, 1);                // shown at field cell (3,5)
+    const Pixels plain = Whole();
+    const Pixels background = Cell(3, 5);
+
+    RightPress(0, 0);
+    Frame(); // tick 1: the square's place shows
+    ASSERT_NE(Cell(3, 5), background);
+    h.Press(4, 0); // the left button picks up the bar; the hint waits
+    EXPECT_EQ(h.g.mode(), PlayMode::DraggingOverHint);
+    Frame();
+    EXPECT_EQ(h.g.drag.tick, 1);
+    EXPECT_EQ(h.g.hint.tick, 1); // no hint frame while the bar is held
+    EXPECT_EQ(h.platform.presented.back(), (SurfaceRect{80, 16, 16, 64})); // the bar alone
+    h.Release();
+    EXPECT_EQ(h.g.mode(), PlayMode::Hinting);
+    Frame(); // tick 2: the hint goes on where it stopped
+    EXPECT_EQ(h.g.hint.tick, 2);
+    EXPECT_EQ(Cell(3, 5), background);
+    h.game->OnRightButtonUp();
+    EXPECT_EQ(h.g.mode(), PlayMode::Idle);
+    EXPECT_EQ(Whole(), plain);
+
+    // The other way round: a right press while a block is held, and its
+    // release, leave the held block held.
+    h.Press(4, 0);
+    RightPress(0, 0);
+    EXPECT_EQ(h.g.mode(), PlayMode::DraggingOverHint);
+    h.game->OnRightButtonUp();
+    EXPECT_EQ(h.g.mode(), PlayMode::Dragging);
+    h.DragTo(5, 0);
+    EXPECT_EQ(h.g.blocks[1].column, 5);
+}
+
 TEST_F(HintTest, PressesThatShowNothingPlayNoSound) {
     h.PlaceBlocks({{0, 0, 0}});
-    RightPress(5, 5);                                        // a free cell
-    h.game->OnRightButtonDown(8, 8);                         // the frame
+    RightPress(5, 5);                                                  // a free cell
+    h.game->OnRightButtonDown(8, 8);                                   // the frame
     h.game->OnRightButtonDown(CellCentrePixel(7), CellCentrePixel(0)); // right of the field
     h.SetChallengeFlag(true);
     RightPress(0, 0); // challenge stages have no hint
     h.SetChallengeFlag(false);
     h.SetPhase(PhaseSolved);
     RightPress(0, 0);
-    EXPECT_EQ(h.g.hint.active, 0);
+    EXPECT_FALSE(h.g.hinting());
     EXPECT_TRUE(h.platform.sounds.empty());
 }
 
 TEST_F(HintTest, AHintLeftOverFromAFinishedStageDoesNotComeBack) {
     h.PlaceBlocks({{0, 0, 0}});
     RightPress(0, 0);
-    ASSERT_EQ(h.g.hint.active, 1);
+    ASSERT_TRUE(h.g.hinting());
     h.SetPhase(PhaseTitle); // the stage ended while the button was held
     h.game->OnRightButtonUp();
-    EXPECT_EQ(h.g.hint.active, 0);
+    EXPECT_FALSE(h.g.hinting());
 
     h.SetPhase(PhasePlaying);
     RightPress(0, 0);
     h.StartPlaying(2); // a stage start drops a hint still showing
-    EXPECT_EQ(h.g.hint.active, 0);
+    EXPECT_FALSE(h.g.hinting());
 }
 
 } // namespace

@@ -52,7 +52,7 @@ TEST_F(PlayTimerTest, LastFlyInFramePutsEveryBlockOnItsCell) {
 TEST_F(PlayTimerTest, ADragTakesExactlyOneFramePerTick) {
     h.StartPlaying(2);
     h.Press(0, 7); // block 3, a square
-    ASSERT_EQ(h.g.drag.active, 1);
+    ASSERT_TRUE(h.g.holding());
     for (int tick = 1; tick <= 3; ++tick) {
         EXPECT_EQ(h.game->OnPlayTimer(), std::nullopt);
         EXPECT_EQ(h.g.drag.tick, tick);

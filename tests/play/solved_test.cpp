@@ -32,7 +32,7 @@ TEST(SolvedStage, SolvedByDragsThenTheBlocksFallOutAndTheTitleReturns) {
 
     EXPECT_EQ(h.g.state.gamePhase, PhaseSolved);
     EXPECT_EQ(h.platform.sounds.back(), SoundId::Tada);
-    EXPECT_EQ(h.g.drag.active, 0);
+    EXPECT_FALSE(h.g.holding());
     EXPECT_EQ(h.g.record.status, ResultSolved);
 
     // The launch speeds are the next two draws per block after building the

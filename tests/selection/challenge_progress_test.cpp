@@ -19,7 +19,7 @@ bool AllClear(const ChallengeProgress& p) {
 TEST(ChallengeProgress, RoundTrip) {
     ChallengeProgress p;
     for (int row : {0, 3, 7, 13, 54, 200, 255}) {
-        p.flags[static_cast<std::size_t>(row)] = 1;
+        p.flags[static_cast<std::size_t>(row)] = true;
     }
     const std::string text = Encode(p);
     ASSERT_EQ(text.size(), 64u);
@@ -42,8 +42,8 @@ TEST(ChallengeProgress, AKeyOfAnyOtherLengthReadsAsNothingSolved) {
 
 TEST(ChallengeProgress, AChangedCharacterClearsAllUnlessItsCheckBitsAgree) {
     ChallengeProgress p;
-    p.flags[0] = 1;
-    p.flags[41] = 1;
+    p.flags[0] = true;
+    p.flags[41] = true;
     const std::string text = Encode(p);
     for (std::size_t position : {0u, 10u, 63u}) {
         int consistent = 0;

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <string>
 
+#include "lock_holder.h"
 #include "settings/atomic_file.h"
 #include "settings/history_file.h"
 #include "support/child_process.h"
@@ -113,23 +114,11 @@ TEST(HistoryFile, ALockHeldElsewhereDelaysTheLineOnlyForAMoment) {
     TempFolder temp;
     const std::string path = temp.File("fenx.log");
     WriteText(path, "1 26/12/09 16:40 7 4 4829\n");
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = ::fork();
-    if (holder == 0) {
-        const int fd = ::open(path.c_str(), O_RDONLY);
-        ::flock(fd, LOCK_EX);
-        [[maybe_unused]] const ssize_t told = ::write(ready[1], "L", 1);
-        ::sleep(3);
-        [[maybe_unused]] const ssize_t done = ::write(ready[1], "R", 1);
-        ::_exit(0);
-    }
-    char byte = 0;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    LockHolder other(path, 3);
+    ASSERT_TRUE(other.held());
     EXPECT_TRUE(HistoryFile(path).Append("0 26/12/09 16:42 7 4 28490\n"));
-    ::fcntl(ready[0], F_SETFL, O_NONBLOCK);
-    EXPECT_NE(::read(ready[0], &byte, 1), 1) << "the line waited for the lock to go";
-    ::waitpid(holder, nullptr, 0);
+    EXPECT_FALSE(other.Released()) << "the line waited for the lock to go";
+    other.WaitUntilReleased();
     EXPECT_EQ(ReadText(path), "1 26/12/09 16:40 7 4 4829\n0 26/12/09 16:42 7 4 28490\n");
 }
 

@@ -5,14 +5,13 @@
 // worked around.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
 #include <vector>
 
+#include "lock_holder.h"
 #include "selection/challenge_progress.h"
 #include "settings/settings_store.h"
 #include "support/child_process.h"
@@ -53,42 +52,17 @@ TEST(SettingsStoreSecondCopy, MarksSolvedInEitherCopyAreKeptAndTakenByBoth) {
               ProgressText({5}));
 }
 
-// Holds the lock of `path` from another process for three seconds, after
-// telling the test through `ready`.
-pid_t HoldLockElsewhere(const std::string& path, int ready[2]) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT, 0600);
-        ::flock(fd, LOCK_EX);
-        [[maybe_unused]] const ssize_t told = ::write(ready[1], "L", 1);
-        ::sleep(3);
-        [[maybe_unused]] const ssize_t done = ::write(ready[1], "R", 1);
-        ::_exit(0);
-    }
-    char byte = 0;
-    EXPECT_EQ(::read(ready[0], &byte, 1), 1);
-    return child;
-}
-
-// Whether the lock holder has let go yet.
-bool Released(int ready[2]) {
-    ::fcntl(ready[0], F_SETFL, O_NONBLOCK);
-    char byte = 0;
-    return ::read(ready[0], &byte, 1) == 1;
-}
-
 TEST(SettingsStoreSecondCopy, ALockHeldElsewhereMakesAWriteGiveUpAndTheValueFollowsLater) {
     TempFolder temp;
     const std::string path = temp.File("fenx.ini");
     SettingsStore store(path);
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = HoldLockElsewhere(path + ".lock", ready);
+    LockHolder other(path + ".lock", 3);
+    ASSERT_TRUE(other.held());
     EXPECT_FALSE(store.Write("sound", "0"));
-    EXPECT_FALSE(Released(ready)) << "the write waited for the lock to go";
+    EXPECT_FALSE(other.Released()) << "the write waited for the lock to go";
     EXPECT_TRUE(store.pending());
     EXPECT_EQ(store.Read("sound"), "0");
-    ::waitpid(holder, nullptr, 0);
+    other.WaitUntilReleased();
     EXPECT_TRUE(store.Write("drag_type", "2"));
     EXPECT_FALSE(store.pending());
     EXPECT_EQ(ReadText(path), "[FENX]\nsound=0\ndrag_type=2\n");

@@ -41,7 +41,7 @@ inline ReplayOutcome PlanAndReplay(GameHarness& h, int budgetMs = 10000, int sea
         const SolverDrag& drag = plan.drags[d];
         const Cell press = plan.cells[static_cast<std::size_t>(drag.first)];
         game.OnLeftButtonDown(CellCentrePixel(press.column), CellCentrePixel(press.row));
-        if (h.g.drag.active == 0 || h.g.drag.block != drag.block) {
+        if (!h.g.holding() || h.g.drag.block != drag.block) {
             out.fault = "drag " + std::to_string(d) + " picked up the wrong block";
             return out;
         }

@@ -40,7 +40,7 @@ TEST_F(ChangeStageTest, AnotherSizeIsWrittenAndTheWindowResizedBeforeTheStageSta
     EXPECT_EQ(h.platform.settingWrites, 1);
     EXPECT_EQ(h.game->ClientSize(), (PixelSize{224, 160}));
     EXPECT_EQ(h.game->Surface().width(), 224);
-    EXPECT_EQ(h.game->GetMenuState().sizeMark, 1);
+    EXPECT_EQ(h.game->GetMenuMarks().sizeMark, 1);
     EXPECT_EQ(h.g.blocks.count, 12);
 }
 
@@ -48,14 +48,14 @@ TEST_F(ChangeStageTest, ChallengeOfAnotherSizeChangesAndKeepsTheSize) {
     h.game->StartChallenge(11); // 8 x 4
     EXPECT_EQ(h.platform.settings["x_size"], "8");
     EXPECT_EQ(h.game->StageWidth(), 8);
-    EXPECT_EQ(h.game->GetMenuState().sizeMark, 3);
+    EXPECT_EQ(h.game->GetMenuMarks().sizeMark, 3);
     EXPECT_EQ(h.platform.titles.back(), "初級＋ たまには違うサイズなど");
 }
 
 TEST_F(ChangeStageTest, SizeDialogAndHistoryStartsClearTheChallengeFlag) {
     h.game->StartChallenge(0);
     h.game->StartStageOfSize(8, 5, 300);
-    EXPECT_EQ(h.g.state.challengeActive, 0);
+    EXPECT_FALSE(h.g.state.challengeActive);
     EXPECT_EQ(h.game->CurrentStageNumber(), 300);
     EXPECT_EQ(h.game->ClientSize(), (PixelSize{160, 192}));
     h.game->StartStageOfSize(9, 5, 300); // 45 cells: not a stage size

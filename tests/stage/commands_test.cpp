@@ -22,7 +22,7 @@ TEST_F(CommandsTest, EveryCommandIsIgnoredDuringTheFlyIn) {
     EXPECT_EQ(h.platform.writes.size(), writes);
     EXPECT_EQ(h.platform.titles.size(), titles);
     EXPECT_EQ(h.game->CurrentStageNumber(), 5);
-    EXPECT_TRUE(h.game->GetMenuState().soundChecked);
+    EXPECT_TRUE(h.game->GetMenuMarks().soundChecked);
 }
 
 TEST_F(CommandsTest, EffectsForTheShell) {
@@ -48,29 +48,30 @@ TEST_F(CommandsTest, PresetsClearTheChallengeFlag) {
     h.Tick();
     h.Tick();
     h.game->OnCommand(CmdSizeHard);
-    EXPECT_EQ(h.g.state.challengeActive, 0);
+    EXPECT_FALSE(h.g.state.challengeActive);
     EXPECT_EQ(h.game->StageHeight(), 8);
-    EXPECT_EQ(h.game->GetMenuState().sizeMark, 2);
+    EXPECT_EQ(h.game->GetMenuMarks().sizeMark, 2);
 }
 
-TEST_F(CommandsTest, OpenDialogsGrayTheirItems) {
-    h.game->SetDialogOpen(DialogKind::Size, true);
-    h.game->SetDialogOpen(DialogKind::Challenge, true);
-    h.game->SetDialogOpen(DialogKind::History, true);
-    MenuState menu = h.game->GetMenuState();
-    EXPECT_FALSE(menu.anySizeEnabled);
-    EXPECT_FALSE(menu.challengeEnabled);
-    EXPECT_TRUE(menu.searchEnabled);
-    EXPECT_TRUE(menu.stageNumberEnabled);
-    h.game->SetDialogOpen(DialogKind::Size, false);
-    EXPECT_TRUE(h.game->GetMenuState().anySizeEnabled);
+TEST(ShownMenu, OpenDialogsGrayTheirItemsAndTheMarksStay) {
+    const MenuMarks marks{2, false, -1};
+    OpenDialogs open;
+    EXPECT_EQ(ShownMenu(marks, open), (MenuState{marks, true, true, true, true}));
+    open.Set(DialogKind::Size, true);
+    open.Set(DialogKind::Challenge, true);
+    open.Set(DialogKind::History, true); // its item stays usable
+    EXPECT_EQ(ShownMenu(marks, open), (MenuState{marks, false, true, false, true}));
+    open.Set(DialogKind::Size, false);
+    open.Set(DialogKind::Search, true);
+    open.Set(DialogKind::StageNumber, true);
+    EXPECT_EQ(ShownMenu(marks, open), (MenuState{marks, false, false, true, false}));
 }
 
 TEST_F(CommandsTest, QuitDuringADragEndsItAndWritesTheStage) {
     h.StartPlaying(2);
     h.Press(0, 7);
     h.game->ShutDown();
-    EXPECT_EQ(h.g.drag.active, 0);
+    EXPECT_FALSE(h.g.holding());
     EXPECT_EQ(h.platform.history.size(), 1u);
 }
 

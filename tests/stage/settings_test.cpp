@@ -8,7 +8,7 @@
 namespace fenx::testing {
 namespace {
 
-TEST(ParseSettingInt, ReadsLikeTheProfileFunctions) {
+TEST(ParseSettingInt, ReadsASignedDecimalPrefixAndWrapsLikeA32BitInteger) {
     EXPECT_EQ(ParseSettingInt(std::nullopt, 7), 7);
     EXPECT_EQ(ParseSettingInt("", 7), 7);
     EXPECT_EQ(ParseSettingInt("12", 7), 12);
@@ -19,20 +19,6 @@ TEST(ParseSettingInt, ReadsLikeTheProfileFunctions) {
     EXPECT_EQ(ParseSettingInt("- 3", 7), 0);
     EXPECT_EQ(ParseSettingInt("4294967297", 7), 1); // wraps at 2^32
     EXPECT_EQ(ParseSettingInt("2147483648", 7), -2147483647 - 1);
-}
-
-TEST(CorrectStoredZoom, OneToFourStandAnythingElseIsOne) {
-    EXPECT_EQ(CorrectStoredZoom(std::nullopt), 1);
-    EXPECT_EQ(CorrectStoredZoom(""), 1);
-    EXPECT_EQ(CorrectStoredZoom("1"), 1);
-    EXPECT_EQ(CorrectStoredZoom("2"), 2);
-    EXPECT_EQ(CorrectStoredZoom(" 3"), 3);
-    EXPECT_EQ(CorrectStoredZoom("4"), 4);
-    EXPECT_EQ(CorrectStoredZoom("5"), 1);
-    EXPECT_EQ(CorrectStoredZoom("0"), 1);
-    EXPECT_EQ(CorrectStoredZoom("-2"), 1);
-    EXPECT_EQ(CorrectStoredZoom("big"), 1);
-    EXPECT_EQ(CorrectStoredZoom("4294967298"), 2); // wraps like every stored integer
 }
 
 struct StoredSize {
@@ -73,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, StoredSizeTest,
 TEST(StartUpSettings, NoFileMeansPlainLookSoundOnAndNothingSolved) {
     GameHarness h;
     h.StartUp();
-    const MenuState menu = h.game->GetMenuState();
+    const MenuMarks menu = h.game->GetMenuMarks();
     EXPECT_EQ(menu.dragModeMark, 0);
     EXPECT_TRUE(menu.soundChecked);
     EXPECT_EQ(menu.sizeMark, 0);
@@ -89,12 +75,12 @@ TEST(StartUpSettings, StoredDragTypeOutsideTheMenuMarksNoItemUntilOneIsChosen) {
         GameHarness h;
         h.platform.settings["drag_type"] = stored;
         h.StartUp();
-        EXPECT_EQ(h.game->GetMenuState().dragModeMark, -1) << stored;
+        EXPECT_EQ(h.game->GetMenuMarks().dragModeMark, -1) << stored;
         EXPECT_EQ(h.platform.settings["drag_type"], stored); // kept as it is
         for (int id : {CmdDragDotted, CmdDragFlash, CmdDragPlain}) {
             h.game->OnCommand(id);
             EXPECT_EQ(h.platform.settings["drag_type"], std::to_string(id - CmdDragPlain));
-            EXPECT_EQ(h.game->GetMenuState().dragModeMark, id - CmdDragPlain);
+            EXPECT_EQ(h.game->GetMenuMarks().dragModeMark, id - CmdDragPlain);
         }
     }
 }
@@ -103,10 +89,10 @@ TEST(StartUpSettings, AnyNonZeroSoundIsOnAndTogglingWritesZeroThenOne) {
     GameHarness h;
     h.platform.settings["sound"] = "5";
     h.StartUp();
-    EXPECT_TRUE(h.game->GetMenuState().soundChecked);
+    EXPECT_TRUE(h.game->GetMenuMarks().soundChecked);
     h.game->OnCommand(CmdSound);
     EXPECT_EQ(h.platform.writes.back(), (std::pair<std::string, std::string>{"sound", "0"}));
-    EXPECT_FALSE(h.game->GetMenuState().soundChecked);
+    EXPECT_FALSE(h.game->GetMenuMarks().soundChecked);
     h.game->OnCommand(CmdSound);
     EXPECT_EQ(h.platform.writes.back(), (std::pair<std::string, std::string>{"sound", "1"}));
 }

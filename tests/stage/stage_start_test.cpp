@@ -77,9 +77,9 @@ TEST_F(StageStartTest, BackgroundFollowsTheLocalHourAtTheStart) {
 TEST_F(StageStartTest, AStartEndsADragAndTheNewStageFliesIn) {
     h.StartPlaying(2);
     h.Press(0, 7);
-    ASSERT_EQ(h.g.drag.active, 1);
+    ASSERT_TRUE(h.g.holding());
     h.game->StartStageNumber(3);
-    EXPECT_EQ(h.g.drag.active, 0);
+    EXPECT_FALSE(h.g.holding());
     EXPECT_EQ(h.Tick(), 11); // paced fly-in frames, not one drag frame
 }
 
@@ -94,10 +94,10 @@ TEST_F(StageStartTest, ChallengeTitleIsItsNameAndTheNumberDialogKeepsItsNumber) 
 TEST_F(StageStartTest, ChallengeWithFixedBlocksMarksThem) {
     h.game->StartChallenge(7); // 14199, blocks 4 and 5 fixed
     for (int i = 0; i < h.g.blocks.count; ++i) {
-        EXPECT_EQ(h.g.blocks[i].fixed, i == 4 || i == 5 ? 1 : 0);
+        EXPECT_EQ(h.g.blocks[i].fixed, i == 4 || i == 5);
     }
     h.game->StartStageNumber(14199); // the same stage, not as a challenge
-    EXPECT_EQ(h.g.blocks[4].fixed, 0);
+    EXPECT_FALSE(h.g.blocks[4].fixed);
 }
 
 } // namespace

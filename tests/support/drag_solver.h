@@ -54,7 +54,7 @@ class DragSolver {
         int gx = g_.blocks[b].column;
         int gy = g_.blocks[b].row;
         h_.Press(gx, gy);
-        if (g_.drag.active == 0 || g_.drag.block != b) {
+        if (!g_.holding() || g_.drag.block != b) {
             return false;
         }
         for (const Step& s : path) {
@@ -227,7 +227,7 @@ class DragSolver {
                 return plan;
             }
             for (int b = 0; b < g_.blocks.count; ++b) {
-                if (g_.blocks[b].fixed != 0) {
+                if (g_.blocks[b].fixed) {
                     continue;
                 }
                 for (const auto& [anchor, step] : Reach(grid, p, b)) {

@@ -107,7 +107,7 @@ class FakePlatform : public Platform {
     // What the game notified (the harness listens on the fake's behalf).
     void RecordChange(const GameChange& change) {
         switch (change.kind) {
-        case GameChange::MenuState:
+        case GameChange::MenuMarks:
             ++menuChanges;
             events.emplace_back("menu");
             break;

@@ -62,8 +62,8 @@ class GameHarness {
 
     // --- Hand-made situations -----------------------------------------------
     void SetPhase(GamePhase phase) { GameProbe::EditState(*game).gamePhase = phase; }
-    void SetChallengeFlag(bool on) { GameProbe::EditState(*game).challengeActive = on ? 1 : 0; }
-    void MakeFixed(int block) { GameProbe::EditBlocks(*game)[block].fixed = 1; }
+    void SetChallengeFlag(bool on) { GameProbe::EditState(*game).challengeActive = on; }
+    void MakeFixed(int block) { GameProbe::EditBlocks(*game)[block].fixed = true; }
     // Block b's anchor in the generated tiling (row 0..H-1 of the tiling).
     void SetSolution(int block, int column, int row) {
         Block& b = GameProbe::EditBlocks(*game)[block];
@@ -124,7 +124,7 @@ class GameHarness {
         }
         for (int i = 0; i < blocks.count; ++i) {
             Block& b = blocks[i];
-            if (b.fixed == 0 && StepFits(board, b, i, 0, -1)) {
+            if (!b.fixed && StepFits(board, b, i, 0, -1)) {
                 WriteBlockCells(board, b.column, b.row, b.orientation, CellEmpty);
                 --b.row;
                 WriteBlockCells(board, b.column, b.row, b.orientation, static_cast<int16_t>(i));

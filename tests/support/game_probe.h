@@ -4,21 +4,25 @@
 #pragma once
 
 #include "stage/game.h"
-#include "stage/game_impl.h"
 
 namespace fenx {
 
 class GameProbe {
   public:
-    static const GameImpl& Of(const Game& game) { return *game.impl_; }
+    // --- Looks -----------------------------------------------------------------
+    static const GameState& State(const Game& game) { return game.state_; }
+    static const BuiltStage& Stage(const Game& game) { return game.stage_; }
+    static const Canvas& CanvasOf(const Game& game) { return game.canvas_; }
+    static const StageRecord& Record(const Game& game) { return game.record_; }
+    static const Play& PlayOf(const Game& game) { return game.play_; }
 
     // --- Set-ups -------------------------------------------------------------
-    static Board& EditBoard(Game& game) { return game.impl_->stage_.board; }
-    static BlockList& EditBlocks(Game& game) { return game.impl_->stage_.blocks; }
-    static GameState& EditState(Game& game) { return game.impl_->state_; }
-    static Play& PlayOf(Game& game) { return game.impl_->play_; }
-    static void StartStage(Game& game, int number) { game.impl_->StartStage(number); }
-    static int32_t NewRandomStageNumber(Game& game) { return game.impl_->NewRandomStageNumber(); }
+    static Board& EditBoard(Game& game) { return game.stage_.board; }
+    static BlockList& EditBlocks(Game& game) { return game.stage_.blocks; }
+    static GameState& EditState(Game& game) { return game.state_; }
+    static Play& PlayOf(Game& game) { return game.play_; }
+    static void StartStage(Game& game, int number) { game.StartStage(number); }
+    static int32_t NewRandomStageNumber(Game& game) { return game.NewRandomStageNumber(); }
 };
 
 namespace testing {
@@ -26,16 +30,22 @@ namespace testing {
 // What tests look at, under the names the game gives them.
 struct GameView {
     explicit GameView(const Game& game)
-        : state(GameProbe::Of(game).state()), board(GameProbe::Of(game).board()),
-          blocks(GameProbe::Of(game).blocks()), canvas(GameProbe::Of(game).canvas()),
-          record(GameProbe::Of(game).record()), drag(GameProbe::Of(game).play().drag()),
-          hint(GameProbe::Of(game).play().hint()), solved(GameProbe::Of(game).play().solved()) {}
+        : state(GameProbe::State(game)), board(GameProbe::Stage(game).board),
+          blocks(GameProbe::Stage(game).blocks), canvas(GameProbe::CanvasOf(game)),
+          record(GameProbe::Record(game)), play(GameProbe::PlayOf(game)), drag(play.drag()),
+          hint(play.hint()), solved(play.solved()) {}
+
+    // What the buttons hold or the next move shows.
+    PlayMode mode() const { return play.mode(); }
+    bool holding() const { return HoldsBlock(play.mode()); }
+    bool hinting() const { return HoldsHint(play.mode()); }
 
     const GameState& state;
     const Board& board;
     const BlockList& blocks;
     const Canvas& canvas;
     const StageRecord& record;
+    const Play& play;
     const DragState& drag;
     const HintState& hint;
     const SolvedAnimation& solved;

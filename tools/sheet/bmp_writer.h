@@ -1,5 +1,5 @@
-// The sheet as a Windows bitmap file: file header, then the packed DIB the
-// game uses in place (info header, 256 colours, bottom-up rows).
+// The sheet as a BMP file: file header, then the packed bitmap the game
+// uses in place (info header, 256 colours, bottom-up rows).
 #pragma once
 
 #include <array>
