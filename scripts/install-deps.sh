@@ -10,23 +10,26 @@
 #                                  checks and the browser version's tests add
 set -euo pipefail
 
-# Compiler and build tools, libpng (fenx-cli's pictures, the artwork
+# Compiler and build tools (dpkg-buildflags of dpkg-dev gives the release
+# build Debian's hardening flags), libpng (fenx-cli's pictures, the artwork
 # generator), Qt 6 Widgets (pkg-config is used by Qt's own CMake modules),
 # Qt's translation tools (lupdate and lrelease, and their CMake functions)
 # for the English texts, SDL2 for the sounds, and the interface's fonts:
 # a Japanese gothic one and DejaVu Sans for English.
 game_packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config dpkg-dev
   libpng-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools libsdl2-dev
   fonts-ipafont-gothic fonts-dejavu-core
 )
-# GoogleTest, Google Benchmark, clang with its libFuzzer runtime, and what
-# the package checks use: dpkg-shlibdeps and file for CPack's dependencies,
-# the desktop entry and AppStream validators.
+# GoogleTest, Google Benchmark, clang with its libFuzzer runtime, an X
+# server and xdotool for the tests that need a real display, and what the
+# package checks use: dpkg-shlibdeps and file for CPack's dependencies, the
+# desktop entry and AppStream validators, lintian.
 test_packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  dpkg-dev file desktop-file-utils appstream
+  xvfb xdotool
+  file desktop-file-utils appstream lintian
 )
 
 # The browser version: Debian's emscripten (with its clang, its optimizer's

@@ -6,7 +6,6 @@
 #include "dialogs/dialog_list.h"
 #include "dialogs/history_list_model.h"
 #include "selection/history_list.h"
-#include "settings/atomic_file.h"
 
 namespace fenx {
 namespace {
@@ -29,8 +28,8 @@ constexpr std::array<DialogControl, 4> kControls = {{
 constexpr std::array<EnglishBox, 2> kEnglishBoxes = {{{0, {7, 7, 132, 8}}, {1, {7, 17, 132, 135}}}};
 
 // A file that is missing, unreadable or not a regular file gives no lines.
-std::vector<HistoryEntry> LoadHistory(const std::string& path) {
-    const std::optional<std::string> text = ReadWholeFile(path);
+std::vector<HistoryEntry> LoadHistory(const HistoryFile& history) {
+    const std::optional<std::string> text = history.Read();
     return text ? ParseHistory(*text) : std::vector<HistoryEntry>{};
 }
 
@@ -47,9 +46,9 @@ const DialogTemplate& AppHistory() {
     return layout;
 }
 
-HistoryDialog::HistoryDialog(Game& game, const std::string& historyFile, QWidget* owner)
+HistoryDialog::HistoryDialog(Game& game, const HistoryFile& history, QWidget* owner)
     : TemplateDialog(AppHistory(), game.language(), owner), game_(game), list_(*List(kIdList)),
-      model_(new HistoryListModel(LoadHistory(historyFile), this)) {
+      model_(new HistoryListModel(LoadHistory(history), this)) {
     list_.SetWidestLine(model_->WidestLine());
     list_.setModel(model_);
     connect(&list_, &DialogList::lineDoubleClicked, this, &HistoryDialog::Start);
@@ -63,7 +62,7 @@ void HistoryDialog::Start(int row) {
     // Ends a challenge; a stage of another size changes (and keeps) the
     // size first.
     const HistoryEntry& entry = model_->Entry(row);
-    game_.StartStageOfSize(entry.width, entry.height, entry.stageNumber);
+    game_.StartStageOfSize(entry.line.width, entry.line.height, entry.line.stageNumber);
 }
 
 } // namespace fenx
