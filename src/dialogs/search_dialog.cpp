@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
+#include "dialogs/dialog_font.h"
 #include "dialogs/number_edit.h"
 #include "dialogs/search_progress_dialog.h"
 #include "presentation/shape_gallery.h"
@@ -47,6 +50,38 @@ constexpr DialogRect kResultsUnits = {223, 16, 61, 175};
 // beside its scroll bar.
 constexpr DialogRect kEnglishResultsUnits = {223, 16, 72, 175};
 
+// The pictures' pixel places suit the units of the Japanese dialog font. In
+// another font the combos under them move with its units, so each picture
+// moves with them as a whole: its lower left corner goes where the same
+// units put it, and its cells keep their size and spacing.
+std::array<GalleryCopy, kGalleryCopyCount> PlacePictures(DialogBaseUnits base) {
+    std::array<GalleryCopy, kGalleryCopyCount> copies = ShapeGalleryCopies();
+    static const DialogBaseUnits japanese = BaseUnitsOf(DialogFont(Language::Japanese));
+    if (base == japanese || japanese.x == 0 || japanese.y == 0) {
+        return copies;
+    }
+    const auto scaled = [](int pixels, int to, int from) {
+        return (2 * pixels * to + from) / (2 * from);
+    };
+    constexpr std::size_t kCells = kGalleryCopyCount / kOrientationCount;
+    for (std::size_t first = 0; first < copies.size(); first += kCells) {
+        int left = copies[first].destination.x;
+        int bottom = 0;
+        for (std::size_t cell = first; cell < first + kCells; ++cell) {
+            const PixelRect& to = copies[cell].destination;
+            left = std::min(left, to.x);
+            bottom = std::max(bottom, to.y + to.height);
+        }
+        const int dx = scaled(left, base.x, japanese.x) - left;
+        const int dy = scaled(bottom, base.y, japanese.y) - bottom;
+        for (std::size_t cell = first; cell < first + kCells; ++cell) {
+            copies[cell].destination.x += dx;
+            copies[cell].destination.y += dy;
+        }
+    }
+    return copies;
+}
+
 } // namespace
 
 const std::array<const char*, kCountConditionValues> kCountConditionTexts = {
@@ -65,7 +100,7 @@ const DialogTemplate& AppSearch() {
 SearchDialog::SearchDialog(Game& game, ModelessDialogs& dialogs, SearchCriteria& criteria,
                            QWidget* owner)
     : TemplateDialog(AppSearch(), game.language(), owner), game_(game), dialogs_(dialogs),
-      criteria_(criteria), results_(new QListView(this)) {
+      criteria_(criteria), pictures_(PlacePictures(baseUnits())), results_(new QListView(this)) {
     for (std::size_t row = 0; row < combos_.size(); ++row) {
         auto* combo = new QComboBox(this);
         combo->setObjectName(QString::number(kSearchComboIds[row]));
@@ -198,7 +233,7 @@ void SearchDialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Each gallery pixel a sharp square on a scaled screen.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (const GalleryCopy& copy : ShapeGalleryCopies()) {
+    for (const GalleryCopy& copy : pictures_) {
         const PixelRect& to = copy.destination;
         const PixelRect& from = copy.source;
         painter.drawImage(QRect(to.x, to.y, to.width, to.height), image,

@@ -16,6 +16,7 @@
 #include "dialogs/modeless_dialogs.h"
 #include "dialogs/search_results_model.h"
 #include "dialogs/template_dialog.h"
+#include "presentation/shape_gallery.h"
 #include "selection/search_conditions.h"
 #include "stage/game.h"
 
@@ -66,6 +67,8 @@ class SearchDialog : public TemplateDialog {
     ModelessDialogs& dialogs_;
     SearchCriteria& criteria_;
     std::array<QComboBox*, kOrientationCount + 1> combos_{};
+    // Where each cell of the orientation pictures is drawn.
+    std::array<GalleryCopy, kGalleryCopyCount> pictures_;
     SearchResultsModel model_;
     QListView* results_;
 };
