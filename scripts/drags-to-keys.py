@@ -26,25 +26,22 @@ def sign(v):
     return (v > 0) - (v < 0)
 
 
+def tagged_lines(path, tag):
+    """The words after the tag of every line of the file that starts with it."""
+    with open(path, encoding="utf-8") as text:
+        return [line.split()[1:] for line in text if line.split()[:1] == [tag]]
+
+
 def read_field(path):
-    rows = []
-    with open(path, encoding="utf-8") as dump:
-        for line in dump:
-            words = line.split()
-            if words and words[0] == "field":
-                rows.append([-1 if w == "." else int(w) for w in words[1:]])
-    return rows
+    return [[-1 if w == "." else int(w) for w in words] for words in tagged_lines(path, "field")]
 
 
 def read_drags(path):
     drags = []
-    with open(path, encoding="utf-8") as solve:
-        for line in solve:
-            words = line.split()
-            if words and words[0] == "drag":
-                pixels = list(map(int, words[1:]))
-                drags.append([(pixels[i] // 16 - 1, pixels[i + 1] // 16 - 1)
-                              for i in range(0, len(pixels), 2)])
+    for words in tagged_lines(path, "drag"):
+        pixels = list(map(int, words))
+        drags.append([(pixels[i] // 16 - 1, pixels[i + 1] // 16 - 1)
+                      for i in range(0, len(pixels), 2)])
     return drags
 
 

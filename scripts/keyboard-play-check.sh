@@ -23,33 +23,20 @@ program=$build/src/fenx
 cli=$build/src/fenx-cli
 mkdir -p "$out"
 
-display=:48
-Xvfb "$display" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
-xvfb=$!
+# shellcheck source=scripts/xvfb-game.sh
+. "$here/xvfb-game.sh"
 game=""
 cleanup() {
   [ -n "$game" ] && kill "$game" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
-export DISPLAY=$display SDL_AUDIODRIVER=dummy
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $display"; exit 1; }
+start_xvfb :48
 
 sandbox=$(mktemp -d)
 mkdir -p "$sandbox/config/fenx" "$sandbox/work"
 printf '[FENX]\nx_size=7\ny_size=4\nsound=0\ndrag_type=0\n' >"$sandbox/config/fenx/fenx.ini"
-(cd "$sandbox/work" && XDG_CONFIG_HOME="$sandbox/config" exec "$program") &
-game=$!
-window=""
-for _ in $(seq 50); do
-  window=$(xdotool search --pid "$game" --name 'ＤＯＤＩ' 2>/dev/null | head -1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
+start_game "$program" "$sandbox"
 [ -n "$window" ] || { echo "no window"; exit 1; }
 
 failures=0

@@ -12,29 +12,26 @@
 namespace fenx {
 
 void Play::Undo() {
-    if (HoldsBlock(mode_)) {
-        return;
-    }
-    if (const std::span<const Carry> move = history_.Undo(); !move.empty()) {
-        if (!ApplyCarries(move, false)) {
-            history_.Clear();
-            return;
-        }
-        PositionChanged();
-    }
+    ReplayHistory(false);
 }
 
 void Play::Redo() {
+    ReplayHistory(true);
+}
+
+void Play::ReplayHistory(bool redo) {
     if (HoldsBlock(mode_)) {
         return;
     }
-    if (const std::span<const Carry> move = history_.Redo(); !move.empty()) {
-        if (!ApplyCarries(move, true)) {
-            history_.Clear();
-            return;
-        }
-        PositionChanged();
+    const std::span<const Carry> move = redo ? history_.Redo() : history_.Undo();
+    if (move.empty()) {
+        return;
     }
+    if (!ApplyCarries(move, redo)) {
+        history_.Clear();
+        return;
+    }
+    PositionChanged();
 }
 
 void Play::Restart() {

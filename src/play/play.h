@@ -120,6 +120,7 @@ class Play {
     // Undo, redo and restart (moves.cpp).
     void Undo();
     void Redo();
+    void ReplayHistory(bool redo); // the last move undone, or the last undone redone
     void Restart();
     // Moves each carry's block from `from` to `to` (or back, when not
     // `forward`); false, changing nothing, when the board does not hold the
