@@ -256,6 +256,48 @@ test('a finger drags a block, and held still on a block shows the placement hint
   await context.close();
 });
 
+test('the keys carry a block, undo, redo and restart it, and F5 does not reload the page', async () => {
+  const { page, context } = await openGame('#w=7&h=4&n=4829&zoom=1');
+  await waitForPhase(page, PLAYING);
+  const anchors = async () => Array.from((await page.evaluate(() => Fenx.game.fieldView())).anchors);
+  const before = await page.evaluate(() => Fenx.game.fieldView());
+  const block = liftableBlock(before, 7, 8);
+  const [column, row] = [before.anchors[2 * block], before.anchors[2 * block + 1]];
+  // From the bottom-left cell to the block's anchor, up one row by the keys.
+  for (let r = 7; r > row; --r) {
+    await page.keyboard.press('ArrowUp');
+  }
+  for (let c = 0; c < column; ++c) {
+    await page.keyboard.press('ArrowRight');
+  }
+  await page.keyboard.press('Space');
+  await page.keyboard.press('Numpad8');
+  await page.keyboard.press('Enter');
+  const moved = Array.from(before.anchors);
+  moved[2 * block + 1] = row - 1;
+  assert.deepEqual(await anchors(), moved);
+
+  await page.evaluate(() => { window.stillThisPage = true; });
+  await page.keyboard.press('Control+z');
+  assert.deepEqual(await anchors(), Array.from(before.anchors));
+  await page.keyboard.press('Control+Shift+Z');
+  assert.deepEqual(await anchors(), moved);
+  await page.keyboard.press('Control+z');
+  await page.keyboard.press('Control+y');
+  assert.deepEqual(await anchors(), moved);
+  await page.keyboard.press('F5');
+  assert.deepEqual(await anchors(), Array.from(before.anchors));
+  assert.equal(await page.evaluate(() => window.stillThisPage), true);
+  // Once the mouse moves the keyboard cursor goes: the start view.
+  const at = await canvasOrigin(page);
+  await page.mouse.move(at.x + 5, at.y + 5);
+  assert.equal(await differingPixels(page, renderPng(['7', '4', '4829'])), 0);
+  await page.keyboard.press('Control+z');
+  assert.deepEqual(await anchors(), moved);
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
 test('the H key shows a move, and replaying fenx-cli solve with the mouse solves the stage and shows the solved animation', async () => {
   const { page, context } = await openGame('#w=7&h=4&n=4829&zoom=1');
   await waitForPhase(page, PLAYING);
