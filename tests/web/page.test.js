@@ -260,33 +260,24 @@ test('the keys carry a block, undo, redo and restart it, and F5 does not reload 
   const { page, context } = await openGame('#w=7&h=4&n=4829&zoom=1');
   await waitForPhase(page, PLAYING);
   const anchors = async () => Array.from((await page.evaluate(() => Fenx.game.fieldView())).anchors);
-  const before = await page.evaluate(() => Fenx.game.fieldView());
-  const block = liftableBlock(before, 7, 8);
-  const [column, row] = [before.anchors[2 * block], before.anchors[2 * block + 1]];
-  // From the bottom-left cell to the block's anchor, up one row by the keys.
-  for (let r = 7; r > row; --r) {
-    await page.keyboard.press('ArrowUp');
+  const start = await anchors();
+  const block = liftableBlock(await page.evaluate(() => Fenx.game.fieldView()), 7, 8);
+  const [column, row] = [start[2 * block], start[2 * block + 1]];
+  // From the bottom-left cell to the block's anchor, and up one row.
+  const keys = [...Array(7 - row).fill('ArrowUp'), ...Array(column).fill('ArrowRight'),
+                'Space', 'Numpad8', 'Enter'];
+  for (const key of keys) {
+    await page.keyboard.press(key);
   }
-  for (let c = 0; c < column; ++c) {
-    await page.keyboard.press('ArrowRight');
-  }
-  await page.keyboard.press('Space');
-  await page.keyboard.press('Numpad8');
-  await page.keyboard.press('Enter');
-  const moved = Array.from(before.anchors);
+  const moved = Array.from(start);
   moved[2 * block + 1] = row - 1;
   assert.deepEqual(await anchors(), moved);
-
   await page.evaluate(() => { window.stillThisPage = true; });
-  await page.keyboard.press('Control+z');
-  assert.deepEqual(await anchors(), Array.from(before.anchors));
-  await page.keyboard.press('Control+Shift+Z');
-  assert.deepEqual(await anchors(), moved);
-  await page.keyboard.press('Control+z');
-  await page.keyboard.press('Control+y');
-  assert.deepEqual(await anchors(), moved);
-  await page.keyboard.press('F5');
-  assert.deepEqual(await anchors(), Array.from(before.anchors));
+  for (const [key, after] of [['Control+z', start], ['Control+Shift+Z', moved], ['Control+z', start],
+                              ['Control+y', moved], ['F5', start]]) {
+    await page.keyboard.press(key);
+    assert.deepEqual(await anchors(), after, key);
+  }
   assert.equal(await page.evaluate(() => window.stillThisPage), true);
   // Once the mouse moves the keyboard cursor goes: the start view.
   const at = await canvasOrigin(page);
