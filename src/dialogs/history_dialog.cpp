@@ -6,7 +6,6 @@
 #include "dialogs/dialog_list.h"
 #include "dialogs/history_list_model.h"
 #include "selection/history_list.h"
-#include "settings/atomic_file.h"
 
 namespace fenx {
 namespace {
@@ -22,8 +21,8 @@ constexpr std::array<DialogControl, 4> kControls = {{
 }};
 
 // A file that is missing, unreadable or not a regular file gives no lines.
-std::vector<HistoryEntry> LoadHistory(const std::string& path) {
-    const std::optional<std::string> text = ReadWholeFile(path);
+std::vector<HistoryEntry> LoadHistory(const HistoryFile& history) {
+    const std::optional<std::string> text = history.Read();
     return text ? ParseHistory(*text) : std::vector<HistoryEntry>{};
 }
 
@@ -34,9 +33,9 @@ const DialogTemplate& AppHistory() {
     return layout;
 }
 
-HistoryDialog::HistoryDialog(Game& game, const std::string& historyFile, QWidget* owner)
+HistoryDialog::HistoryDialog(Game& game, const HistoryFile& history, QWidget* owner)
     : TemplateDialog(AppHistory(), owner), game_(game), list_(*List(kIdList)),
-      model_(new HistoryListModel(LoadHistory(historyFile), this)) {
+      model_(new HistoryListModel(LoadHistory(history), this)) {
     list_.SetWidestLine(model_->WidestLine());
     list_.setModel(model_);
     connect(&list_, &DialogList::lineDoubleClicked, this, &HistoryDialog::Start);
@@ -50,7 +49,7 @@ void HistoryDialog::Start(int row) {
     // Ends a challenge; a stage of another size changes (and keeps) the
     // size first.
     const HistoryEntry& entry = model_->Entry(row);
-    game_.StartStageOfSize(entry.width, entry.height, entry.stageNumber);
+    game_.StartStageOfSize(entry.line.width, entry.line.height, entry.line.stageNumber);
 }
 
 } // namespace fenx

@@ -10,8 +10,8 @@ HistoryListModel::HistoryListModel(std::vector<HistoryEntry> entries, QObject* p
     : QAbstractListModel(parent), entries_(std::move(entries)) {}
 
 int HistoryListModel::rowCount(const QModelIndex& parent) const {
-    // The file is read whole only up to 1 GiB, which holds far fewer lines
-    // than an int counts.
+    // Only the last few megabytes of the file are read, which hold far
+    // fewer lines than an int counts.
     return parent.isValid() ? 0 : static_cast<int>(entries_.size());
 }
 
@@ -33,8 +33,9 @@ QString HistoryListModel::WidestLine() const {
     const HistoryEntry* widest = nullptr;
     int most = 0;
     for (const HistoryEntry& entry : entries_) {
-        const int count = digits(entry.width) + digits(entry.height) + digits(entry.stageNumber) +
-                          static_cast<int>(entry.whenText().size());
+        const HistoryLine& line = entry.line;
+        const int count = digits(line.width) + digits(line.height) + digits(line.stageNumber) +
+                          static_cast<int>(line.whenText().size());
         if (count > most) {
             widest = &entry;
             most = count;
