@@ -115,10 +115,8 @@ same redone-y dragged "Ctrl+Y shows the moved field again"
 "$cli" stage 7 4 "$number" >"$out/stage-7x4.txt"
 # The field after the drag, and a block with a straight step that fits.
 python3 - "$here" "$out/stage-7x4.txt" "${drag[@]:1}" >"$out/carry.txt" <<'EOF'
-import importlib.util, sys
-spec = importlib.util.spec_from_file_location("d2k", sys.argv[1] + "/drags-to-keys.py")
-d2k = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(d2k)
+import runpy, sys, types
+d2k = types.SimpleNamespace(**runpy.run_path(sys.argv[1] + "/drags-to-keys.py"))
 field = d2k.Field(d2k.read_field(sys.argv[2]))
 pixels = list(map(int, sys.argv[3:]))
 cells = [(pixels[i] // 16 - 1, pixels[i + 1] // 16 - 1) for i in range(0, len(pixels), 2)]

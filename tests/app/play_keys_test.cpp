@@ -73,8 +73,7 @@ TEST_F(PlayKeysTest, TheKeysCarryUndoRedoAndRestartWithoutTouchingTheMenu) {
     std::vector<Cell> moved = start;
     const int block = Stage().board.at(cell.column + direction.dx, cell.row + direction.dy);
     ASSERT_GE(block, 0);
-    moved[static_cast<std::size_t>(block)] = {cell.column + direction.dx,
-                                              cell.row + direction.dy};
+    moved[static_cast<std::size_t>(block)] = {cell.column + direction.dx, cell.row + direction.dy};
     EXPECT_EQ(Anchors(), moved);
 
     Key(Qt::Key_Z, Qt::ControlModifier);
