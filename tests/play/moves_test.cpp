@@ -306,5 +306,24 @@ TEST_F(MovesTest, ACarryIsRecordedOnlyWhenTheBoardAgrees) {
     EXPECT_EQ(h.Cell(2, 7), 0);
 }
 
+TEST_F(MovesTest, AHistoryTheBoardNoLongerAgreesWithChangesNothing) {
+    PlaceThree();
+    Drag(0, 7, 2, 5);
+    Drag(6, 7, 5, 7);
+    ASSERT_EQ(h.Anchors()[0], (Cell{2, 4}));
+    // The lying bar set down by hand across the square's first place: the
+    // square's undo has no room, and nothing may overlap.
+    MoveBlock(GameProbe::EditBoard(*h.game), GameProbe::EditBlocks(*h.game)[2], 2, -1, 7);
+    h.Key(PlayKey::Undo); // the bar's own move: room enough
+    ASSERT_EQ(h.Anchors()[1], (Cell{6, 4}));
+    const Position jammed = Take();
+    h.Key(PlayKey::Undo);
+    ExpectAt(jammed, "the square's undo");
+    h.Key(PlayKey::Restart);
+    ExpectAt(jammed, "a restart");
+    EXPECT_FALSE(h.g.history().canUndo());
+    EXPECT_FALSE(h.g.history().canRedo());
+}
+
 } // namespace
 } // namespace fenx::testing
