@@ -22,25 +22,4 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(HistoryListLine(Entry(index.row())));
 }
 
-QString HistoryListModel::WidestLine() const {
-    const auto digits = [](int value) {
-        int count = 1;
-        for (; value >= 10; value /= 10) {
-            ++count;
-        }
-        return count;
-    };
-    const HistoryEntry* widest = nullptr;
-    int most = 0;
-    for (const HistoryEntry& entry : entries_) {
-        const int count = digits(entry.width) + digits(entry.height) + digits(entry.stageNumber) +
-                          static_cast<int>(entry.whenText().size());
-        if (count > most) {
-            widest = &entry;
-            most = count;
-        }
-    }
-    return widest ? QString::fromStdString(HistoryListLine(*widest)) : QString();
-}
-
 } // namespace fenx
