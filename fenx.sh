@@ -2,7 +2,12 @@
 # SPDX-License-Identifier: MIT
 # FENX build entry point.
 #   ./fenx.sh play    install what the game needs, build the game, start it
-#   ./fenx.sh test    install what is missing, build, run every test, then
+#   ./fenx.sh web [--build-only]
+#                     install what the browser version needs, build it into
+#                     build/web and serve that folder on
+#                     http://127.0.0.1:8000/ until interrupted
+#   ./fenx.sh test    install what is missing, build, run every test (the
+#                     browser version's in headless Chromium too), then
 #                     the whole suite again under AddressSanitizer and
 #                     UndefinedBehaviorSanitizer, then each fuzz target
 #                     briefly; checks the desktop entry and the AppStream
@@ -15,9 +20,9 @@ cd "$(dirname "$0")"
 
 command=${1:-}
 case "$command" in
-  play | test | bench | fuzz) ;;
+  play | web | test | bench | fuzz) ;;
   *)
-    echo "usage: ./fenx.sh play | test | bench | fuzz [seconds]" >&2
+    echo "usage: ./fenx.sh play | web [--build-only] | test | bench | fuzz [seconds]" >&2
     exit 2
     ;;
 esac
@@ -28,8 +33,8 @@ if [ "$command" = play ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}"
   exit 2
 fi
 
-if [ "$command" = play ]; then
-  scripts/install-deps.sh play
+if [ "$command" = play ] || [ "$command" = web ]; then
+  scripts/install-deps.sh "$command"
 else
   scripts/install-deps.sh test
 fi
@@ -51,6 +56,24 @@ run_fuzzers() {
       "build/fuzz/corpus/$t" 2>&1 | grep -E '^(stat::number_of_executed_units|==|SUMMARY|ERROR)' || true
     test "${PIPESTATUS[0]}" -eq 0
   done
+}
+
+# The browser version into build/web (static files only); emscripten's
+# build tree stays in build/web-obj. Debian's emscripten runs its optimizer
+# with the machine's Node.js and Debian's acorn.
+build_web() {
+  export NODE_PATH=/usr/share/nodejs
+  emcmake cmake -S . -B build/web-obj -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DFENX_WEB_OUTPUT="$PWD/build/web" >/dev/null
+  cmake --build build/web-obj --parallel "$jobs"
+}
+
+# The browser version in headless Chromium, against the test build's fenx-cli.
+test_web() {
+  build_web
+  (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+  FENX_WEB="$PWD/build/web" FENX_CLI="$PWD/build/test/src/fenx-cli" \
+    node --test tests/web/page.test.js
 }
 
 # The desktop entry and the AppStream file as installed, then the Debian
@@ -79,6 +102,12 @@ case "$command" in
     cd "${OLDPWD:-.}"
     exec "$program"
     ;;
+  web)
+    build_web
+    if [ "${2:-}" != --build-only ]; then
+      exec node scripts/serve-web.js build/web 8000
+    fi
+    ;;
   test)
     # Installed as the Debian package installs it: the programs in games.
     cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Release -DFENX_WERROR=ON \
@@ -86,6 +115,7 @@ case "$command" in
     cmake --build build/test --parallel "$jobs"
     export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
     ctest --test-dir build/test --output-on-failure --parallel "$jobs"
+    test_web
     check_package
     # The same suite with memory, leak and undefined-behaviour checks.
     cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENX_WERROR=ON \

@@ -3,8 +3,11 @@
 # Installs the Debian packages FENX needs. Does nothing when everything is
 # present; uses sudo when not run as root.
 #   scripts/install-deps.sh play   what building and running the game needs
-#   scripts/install-deps.sh test   that, plus what the tests, the benchmarks,
-#                                  the fuzz targets and the package checks add
+#   scripts/install-deps.sh web    what building and serving the browser
+#                                  version needs
+#   scripts/install-deps.sh test   the game's set, plus what the tests, the
+#                                  benchmarks, the fuzz targets, the package
+#                                  checks and the browser version's tests add
 set -euo pipefail
 
 # Compiler and build tools, libpng (fenx-cli's pictures, the artwork
@@ -23,11 +26,28 @@ test_packages=(
   dpkg-dev file desktop-file-utils appstream
 )
 
+# The browser version: Debian's emscripten (with its clang, its optimizer's
+# acorn and Node.js, which also serves the built page), CMake and Ninja.
+web_packages=(emscripten cmake ninja-build)
+# Its tests drive Debian's Chromium with playwright-core from npm. Node.js
+# and npm come from Debian only when the machine has none of its own.
+browser_test_packages=(chromium)
+if ! command -v node >/dev/null 2>&1; then
+  browser_test_packages+=(nodejs)
+fi
+if ! command -v npm >/dev/null 2>&1; then
+  browser_test_packages+=(npm)
+fi
+
 case "${1:-}" in
   play) packages=("${game_packages[@]}") ;;
-  test) packages=("${game_packages[@]}" "${test_packages[@]}") ;;
+  web) packages=("${web_packages[@]}") ;;
+  test)
+    packages=("${game_packages[@]}" "${test_packages[@]}" "${web_packages[@]}"
+      "${browser_test_packages[@]}")
+    ;;
   *)
-    echo "usage: scripts/install-deps.sh play | test" >&2
+    echo "usage: scripts/install-deps.sh play | web | test" >&2
     exit 2
     ;;
 esac
