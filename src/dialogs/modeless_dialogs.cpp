@@ -105,9 +105,20 @@ bool ModelessDialogs::Beside::WasPut(QPoint at) const {
 }
 
 void ModelessDialogs::PlaceBesideSoon() {
-    // Queued, so that a move and a resize of one change place the dialogs
-    // once, from the window's frame as it ends up.
-    QMetaObject::invokeMethod(this, &ModelessDialogs::PlaceBeside, Qt::QueuedConnection);
+    // Queued, so that a move and a resize of one change (or the many moves
+    // of a drag) place the dialogs once, from the window's frame as it ends
+    // up.
+    if (placeQueued_) {
+        return;
+    }
+    placeQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            placeQueued_ = false;
+            PlaceBeside();
+        },
+        Qt::QueuedConnection);
 }
 
 bool ModelessDialogs::eventFilter(QObject* watched, QEvent* event) {

@@ -78,6 +78,7 @@ class ModelessDialogs : public QObject {
     std::array<Beside, kDialogKindCount> beside_;
     // The open dialogs in the order they opened.
     std::vector<DialogKind> opened_;
+    bool placeQueued_ = false;
     QPointer<QDialog> modal_;
 };
 

@@ -56,6 +56,9 @@ TEST_F(ChallengeDialogTest, WithNothingSolvedEveryLineIsUnsolvedAndNoneSelected)
     EXPECT_EQ(list().SelectedRow(), -1);
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_));
     EXPECT_EQ(dialog_->focusWidget(), &list());
+    // Every line, the longest included, fits beside the scroll bar.
+    EXPECT_TRUE(list().verticalScrollBar()->isVisible());
+    EXPECT_FALSE(list().horizontalScrollBar()->isVisible());
 }
 
 TEST_F(ChallengeDialogTest, StoredProgressMarksTheSolvedRows) {
