@@ -45,7 +45,7 @@ void Wander(Board& board, BlockList& blocks, int steps, uint32_t seed) {
 }
 
 // Planning from the start of each stage (range 3 zero), or from a position
-// that many random steps away, as the hint key plans in play.
+// that many random steps away, as the next move is planned in play.
 void PlanStages(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));

@@ -62,7 +62,7 @@ void GameShell::Start() {
     platform_.AttachWindow(window_.get());
     dialogs_ = std::make_unique<ModelessDialogs>(*window_);
     connect(dialogs_.get(), &ModelessDialogs::openChanged, this, &GameShell::RefreshMenu);
-    nextMove_ = std::make_unique<NextMoveHint>(game_, window_.get());
+    nextMove_ = std::make_unique<NextMoveKey>(game_, window_.get());
     connect(&window_->menu(), &GameMenu::commandChosen, this, &GameShell::RunCommand);
     connect(window_.get(), &MainWindow::closing, this, [this] {
         timer_.Stop();

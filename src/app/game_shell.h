@@ -11,7 +11,7 @@
 
 #include "app/help_window.h"
 #include "app/main_window.h"
-#include "app/next_move_hint.h"
+#include "app/next_move_key.h"
 #include "app/play_timer.h"
 #include "app/qt_platform.h"
 #include "app/sound_player.h"
@@ -87,7 +87,7 @@ class GameShell : public QObject {
     std::unique_ptr<HelpWindow> help_;
     WindowZoom* zoom_ = nullptr; // owned by the window
     PlayTimer timer_;
-    std::unique_ptr<NextMoveHint> nextMove_;
+    std::unique_ptr<NextMoveKey> nextMove_;
     // The search dialog's conditions and range, kept for the program run.
     SearchCriteria searchCriteria_;
     bool applicationActive_ = true;

@@ -4,7 +4,6 @@
 #include <bit>
 #include <functional>
 
-#include "solver/planner_work.h"
 #include "solver/row_sets.h"
 
 namespace fenx {
@@ -36,25 +35,25 @@ void AddBits(Counts& counts, const Bits& bits, int by) {
 ExactSearch::ExactSearch(int capacityBits)
     : capacity_(std::size_t{1} << capacityBits), tableBits_(capacityBits + 1) {}
 
-bool ExactSearch::Packs(const PlannerWork& w) {
+bool ExactSearch::Packs(const Position& p) {
     int movable = 0;
-    for (int b = 0; b < w.count; ++b) {
-        movable += w.fixed[U(b)] == 0 ? 1 : 0;
+    for (int b = 0; b < p.count; ++b) {
+        movable += p.Movable(b) ? 1 : 0;
     }
-    return w.width * 2 * w.height <= 128 && movable <= kMaxSlots;
+    return p.width * 2 * p.height <= 128 && movable <= kMaxSlots;
 }
 
-void ExactSearch::Prepare(const PlannerWork& w, bool freezePlaced) {
-    const auto still = [&w, freezePlaced](int b) {
-        return w.fixed[U(b)] != 0 || (freezePlaced && w.blockSlot[U(b)] >= 0);
+void ExactSearch::Prepare(const Position& p, const Target* placedOn) {
+    const auto still = [&p, placedOn](int b) {
+        return !p.Movable(b) || (placedOn != nullptr && placedOn->blockSlot[U(b)] >= 0);
     };
-    width_ = w.width;
-    rows_ = 2 * w.height;
+    width_ = p.width;
+    rows_ = 2 * p.height;
     movable_ = 0;
-    total_ = 4 * w.count;
+    total_ = 4 * p.count;
     for (int o = 0; o < kOrientationCount; ++o) {
-        for (int b = 0; b < w.count; ++b) {
-            if (!still(b) && w.orientation[U(b)] == o) {
+        for (int b = 0; b < p.count; ++b) {
+            if (!still(b) && p.orientation[U(b)] == o) {
                 slotBlock_[U(movable_)] = static_cast<int16_t>(b);
                 slotOrientation_[U(movable_)] = static_cast<int16_t>(o);
                 ++movable_;
@@ -83,14 +82,14 @@ void ExactSearch::Prepare(const PlannerWork& w, bool freezePlaced) {
     fixedRowCells_.fill(0);
     int fixedTop = rows_;
     int fixedBottom = -1;
-    for (int b = 0; b < w.count; ++b) {
+    for (int b = 0; b < p.count; ++b) {
         if (!still(b)) {
             continue;
         }
-        const int o = w.orientation[U(b)];
-        base_.Write(w.anchor[U(b)], o, static_cast<int8_t>(kOtherBlock));
+        const int o = p.orientation[U(b)];
+        base_.Write(p.anchor[U(b)], o, static_cast<int8_t>(kOtherBlock));
         for (int off : SolverOffsets[U(o)]) {
-            const int r = SolverRow(w.anchor[U(b)] + off);
+            const int r = SolverRow(p.anchor[U(b)] + off);
             ++fixedRowCells_[U(r)];
             fixedTop = std::min(fixedTop, r);
             fixedBottom = std::max(fixedBottom, r);
@@ -100,7 +99,8 @@ void ExactSearch::Prepare(const PlannerWork& w, bool freezePlaced) {
     for (int r = fixedTop; r <= fixedBottom; ++r) {
         fixedRows_ |= fixedRowCells_[U(r)] != 0 ? uint32_t{1} << r : 0;
     }
-    rowSetCount_ = freezePlaced ? 0 : CollectRowSets(width_, rows_ / 2, fixedRows_, rowSets_);
+    rowSetCount_ =
+        placedOn != nullptr ? 0 : CollectRowSets(width_, rows_ / 2, fixedRows_, rowSets_);
 }
 
 void ExactSearch::Pack(const Places& places, uint64_t& key0, uint64_t& key1) const {
@@ -182,184 +182,10 @@ int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int move
     return n;
 }
 
-int ExactSearch::Outside(const std::array<int, 2 * 10>& rowCells) const {
-    int best = total_;
-    for (int k = 0; k < rowSetCount_; ++k) {
-        int inside = 0;
-        for (uint32_t m = rowSets_[U(k)]; m != 0; m &= m - 1) {
-            inside += rowCells[U(std::countr_zero(m))];
-        }
-        best = std::min(best, total_ - inside);
-    }
-    return best;
-}
-
-bool ExactSearch::Solved(const std::array<int, 2 * 10>& rowCells) const {
-    for (int r = 0; r < rows_; ++r) {
-        if (rowCells[U(r)] != 0 && rowCells[U(r)] != width_) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Every cover of the free cells of the rows in coverRows_, always at the
-// first free cell in column-major order (which must be an anchor), until
-// `limit` targets are held or the budget is spent.
-bool ExactSearch::CoverRows(int at, int limit, long& budget) {
-    const int h = rows_ / 2;
-    int cell = -1;
-    for (; at < width_ * h; ++at) {
-        const int c = SolverIndex(at / h, coverRows_[U(at % h)]);
-        if (cover_.cells[U(c)] == kSolverFree) {
-            cell = c;
-            break;
-        }
-    }
-    if (cell < 0) {
-        const int t = targetCount_++;
-        // The target as a position: each orientation's cells in order.
-        Places& places = targetPlaces_[U(t)];
-        for (int i = 0; i < movable_; ++i) {
-            places[U(i)] = 0xff;
-        }
-        for (int k = 0; k < covered_; ++k) {
-            int i = 0;
-            while (slotOrientation_[U(i)] != coverOrientation_[U(k)] || places[U(i)] != 0xff) {
-                ++i;
-            }
-            places[U(i)] = static_cast<uint8_t>(fieldOf_[U(coverCell_[U(k)])]);
-        }
-        for (int i = 0; i < movable_; ++i) {
-            std::sort(places.begin() + groupFirst_[U(i)], places.begin() + groupLast_[U(i)] + 1);
-        }
-        for (int k = 0; k < covered_; ++k) {
-            TargetBits& bits =
-                targetBits_[U(coverOrientation_[U(k)])][U(fieldOf_[U(coverCell_[U(k)])])];
-            bits[U(t >> 6)] |= uint64_t{1} << (t & 63);
-        }
-        return targetCount_ < limit;
-    }
-    if (--budget < 0) {
-        return false;
-    }
-    const int first = lying_[U(cell)];
-    for (int k = -1; k < kOrientationCount; ++k) {
-        const int o = k < 0 ? first : k;
-        if (o < 0 || (k >= 0 && o == first) || left_[U(o)] == 0 ||
-            !cover_.Fits(cell, o, kSolverFree)) {
-            continue;
-        }
-        --left_[U(o)];
-        cover_.Write(cell, o, 0);
-        coverOrientation_[U(covered_)] = static_cast<int16_t>(o);
-        coverCell_[U(covered_)] = static_cast<int16_t>(cell);
-        ++covered_;
-        const bool more = CoverRows(at + 1, limit, budget);
-        --covered_;
-        cover_.Write(cell, o, kSolverFree);
-        ++left_[U(o)];
-        if (!more) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void ExactSearch::CollectTargets(const PlannerWork& w, bool allRowSets) {
-    for (auto& row : targetBits_) {
-        for (TargetBits& bits : row) {
-            bits.fill(0);
-        }
-    }
-    targetCount_ = 0;
-    const int h = rows_ / 2;
-    const uint32_t upper = (uint32_t{1} << h) - 1;
-    // The lower and upper halves alone when both may end the stage, else
-    // every set of rows that may.
-    const bool halves = rowSetCount_ >= 2 && rowSets_[0] == upper << h && rowSets_[1] == upper;
-    const int sets = halves && !allRowSets ? 2 : rowSetCount_;
-    // Sets without any cover can take long to rule out: the budget is
-    // shared, though each set may take up to half of it.
-    long shared = 400000;
-    for (int k = 0; k < sets && shared > 0; ++k) {
-        const int limit = std::max(kStartTarget * (k + 1) / sets, targetCount_ + 1);
-        if (limit > kStartTarget) {
-            break;
-        }
-        const uint32_t set = rowSets_[U(k)];
-        cover_.Reset(width_, rows_);
-        int n = 0;
-        for (int r = 0; r < rows_; ++r) {
-            if ((set >> r & 1) != 0) {
-                coverRows_[U(n++)] = r;
-                continue;
-            }
-            for (int c = 0; c < width_; ++c) {
-                cover_.cells[U(SolverIndex(c, r))] = kSolverWall;
-            }
-        }
-        left_.fill(0);
-        covered_ = 0;
-        for (int i = 0; i < movable_; ++i) {
-            ++left_[U(slotOrientation_[U(i)])];
-        }
-        for (int b = 0; b < w.count; ++b) {
-            if (w.fixed[U(b)] != 0) {
-                cover_.Write(w.startAnchor[U(b)], w.orientation[U(b)], 0);
-            }
-        }
-        long budget = std::min(shared, 200000L);
-        const long given = budget;
-        CoverRows(0, limit, budget);
-        shared -= given - std::max(budget, 0L);
-    }
-}
-
-void ExactSearch::MeasureSteps() {
-    for (int side = 0; side < 2; ++side) {
-        const int first = side == 0 ? 0 : kStartTarget;
-        const int end = side == 0 ? targetCount_ : kStartTarget + 1;
-        for (int o = 0; o < kOrientationCount; ++o) {
-            std::array<uint8_t, 128>& steps = steps_[U(side)][U(o)];
-            steps.fill(kFar);
-            if (++seenStamp_ == 0) {
-                seen_.fill(0);
-                seenStamp_ = 1;
-            }
-            int queued = 0;
-            for (int cell = 0; cell < width_ * rows_; ++cell) {
-                const TargetBits& bits = targetBits_[U(o)][U(cell)];
-                bool any = false;
-                for (int t = first; t < end && !any; ++t) {
-                    any = (bits[U(t >> 6)] >> (t & 63) & 1) != 0;
-                }
-                if (any) {
-                    steps[U(cell)] = 0;
-                    seen_[U(padOf_[U(cell)])] = seenStamp_;
-                    queue_[U(queued++)] = padOf_[U(cell)];
-                }
-            }
-            for (int head = 0; head < queued; ++head) {
-                const int at = queue_[U(head)];
-                const int d = steps[U(fieldOf_[U(at)])];
-                for (int step : SolverSteps) {
-                    const int next = at + step;
-                    if (seen_[U(next)] == seenStamp_ || !base_.Fits(next, o, kSolverFree)) {
-                        continue;
-                    }
-                    seen_[U(next)] = seenStamp_;
-                    steps[U(fieldOf_[U(next)])] = static_cast<uint8_t>(std::min<int>(d + 1, kFar));
-                    queue_[U(queued++)] = static_cast<int16_t>(next);
-                }
-            }
-        }
-    }
-}
-
 void ExactSearch::ClearArena() {
     if (nodes_.capacity() == 0) {
         nodes_.reserve(capacity_);
+        chain_.reserve(std::size_t{1} << 16); // far longer than any plan
         open_[0].reserve(capacity_);
         open_[1].reserve(capacity_);
         table_.assign(std::size_t{1} << tableBits_, 0);
@@ -373,19 +199,20 @@ void ExactSearch::ClearArena() {
     open_[1].clear();
 }
 
-bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent, bool allRowSets) {
+bool ExactSearch::Run(Position& p, Budget& budget, long nodeBudget, bool fromCurrent,
+                      bool allRowSets) {
     expanded_ = 0;
-    if (!Packs(w)) {
+    if (!Packs(p)) {
         return false;
     }
     ClearArena();
-    Prepare(w, false);
-    const auto& from = fromCurrent ? w.anchor : w.startAnchor;
+    Prepare(p, nullptr);
+    const auto& from = fromCurrent ? p.anchor : p.startAnchor;
     lying_.fill(-1);
     for (int i = 0; i < movable_; ++i) {
         lying_[U(from[U(slotBlock_[U(i)])])] = static_cast<int8_t>(slotOrientation_[U(i)]);
     }
-    CollectTargets(w, allRowSets);
+    CollectTargets(p, allRowSets);
 
     Places places{};
     for (int i = 0; i < movable_; ++i) {
@@ -418,7 +245,7 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent, bool al
     int32_t backward = -1;
     int side = 1;
     while (forward < 0 && expanded_ < nodeBudget) {
-        if ((expanded_ & 15) == 0 && w.OutOfTime()) {
+        if ((expanded_ & 15) == 0 && budget.OutOfTime()) {
             break;
         }
         side = open_[U(1 - side)].empty() ? side : 1 - side;
@@ -468,7 +295,7 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent, bool al
             for (int t = firstTarget; t < endTarget; ++t) {
                 bestWithout = std::max<int>(bestWithout, held[U(t)]);
             }
-            Walk(grid, start, o, self, [&](int next) {
+            reach_.Walk(grid, start, o, self, [&](int next) {
                 const auto cell = static_cast<uint8_t>(fieldOf_[U(next)]);
                 Pack(MovedTo(places, i, cell), key0, key1);
                 const int32_t c = Find(key0, key1, n, node.moves + 1, side, fresh);
@@ -515,20 +342,20 @@ bool ExactSearch::Run(PlannerWork& w, long nodeBudget, bool fromCurrent, bool al
             AddBits(held, leaving, 1);
         }
     }
-    w.expansions += expanded_;
+    budget.Count(expanded_);
     if (forward < 0) {
         return false;
     }
-    PlayInto(w, forward, backward, fromCurrent);
+    PlayInto(p, forward, backward, fromCurrent);
     return true;
 }
 
 // Replays the positions from the search's start to `goal` as block moves
 // with their single-step paths.
-void ExactSearch::PlayInto(PlannerWork& w, int32_t forward, int32_t backward, bool fromCurrent) {
+void ExactSearch::PlayInto(Position& p, int32_t forward, int32_t backward, bool fromCurrent) {
     // The positions in order, last first: the target, then the way back
     // from it to `backward`, then `forward` and its way to the start.
-    std::vector<int32_t>& chain = w.chain;
+    std::vector<int32_t>& chain = chain_;
     chain.clear();
     for (int32_t n = backward; n >= 0; n = nodes_[U(n)].parent) {
         chain.push_back(n);
@@ -538,7 +365,7 @@ void ExactSearch::PlayInto(PlannerWork& w, int32_t forward, int32_t backward, bo
         chain.push_back(n);
     }
     if (!fromCurrent) {
-        w.Restart();
+        p.Restart();
     }
     Places before{};
     Places after{};
@@ -570,11 +397,10 @@ void ExactSearch::PlayInto(PlannerWork& w, int32_t forward, int32_t backward, bo
             }
         }
         const int o = slotOrientation_[U(group)];
-        for (int b = 0; b < w.count; ++b) {
-            if (w.fixed[U(b)] == 0 && w.orientation[U(b)] == o &&
-                w.anchor[U(b)] == padOf_[U(left)]) {
-                w.Reach(b, padOf_[U(taken)]);
-                w.MoveAlongSearch(b, padOf_[U(taken)]);
+        for (int b = 0; b < p.count; ++b) {
+            if (p.Movable(b) && p.orientation[U(b)] == o && p.anchor[U(b)] == padOf_[U(left)]) {
+                reach_.Reach(p, b, padOf_[U(taken)]);
+                reach_.MoveTo(p, b, padOf_[U(taken)]);
                 break;
             }
         }

@@ -13,8 +13,9 @@
 // tries every reachable position. The node arena and the hash table are
 // allocated on first use and reused; a search allocates nothing.
 //
-// Where fixed blocks leave the slot filling no room to clear its ways, the
-// same arena serves a search slot by slot (slot_search.cpp).
+// The solved targets are collected in exact_targets.cpp. Where fixed
+// blocks leave the slot filling no room to clear its ways, the same arena
+// serves a search slot by slot (slot_search.cpp).
 #pragma once
 
 #include <array>
@@ -22,11 +23,15 @@
 #include <vector>
 
 #include "core/block.h"
+#include "solver/anchor_search.h"
+#include "solver/budget.h"
+#include "solver/position.h"
 #include "solver/solver_grid.h"
+#include "solver/stamped_set.h"
+#include "solver/target.h"
+#include "solver/way_prices.h"
 
 namespace fenx {
-
-struct PlannerWork;
 
 class ExactSearch {
   public:
@@ -35,27 +40,28 @@ class ExactSearch {
     explicit ExactSearch(int capacityBits);
     int CapacityBits() const { return tableBits_ - 1; }
 
-    // Whether the position in `w` packs: at most 128 field cells and at most
-    // 18 movable blocks.
-    static bool Packs(const PlannerWork& w);
+    // Whether position p packs: at most 128 field cells and at most 18
+    // movable blocks.
+    static bool Packs(const Position& p);
 
-    // Searches from w's starting position, or with `fromCurrent` from the
-    // position w's plan has reached so far, expanding at most `nodeBudget`
-    // positions. On success w's plan ends solved and the result is true.
-    // Without `allRowSets` the targets are covers of the two halves when
-    // both may end the stage; with it, of every set of rows that may.
-    bool Run(PlannerWork& w, long nodeBudget, bool fromCurrent = false, bool allRowSets = false);
+    // Searches from p's start, or with `fromCurrent` from the position p's
+    // plan has reached so far, expanding at most `nodeBudget` positions. On
+    // success p's plan ends solved and the result is true. Without
+    // `allRowSets` the targets are covers of the two halves when both may
+    // end the stage; with it, of every set of rows that may.
+    bool Run(Position& p, Budget& budget, long nodeBudget, bool fromCurrent = false,
+             bool allRowSets = false);
 
-    // Fills w's target slot by slot in its order, from w's present
-    // position: a ready slot that a block of its orientation can walk to
-    // takes the nearest one; otherwise a search over the positions of the
-    // blocks not yet placed (placed ones held still) looks for moves that
-    // bring such a block there, expanding at most `nodeBudget` positions
-    // per slot. Positions are judged by the moves made, times
-    // `moveWeight`, and twice the length of the cheapest way of such a
-    // block to the slot, each cell of another block on it counting as
-    // kCrowded more steps. True when the target is full.
-    bool FillTarget(PlannerWork& w, long nodeBudget, int moveWeight);
+    // Fills target t slot by slot in its order, from where p stands: a
+    // ready slot that a block of its orientation can walk to takes the
+    // nearest one; otherwise a search over the positions of the blocks not
+    // yet placed (placed ones held still) looks for moves that bring such
+    // a block there, expanding at most `nodeBudget` positions per slot.
+    // Positions are judged by the moves made, times `moveWeight`, and twice
+    // the length of the cheapest way of such a block to the slot, each cell
+    // of another block on it counting as kCrowded more steps. True when the
+    // target is full.
+    bool FillTarget(Target& t, Position& p, Budget& budget, long nodeBudget, int moveWeight);
 
     long Expanded() const { return expanded_; }
 
@@ -81,8 +87,8 @@ class ExactSearch {
     }
 
     // The blocks to move and the grid of those held still: fixed blocks,
-    // and with `freezePlaced` also blocks on their target slots.
-    void Prepare(const PlannerWork& w, bool freezePlaced);
+    // and with a target `placedOn` also blocks on its slots.
+    void Prepare(const Position& p, const Target* placedOn);
     void ClearArena();
     // The cheapest way of a block of orientation o from one of the places
     // first..last to the anchor `goal`, each step costing one and each cell
@@ -93,36 +99,10 @@ class ExactSearch {
                    int last, int& traveller, int& crowded);
     // Moves bringing a block of slot s's orientation onto it: the node
     // reached, or -1.
-    int32_t SearchSlot(PlannerWork& w, int slot, long nodeBudget, int moveWeight);
+    int32_t SearchSlot(const Target& t, const Position& p, Budget& budget, int slot,
+                       long nodeBudget, int moveWeight);
     void Pack(const Places& places, uint64_t& key0, uint64_t& key1) const;
     void Unpack(uint64_t key0, uint64_t key1, Places& places) const;
-    // Block `self` of orientation o walked breadth first from `start` over
-    // `grid`: visit(anchor) for each anchor it reaches, until visit returns
-    // false.
-    template <class Visit>
-    void Walk(const SolverGrid& grid, int start, int o, int8_t self, const Visit& visit) {
-        const auto u = [](int i) { return static_cast<std::size_t>(i); };
-        if (++seenStamp_ == 0) {
-            seen_.fill(0);
-            seenStamp_ = 1;
-        }
-        seen_[u(start)] = seenStamp_;
-        queue_[0] = static_cast<int16_t>(start);
-        int queued = 1;
-        for (int head = 0; head < queued; ++head) {
-            for (int step : SolverSteps) {
-                const int next = queue_[u(head)] + step;
-                if (seen_[u(next)] == seenStamp_ || !grid.Fits(next, o, self)) {
-                    continue;
-                }
-                seen_[u(next)] = seenStamp_;
-                queue_[u(queued++)] = static_cast<int16_t>(next);
-                if (!visit(next)) {
-                    return;
-                }
-            }
-        }
-    }
     int32_t TakeBest(std::vector<uint64_t>& open, Places& places, SolverGrid& grid);
     // The places with slot i's block moved to field cell `cell`.
     Places MovedTo(const Places& places, int i, uint8_t cell) const;
@@ -134,10 +114,10 @@ class ExactSearch {
     bool Solved(const std::array<int, 2 * 10>& rowCells) const;
     // Plays the moves from the start to `forward`, then on through
     // `backward` (-1: none) and its parents to the target it came from.
-    void PlayInto(PlannerWork& w, int32_t forward, int32_t backward, bool fromCurrent);
+    void PlayInto(Position& p, int32_t forward, int32_t backward, bool fromCurrent);
     // Collects exact covers of the bands that may end the stage, as targets
     // for judging positions.
-    void CollectTargets(const PlannerWork& w, bool allRowSets);
+    void CollectTargets(const Position& p, bool allRowSets);
     bool CoverRows(int at, int limit, long& budget);
 
     // The problem, set by Prepare.
@@ -191,8 +171,8 @@ class ExactSearch {
 
     // The relaxed way of SearchSlot.
     static constexpr int kCrowded = 4;
-    std::array<uint32_t, kSolverCells> wayMark_{}; // cells on the way
-    uint32_t wayStamp_ = 0;
+    WayPrices wayPrices_;
+    StampedSet<kSolverCells> wayMark_;              // cells on the way
     std::array<uint32_t, kSolverCells> wayVisit_{}; // anchors reached, and settled
     uint32_t visitStamp_ = 0;
     std::array<int16_t, kSolverCells> wayCost_{};
@@ -207,8 +187,10 @@ class ExactSearch {
     std::vector<uint64_t> table_; // stamp << 32 | node + 1
     uint32_t tableStamp_ = 0;
     std::array<std::vector<uint64_t>, 2> open_; // per side, priority << 32 | node
-    std::array<uint32_t, kSolverCells> seen_{};
-    uint32_t seenStamp_ = 0;
+    std::vector<int32_t> chain_;                // PlayInto's positions
+    AnchorSearch reach_;
+    // MeasureSteps' walk from every target place at once.
+    StampedSet<kSolverCells> measured_;
     std::array<int16_t, kSolverCells> queue_{};
     long expanded_ = 0;
 };

@@ -1,6 +1,6 @@
 // Follows the player through a plan that was made for an earlier position,
-// so that the hint key need not plan again while the player makes the
-// moves it shows, and can show the move after the one on screen.
+// so that the next move need not be planned again while the player makes
+// the moves shown, and the move after the one on screen can be shown.
 #pragma once
 
 #include <optional>

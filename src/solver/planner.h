@@ -5,11 +5,13 @@
 // The planner fills a target of H rows slot by slot, from the wall the
 // target rests on or in the reverse order of taking it apart, bringing each
 // slot the nearest free block of its orientation; blocks in the way are
-// cleared by a small best-first search. It tries several targets (the
-// generated tiling in the lower or upper half, exact covers of the halves
-// that keep blocks already in place, and where those fail or fixed blocks
-// rule them out, covers of any rows that may end the stage) with growing
-// search budgets until one works, the time runs out or it is cancelled.
+// evicted or cleared by a small best-first search. It tries several
+// targets (the generated tiling in the lower or upper half, exact covers
+// of the halves that keep blocks already in place, and where those fail or
+// fixed blocks rule them out, covers of any rows that may end the stage)
+// with growing search budgets, as its schedule lists them
+// (plan_schedule.h), until one works, the time runs out or it is
+// cancelled.
 #pragma once
 
 #include <atomic>
@@ -19,6 +21,7 @@
 
 #include "core/block.h"
 #include "core/board.h"
+#include "solver/planned_move.h"
 
 namespace fenx {
 
@@ -31,15 +34,7 @@ struct PlanLimits {
     int searchBits = 21;
 };
 
-// One block moved along a path of anchors, first entry its start, each next
-// entry one step (diagonal included) from the one before.
-struct PlannedMove {
-    int16_t block = 0;
-    int32_t first = 0; // into Path()
-    int32_t last = 0;  // one past the end
-};
-
-struct PlannerWork;
+struct PlannerParts;
 
 class Planner {
   public:
@@ -60,7 +55,7 @@ class Planner {
     long Expansions() const;
 
   private:
-    std::unique_ptr<PlannerWork> work_;
+    std::unique_ptr<PlannerParts> parts_;
 };
 
 } // namespace fenx

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "solver/exact_search.h"
-#include "solver/planner_work.h"
+#include "solver/slot_filling.h"
 
 namespace fenx {
 namespace {
@@ -19,52 +19,51 @@ std::size_t U(int i) {
 
 } // namespace
 
-bool ExactSearch::FillTarget(PlannerWork& w, long nodeBudget, int moveWeight) {
+bool ExactSearch::FillTarget(Target& t, Position& p, Budget& budget, long nodeBudget,
+                             int moveWeight) {
     expanded_ = 0;
-    if (!Packs(w) || !w.AssignFixed()) {
+    if (!Packs(p) || !t.AssignFixed(p)) {
         return false;
     }
-    const std::size_t moveLimit = static_cast<std::size_t>(60 * w.count + 100);
+    const std::size_t moveLimit = static_cast<std::size_t>(60 * p.count + 100);
     for (;;) {
-        w.AssignStandingBlocks();
+        t.AssignStanding(p);
         int open = 0;
-        for (int s = 0; s < w.slotCount; ++s) {
-            open += w.slotBlock[U(s)] < 0 ? 1 : 0;
+        for (int s = 0; s < t.slotCount; ++s) {
+            open += t.slotBlock[U(s)] < 0 ? 1 : 0;
         }
         if (open == 0) {
             return true;
         }
-        if (w.OutOfTime() || w.moves.size() > moveLimit) {
+        if (budget.OutOfTime() || p.moves.size() > moveLimit) {
             return false;
         }
         // The nearest block that can walk to a ready slot as things stand;
         // it is assigned when the loop comes round.
         int block = -1;
-        int slot = -1;
-        if (w.NearestToReadySlot(block, slot)) {
-            w.Reach(block, w.slotAnchor[U(slot)]);
-            w.MoveAlongSearch(block, w.slotAnchor[U(slot)]);
+        if (MoveNearestToReadySlot(p, t, reach_, block) >= 0) {
             continue;
         }
         // Else a search for the first ready slot it can fill.
         int32_t reached = -1;
-        for (int s = 0; s < w.slotCount && reached < 0; ++s) {
-            if (w.SlotReady(s)) {
-                reached = SearchSlot(w, s, nodeBudget, moveWeight);
+        for (int s = 0; s < t.slotCount && reached < 0; ++s) {
+            if (t.SlotReady(s)) {
+                reached = SearchSlot(t, p, budget, s, nodeBudget, moveWeight);
             }
         }
         if (reached < 0) {
             return false;
         }
-        PlayInto(w, reached, -1, true);
+        PlayInto(p, reached, -1, true);
     }
 }
 
-int32_t ExactSearch::SearchSlot(PlannerWork& w, int slot, long nodeBudget, int moveWeight) {
+int32_t ExactSearch::SearchSlot(const Target& t, const Position& p, Budget& budget, int slot,
+                                long nodeBudget, int moveWeight) {
     ClearArena();
-    Prepare(w, true);
-    const int o = w.slotOrientation[U(slot)];
-    const int goal = w.slotAnchor[U(slot)];
+    Prepare(p, &t);
+    const int o = t.slotOrientation[U(slot)];
+    const int goal = t.slotAnchor[U(slot)];
     int first = -1;
     int last = -1;
     for (int i = 0; i < movable_; ++i) {
@@ -79,7 +78,7 @@ int32_t ExactSearch::SearchSlot(PlannerWork& w, int slot, long nodeBudget, int m
     }
     Places places{};
     for (int i = 0; i < movable_; ++i) {
-        places[U(i)] = static_cast<uint8_t>(fieldOf_[U(w.anchor[U(slotBlock_[U(i)])])]);
+        places[U(i)] = static_cast<uint8_t>(fieldOf_[U(p.anchor[U(slotBlock_[U(i)])])]);
     }
     for (int i = 0; i < movable_; ++i) {
         std::sort(places.begin() + groupFirst_[U(i)], places.begin() + groupLast_[U(i)] + 1);
@@ -94,7 +93,7 @@ int32_t ExactSearch::SearchSlot(PlannerWork& w, int slot, long nodeBudget, int m
     SolverGrid grid;
     int32_t found = -1;
     while (found < 0 && expanded_ < nodeBudget && !open.empty()) {
-        if ((expanded_ & 15) == 0 && w.OutOfTime()) {
+        if ((expanded_ & 15) == 0 && budget.OutOfTime()) {
             break;
         }
         const int32_t n = TakeBest(open, places, grid);
@@ -114,7 +113,7 @@ int32_t ExactSearch::SearchSlot(PlannerWork& w, int slot, long nodeBudget, int m
             const int bo = slotOrientation_[U(i)];
             const int start = padOf_[places[U(i)]];
             const auto self = static_cast<int8_t>(i);
-            Walk(grid, start, bo, self, [&](int next) {
+            reach_.Walk(grid, start, bo, self, [&](int next) {
                 const auto cell = static_cast<uint8_t>(fieldOf_[U(next)]);
                 Pack(MovedTo(places, i, cell), key0, key1);
                 const int32_t c = Find(key0, key1, n, node.moves + 1, 0, fresh);
@@ -135,8 +134,8 @@ int32_t ExactSearch::SearchSlot(PlannerWork& w, int slot, long nodeBudget, int m
                 } else {
                     int onWay = crowded;
                     for (int off : SolverOffsets[U(bo)]) {
-                        onWay -= wayMark_[U(start + off)] == wayStamp_ ? 1 : 0;
-                        onWay += wayMark_[U(next + off)] == wayStamp_ ? 1 : 0;
+                        onWay -= wayMark_.Contains(start + off) ? 1 : 0;
+                        onWay += wayMark_.Contains(next + off) ? 1 : 0;
                     }
                     judged = waySteps + kCrowded * onWay;
                 }
@@ -146,7 +145,7 @@ int32_t ExactSearch::SearchSlot(PlannerWork& w, int slot, long nodeBudget, int m
             });
         }
     }
-    w.expansions += expanded_;
+    budget.Count(expanded_);
     expanded_ = 0;
     return found;
 }
@@ -161,23 +160,11 @@ int ExactSearch::RelaxedWay(const SolverGrid& grid, const Places& places, int o,
     }
     const uint32_t visit = ++visitStamp_;
     const uint32_t done = ++visitStamp_;
-    const auto enter = [&](int anchor) {
-        int cost = 1;
-        for (int off : SolverOffsets[U(o)]) {
-            const int8_t v = grid.cells[U(anchor + off)];
-            cost += v >= 0 && v != static_cast<int8_t>(kOtherBlock) ? kCrowded : 0;
-        }
-        return cost;
-    };
-    const auto passable = [&](int anchor) {
-        for (int off : SolverOffsets[U(o)]) {
-            const int8_t v = grid.cells[U(anchor + off)];
-            if (v == kSolverWall || v == static_cast<int8_t>(kOtherBlock)) {
-                return false;
-            }
-        }
-        return true;
-    };
+    // Cells of the blocks to move cost kCrowded more, those held still are
+    // closed.
+    wayPrices_.Price(grid, width_, rows_,
+                     [](int v) { return v == kOtherBlock ? kClosedCellPrice : kCrowded; });
+    const auto& offsets = SolverOffsets[U(o)];
     std::size_t heap = 0;
     wayCost_[U(goal)] = 0;
     waySteps_[U(goal)] = 0;
@@ -206,10 +193,11 @@ int ExactSearch::RelaxedWay(const SolverGrid& grid, const Places& places, int o,
         }
         for (int step : SolverSteps) {
             const int next = at + step;
-            if (wayVisit_[U(next)] == done || !passable(next)) {
+            const int price = wayPrices_.Step(next, offsets);
+            if (wayVisit_[U(next)] == done || price >= kClosedCellPrice) {
                 continue;
             }
-            const int cost = wayCost_[U(at)] + enter(next);
+            const int cost = wayCost_[U(at)] + price;
             if (wayVisit_[U(next)] != visit || cost < wayCost_[U(next)]) {
                 wayVisit_[U(next)] = visit;
                 wayCost_[U(next)] = static_cast<int16_t>(cost);
@@ -231,17 +219,14 @@ int ExactSearch::RelaxedWay(const SolverGrid& grid, const Places& places, int o,
     // The costs stay for judging the traveller's own moves; the marks now
     // tell the cells on the way.
     const int steps = waySteps_[U(end)];
-    if (++wayStamp_ == 0) {
-        wayMark_.fill(0);
-        wayStamp_ = 1;
-    }
+    wayMark_.Clear();
     crowded = 0;
     const auto self = static_cast<int8_t>(traveller);
     for (int at = end; at >= 0; at = wayParent_[U(at)]) {
         for (int off : SolverOffsets[U(o)]) {
             const int c = at + off;
-            if (wayMark_[U(c)] != wayStamp_) {
-                wayMark_[U(c)] = wayStamp_;
+            if (!wayMark_.Contains(c)) {
+                wayMark_.Insert(c);
                 const int8_t v = grid.cells[U(c)];
                 crowded += v >= 0 && v != self && v != static_cast<int8_t>(kOtherBlock) ? 1 : 0;
             }

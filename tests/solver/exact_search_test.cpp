@@ -9,15 +9,14 @@
 #include "core/completion.h"
 #include "core/stage_build.h"
 #include "core/step_rule.h"
-#include "solver/built_stage.h"
 #include "solver/exact_search.h"
-#include "solver/planner_work.h"
+#include "solver/loaded_parts.h"
 
 namespace fenx {
 namespace {
 
 // Replays the planned moves step by step with the game's step rule.
-::testing::AssertionResult ReplaysToSolved(const BuiltStage& s, const PlannerWork& w, int width,
+::testing::AssertionResult ReplaysToSolved(const BuiltStage& s, const Position& w, int width,
                                            int height) {
     BlockList blocks = s.blocks;
     auto board = std::make_unique<Board>();
@@ -59,13 +58,13 @@ namespace {
 
 TEST(ExactSearch, PacksOnlySmallFields) {
     const auto narrow = BuildStage(7, 8, 1);
-    EXPECT_TRUE(ExactSearch::Packs(*Loaded(*narrow, 7, 8))); // 112 cells, 14 blocks
+    EXPECT_TRUE(ExactSearch::Packs(Loaded(*narrow, 7, 8)->position)); // 112 cells, 14 blocks
     const auto wide = BuildStage(12, 4, 1);
-    EXPECT_TRUE(ExactSearch::Packs(*Loaded(*wide, 12, 4))); // 96 cells, 12 blocks
+    EXPECT_TRUE(ExactSearch::Packs(Loaded(*wide, 12, 4)->position)); // 96 cells, 12 blocks
     const auto mid = BuildStage(20, 6, 1);
-    EXPECT_FALSE(ExactSearch::Packs(*Loaded(*mid, 20, 6))); // 240 cells
+    EXPECT_FALSE(ExactSearch::Packs(Loaded(*mid, 20, 6)->position)); // 240 cells
     const auto tall = BuildStage(8, 10, 1);
-    EXPECT_FALSE(ExactSearch::Packs(*Loaded(*tall, 8, 10))); // 160 cells
+    EXPECT_FALSE(ExactSearch::Packs(Loaded(*tall, 8, 10)->position)); // 160 cells
 }
 
 TEST(ExactSearch, SolvesStagesTheSlotFillingGetsStuckOn) {
@@ -75,8 +74,8 @@ TEST(ExactSearch, SolvesStagesTheSlotFillingGetsStuckOn) {
     for (int number : {33259, 46390, 41120, 51914}) {
         const auto s = BuildStage(7, 4, number);
         auto w = Loaded(*s, 7, 4);
-        ASSERT_TRUE(search->Run(*w, 2000000)) << "stage " << number;
-        EXPECT_TRUE(ReplaysToSolved(*s, *w, 7, 4)) << "stage " << number;
+        ASSERT_TRUE(search->Run(w->position, w->budget, 2000000)) << "stage " << number;
+        EXPECT_TRUE(ReplaysToSolved(*s, w->position, 7, 4)) << "stage " << number;
     }
 }
 
@@ -86,8 +85,8 @@ TEST(ExactSearch, KeepsFixedBlocksStillAndUsesBandsBetweenTheHalves) {
     auto search = std::make_unique<ExactSearch>(21);
     const auto s = BuildStage(12, 4, 3972, FixedBlocks{6, 9});
     auto w = Loaded(*s, 12, 4);
-    ASSERT_TRUE(search->Run(*w, 2000000));
-    EXPECT_TRUE(ReplaysToSolved(*s, *w, 12, 4));
+    ASSERT_TRUE(search->Run(w->position, w->budget, 2000000));
+    EXPECT_TRUE(ReplaysToSolved(*s, w->position, 12, 4));
 }
 
 TEST(ExactSearch, GoesOnFromAPositionReachedEarlier) {
@@ -95,22 +94,23 @@ TEST(ExactSearch, GoesOnFromAPositionReachedEarlier) {
     auto search = std::make_unique<ExactSearch>(20);
     const auto s = BuildStage(7, 4, 128);
     auto w = Loaded(*s, 7, 4);
+    Position& p = w->position;
     // The first block that can move at all, moved as far as it goes.
     int mover = 0;
-    for (; mover < w->count; ++mover) {
-        w->Reach(mover, -1);
-        if (w->fixed[static_cast<std::size_t>(mover)] == 0 && w->queued > 1) {
+    for (; mover < p.count; ++mover) {
+        w->reach.Reach(p, mover, -1);
+        if (p.Movable(mover) && w->reach.Found().size() > 1) {
             break;
         }
     }
-    ASSERT_LT(mover, w->count);
-    const int to = w->queue[static_cast<std::size_t>(w->queued - 1)];
-    w->Reach(mover, to);
-    w->MoveAlongSearch(mover, to);
-    ASSERT_TRUE(search->Run(*w, 2000000, true));
-    ASSERT_GE(w->moves.size(), 2u);
-    EXPECT_EQ(w->moves[0].block, mover);
-    EXPECT_TRUE(ReplaysToSolved(*s, *w, 7, 4));
+    ASSERT_LT(mover, p.count);
+    const int to = w->reach.Found().back();
+    w->reach.Reach(p, mover, to);
+    w->reach.MoveTo(p, mover, to);
+    ASSERT_TRUE(search->Run(p, w->budget, 2000000, true));
+    ASSERT_GE(p.moves.size(), 2u);
+    EXPECT_EQ(p.moves[0].block, mover);
+    EXPECT_TRUE(ReplaysToSolved(*s, p, 7, 4));
 }
 
 TEST(ExactSearch, FillsATargetSlotBySlotPastFixedBlocks) {
@@ -119,17 +119,18 @@ TEST(ExactSearch, FillsATargetSlotBySlotPastFixedBlocks) {
     auto search = std::make_unique<ExactSearch>(22);
     const auto s = BuildStage(7, 8, 29730, FixedBlocks{0, 4});
     auto w = Loaded(*s, 7, 8);
-    w->escapeOrder = true;
-    ASSERT_TRUE(w->BuildCoverTarget(0xff00, true, 40000));
-    w->Restart();
-    ASSERT_TRUE(search->FillTarget(*w, 100000, 8));
-    EXPECT_TRUE(ReplaysToSolved(*s, *w, 7, 8));
+    Target& target = w->target;
+    ASSERT_TRUE(
+        target.BuildCover(w->position, 0xff00, true, FillOrder::Unpacking, 40000, w->random));
+    w->position.Restart();
+    ASSERT_TRUE(search->FillTarget(target, w->position, w->budget, 100000, 8));
+    EXPECT_TRUE(ReplaysToSolved(*s, w->position, 7, 8));
     // Every slot ends with a block of its orientation on it.
-    for (int t = 0; t < w->slotCount; ++t) {
-        const int b = w->slotBlock[static_cast<std::size_t>(t)];
+    for (int t = 0; t < target.slotCount; ++t) {
+        const int b = target.slotBlock[static_cast<std::size_t>(t)];
         ASSERT_GE(b, 0) << "slot " << t;
-        EXPECT_EQ(w->anchor[static_cast<std::size_t>(b)],
-                  w->slotAnchor[static_cast<std::size_t>(t)]);
+        EXPECT_EQ(w->position.anchor[static_cast<std::size_t>(b)],
+                  target.slotAnchor[static_cast<std::size_t>(t)]);
     }
 }
 

@@ -47,7 +47,7 @@ TEST_F(PlanFollowerTest, TheKeyWhileAMoveShowsStepsToTheOneAfterIt) {
     EXPECT_EQ(follower.Next(h.g.blocks, false), 0);
     EXPECT_EQ(follower.Next(h.g.blocks, true), 1);
     EXPECT_EQ(follower.Next(h.g.blocks, true), 2);
-    // Shown again after the hint ran out: the move still to make.
+    // Asked again after the move shown ran out: the move still to make.
     EXPECT_EQ(follower.Next(h.g.blocks, false), 0);
 }
 

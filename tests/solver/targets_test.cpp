@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "core/stage_build.h"
-#include "solver/built_stage.h"
-#include "solver/planner_work.h"
+#include "solver/loaded_parts.h"
 #include "solver/row_sets.h"
 
 namespace fenx {
@@ -50,50 +49,52 @@ bool WalksOut(const SolverGrid& g, const std::array<bool, kSolverCells>& target,
 // Checks every cover target of every set of rows that may end the stage.
 void CheckEscapeOrder(int width, int height, int number, FixedBlocks fixed) {
     const auto s = BuildStage(width, height, number, fixed);
-    const auto w = Loaded(*s, width, height);
+    const auto parts = Loaded(*s, width, height);
+    const Position& p = parts->position;
+    Target& target = parts->target;
     std::array<RowSet, 64> sets{};
-    const int n = CollectRowSets(width, height, w->FixedRows(), sets);
+    const int n = CollectRowSets(width, height, p.FixedRows(), sets);
     int built = 0;
     for (int k = 0; k < n; ++k) {
-        w->escapeOrder = true;
-        if (!w->BuildCoverTarget(sets[U(k)], true, 40000)) {
+        if (!target.BuildCover(p, sets[U(k)], true, FillOrder::Unpacking, 40000, parts->random)) {
             continue;
         }
         ++built;
-        std::array<bool, kSolverCells> target{};
-        for (int t = 0; t < w->slotCount; ++t) {
-            for (int off : SolverOffsets[U(w->slotOrientation[U(t)])]) {
-                target[U(w->slotAnchor[U(t)] + off)] = true;
+        std::array<bool, kSolverCells> inTarget{};
+        for (int t = 0; t < target.slotCount; ++t) {
+            for (int off : SolverOffsets[U(target.slotOrientation[U(t)])]) {
+                inTarget[U(target.slotAnchor[U(t)] + off)] = true;
             }
         }
-        for (int t = 0; t < w->slotCount; ++t) {
-            const int lying = w->startGrid.cells[U(w->slotAnchor[U(t)])];
-            if (lying >= 0 && w->fixed[U(lying)] != 0) {
+        for (int t = 0; t < target.slotCount; ++t) {
+            const int lying = p.startGrid.cells[U(target.slotAnchor[U(t)])];
+            if (lying >= 0 && p.fixed[U(lying)] != 0) {
                 continue; // a fixed block's own slot
             }
             SolverGrid alone;
             alone.Reset(width, 2 * height);
-            for (int b = 0; b < w->count; ++b) {
-                if (w->fixed[U(b)] != 0) {
-                    alone.Write(w->startAnchor[U(b)], w->orientation[U(b)], 0);
+            for (int b = 0; b < p.count; ++b) {
+                if (p.fixed[U(b)] != 0) {
+                    alone.Write(p.startAnchor[U(b)], p.orientation[U(b)], 0);
                 }
             }
-            if (!WalksOut(alone, target, w->slotOrientation[U(t)], w->slotAnchor[U(t)])) {
+            if (!WalksOut(alone, inTarget, target.slotOrientation[U(t)], target.slotAnchor[U(t)])) {
                 continue; // too tall to leave a band in the middle at all
             }
-            EXPECT_EQ(w->slotNeeds[U(t)][U(t >> 6)] >> (t & 63) & 1, 0u) << "waits for itself";
+            EXPECT_EQ(target.slotNeeds[U(t)][U(t >> 6)] >> (t & 63) & 1, 0u) << "waits for itself";
             SolverGrid g;
             g.Reset(width, 2 * height);
-            for (int u = 0; u < w->slotCount; ++u) {
-                const bool needed = (w->slotNeeds[U(t)][U(u >> 6)] >> (u & 63) & 1) != 0;
-                const int at = w->startGrid.cells[U(w->slotAnchor[U(u)])];
-                const bool fixedSlot =
-                    at >= 0 && w->fixed[U(at)] != 0 && w->startAnchor[U(at)] == w->slotAnchor[U(u)];
+            for (int u = 0; u < target.slotCount; ++u) {
+                const bool needed = (target.slotNeeds[U(t)][U(u >> 6)] >> (u & 63) & 1) != 0;
+                const int at = p.startGrid.cells[U(target.slotAnchor[U(u)])];
+                const bool fixedSlot = at >= 0 && p.fixed[U(at)] != 0 &&
+                                       p.startAnchor[U(at)] == target.slotAnchor[U(u)];
                 if (needed || fixedSlot) {
-                    g.Write(w->slotAnchor[U(u)], w->slotOrientation[U(u)], 0);
+                    g.Write(target.slotAnchor[U(u)], target.slotOrientation[U(u)], 0);
                 }
             }
-            EXPECT_TRUE(WalksOut(g, target, w->slotOrientation[U(t)], w->slotAnchor[U(t)]))
+            EXPECT_TRUE(
+                WalksOut(g, inTarget, target.slotOrientation[U(t)], target.slotAnchor[U(t)]))
                 << width << "x" << height << " stage " << number << " rows " << std::hex
                 << sets[U(k)] << std::dec << ": slot " << t << " shut in when its turn comes";
         }
@@ -114,26 +115,28 @@ TEST(Targets, EachSlotOpenFromOutsideWhenItsTurnComes) {
 
 TEST(Targets, CoversHoldTheFixedBlocksAndOnlyTheChosenRows) {
     const auto s = BuildStage(7, 8, 42206, FixedBlocks{6, -1});
-    const auto w = Loaded(*s, 7, 8);
+    const auto parts = Loaded(*s, 7, 8);
+    const Position& p = parts->position;
+    Target& w = parts->target;
     // The standing I lies in rows 3..6: no cover of the upper half holds
     // it with the other blocks, rows 1..8 do.
-    EXPECT_FALSE(w->BuildCoverTarget(0xff00, true, 40000));
-    ASSERT_TRUE(w->BuildCoverTarget(0x1fe, false, 40000));
-    EXPECT_EQ(w->bandTop, 1);
-    EXPECT_EQ(w->slotCount, 14);
+    EXPECT_FALSE(w.BuildCover(p, 0xff00, true, FillOrder::FromWall, 40000, parts->random));
+    ASSERT_TRUE(w.BuildCover(p, 0x1fe, false, FillOrder::FromWall, 40000, parts->random));
+    EXPECT_EQ(w.bandTop, 1);
+    EXPECT_EQ(w.slotCount, 14);
     int cells = 0;
-    for (int t = 0; t < w->slotCount; ++t) {
-        for (int off : SolverOffsets[U(w->slotOrientation[U(t)])]) {
-            const int row = SolverRow(w->slotAnchor[U(t)] + off);
+    for (int t = 0; t < w.slotCount; ++t) {
+        for (int off : SolverOffsets[U(w.slotOrientation[U(t)])]) {
+            const int row = SolverRow(w.slotAnchor[U(t)] + off);
             EXPECT_TRUE(row >= 1 && row <= 8) << "slot " << t << " in row " << row;
             ++cells;
         }
     }
     EXPECT_EQ(cells, 56);
-    const int fixedAt = w->startAnchor[6];
+    const int fixedAt = p.startAnchor[6];
     bool kept = false;
-    for (int t = 0; t < w->slotCount; ++t) {
-        kept = kept || (w->slotAnchor[U(t)] == fixedAt && w->slotOrientation[U(t)] == 1);
+    for (int t = 0; t < w.slotCount; ++t) {
+        kept = kept || (w.slotAnchor[U(t)] == fixedAt && w.slotOrientation[U(t)] == 1);
     }
     EXPECT_TRUE(kept);
 }

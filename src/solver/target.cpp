@@ -1,9 +1,6 @@
-// The targets the planner fills: where every block should end, as slots of
-// an H-row band, and for each slot the slots that must be filled before it.
-#include <algorithm>
-#include <bit>
-
-#include "solver/planner_work.h"
+// Building the targets: the generated tiling moved into a half, or exact
+// covers of chosen rows; then for each slot the slots it waits for.
+#include "solver/target.h"
 
 namespace fenx {
 namespace {
@@ -15,17 +12,18 @@ std::size_t U(int i) {
 // Covers the band's free cells with the blocks still to place, always at
 // the first free cell in column-major order: that cell must be the anchor
 // of whatever covers it, since an anchor is its block's first cell in that
-// order. The orientation of a block already lying there is tried first.
+// order. The orientation of a block lying there at the start is tried
+// first.
 class BandCover {
   public:
-    BandCover(PlannerWork& w, SolverGrid& grid, std::array<int, kOrientationCount>& left,
-              long budget)
-        : w_(w), grid_(grid), left_(left), budget_(budget) {}
+    BandCover(const Position& p, Target& t, SolverGrid& grid,
+              std::array<int, kOrientationCount>& left, long budget, SolverRandom& random)
+        : p_(p), t_(t), grid_(grid), left_(left), budget_(budget), random_(random) {}
 
     bool Run(int from) {
         int cell = -1;
-        for (int i = from; i < w_.width * w_.height; ++i) {
-            const int c = SolverIndex(i / w_.height, w_.targetRowList[U(i % w_.height)]);
+        for (int i = from; i < p_.width * p_.height; ++i) {
+            const int c = SolverIndex(i / p_.height, t_.rowList[U(i % p_.height)]);
             if (grid_.cells[U(c)] == kSolverFree) {
                 cell = c;
                 from = i;
@@ -40,11 +38,11 @@ class BandCover {
         }
         std::array<int, kOrientationCount> order{};
         int n = 0;
-        const int8_t lying = w_.grid.cells[U(cell)];
-        if (lying >= 0 && w_.anchor[U(lying)] == cell && w_.fixed[U(lying)] == 0) {
-            order[U(n++)] = w_.orientation[U(lying)];
+        const int8_t lying = p_.startGrid.cells[U(cell)];
+        if (lying >= 0 && p_.startAnchor[U(lying)] == cell && p_.fixed[U(lying)] == 0) {
+            order[U(n++)] = p_.orientation[U(lying)];
         }
-        const int shift = static_cast<int>(w_.NextRandom() % kOrientationCount);
+        const int shift = static_cast<int>(random_.Next() % kOrientationCount);
         for (int k = 0; k < kOrientationCount; ++k) {
             const int o = (k + shift) % kOrientationCount;
             if (n == 0 || o != order[0]) {
@@ -58,13 +56,13 @@ class BandCover {
             }
             --left_[U(o)];
             grid_.Write(cell, o, 0);
-            w_.slotOrientation[U(w_.slotCount)] = static_cast<int16_t>(o);
-            w_.slotAnchor[U(w_.slotCount)] = static_cast<int16_t>(cell);
-            ++w_.slotCount;
+            t_.slotOrientation[U(t_.slotCount)] = static_cast<int16_t>(o);
+            t_.slotAnchor[U(t_.slotCount)] = static_cast<int16_t>(cell);
+            ++t_.slotCount;
             if (Run(from + 1)) {
                 return true;
             }
-            --w_.slotCount;
+            --t_.slotCount;
             grid_.Write(cell, o, kSolverFree);
             ++left_[U(o)];
             if (budget_ < 0) {
@@ -75,98 +73,86 @@ class BandCover {
     }
 
   private:
-    PlannerWork& w_;
+    const Position& p_;
+    Target& t_;
     SolverGrid& grid_;
     std::array<int, kOrientationCount>& left_;
     long budget_;
+    SolverRandom& random_;
 };
 
 } // namespace
 
-// Notes the rows of the target, top first.
-void PlannerWork::SetTargetRows(RowSet rows) {
-    targetRows = rows;
+void Target::SetRows(RowSet r) {
+    rows = r;
     int n = 0;
-    for (RowSet m = rows; m != 0; m &= m - 1) {
-        targetRowList[U(n++)] = static_cast<int16_t>(std::countr_zero(m));
+    for (RowSet m = r; m != 0; m &= m - 1) {
+        rowList[U(n++)] = static_cast<int16_t>(std::countr_zero(m));
     }
-    bandTop = targetRowList[0];
+    bandTop = rowList[0];
 }
 
-bool PlannerWork::BuildTilingTarget(bool lower) {
-    const RowSet half = (RowSet{1} << height) - 1;
-    SetTargetRows(lower ? half << height : half);
+void Target::BuildTiling(const Position& p, bool lower, FillOrder order) {
+    const RowSet half = (RowSet{1} << p.height) - 1;
+    SetRows(lower ? half << p.height : half);
     fromFloor = lower;
-    slotCount = count;
-    for (int b = 0; b < count; ++b) {
-        slotOrientation[U(b)] = orientation[U(b)];
-        slotAnchor[U(b)] = static_cast<int16_t>(tilingAnchor[U(b)] + bandTop * kSolverStride);
+    slotCount = p.count;
+    for (int b = 0; b < p.count; ++b) {
+        slotOrientation[U(b)] = p.orientation[U(b)];
+        slotAnchor[U(b)] = static_cast<int16_t>(p.tilingAnchor[U(b)] + bandTop * kSolverStride);
     }
-    FinishTarget();
-    return true;
+    Finish(p, order);
 }
 
-RowSet PlannerWork::FixedRows() const {
-    RowSet rows = 0;
-    for (int b = 0; b < count; ++b) {
-        if (fixed[U(b)] != 0) {
-            for (int off : SolverOffsets[U(orientation[U(b)])]) {
-                rows |= RowSet{1} << SolverRow(startAnchor[U(b)] + off);
-            }
-        }
-    }
-    return rows;
-}
-
-bool PlannerWork::BuildCoverTarget(RowSet rows, bool floor, long nodeBudget) {
-    SetTargetRows(rows);
+bool Target::BuildCover(const Position& p, RowSet coverRows, bool floor, FillOrder order,
+                        long nodeBudget, SolverRandom& random) {
+    SetRows(coverRows);
     fromFloor = floor;
-    grid = startGrid;
-    anchor = startAnchor;
     SolverGrid cover;
-    cover.Reset(width, 2 * height);
-    for (int r = 0; r < 2 * height; ++r) {
-        if ((rows >> r & 1) == 0) {
-            for (int c = 0; c < width; ++c) {
+    cover.Reset(p.width, 2 * p.height);
+    for (int r = 0; r < 2 * p.height; ++r) {
+        if ((coverRows >> r & 1) == 0) {
+            for (int c = 0; c < p.width; ++c) {
                 cover.cells[U(SolverIndex(c, r))] = kSolverWall;
             }
         }
     }
     std::array<int, kOrientationCount> left{};
     slotCount = 0;
-    for (int b = 0; b < count; ++b) {
-        if (fixed[U(b)] == 0) {
-            ++left[U(orientation[U(b)])];
+    for (int b = 0; b < p.count; ++b) {
+        const int o = p.orientation[U(b)];
+        if (p.Movable(b)) {
+            ++left[U(o)];
             continue;
         }
         // A fixed block stays where it is: the rows must hold it.
-        if (!cover.Fits(anchor[U(b)], orientation[U(b)], kSolverFree)) {
+        if (!cover.Fits(p.startAnchor[U(b)], o, kSolverFree)) {
             return false;
         }
-        cover.Write(anchor[U(b)], orientation[U(b)], 0);
-        slotOrientation[U(slotCount)] = orientation[U(b)];
-        slotAnchor[U(slotCount)] = anchor[U(b)];
+        cover.Write(p.startAnchor[U(b)], o, 0);
+        slotOrientation[U(slotCount)] = static_cast<int16_t>(o);
+        slotAnchor[U(slotCount)] = p.startAnchor[U(b)];
         ++slotCount;
     }
-    BandCover search(*this, cover, left, nodeBudget);
+    BandCover search(p, *this, cover, left, nodeBudget, random);
     if (!search.Run(0)) {
         return false;
     }
-    FinishTarget();
+    Finish(p, order);
     return true;
 }
 
 // Which slot covers each cell, and for each slot the slots between it and
 // the edge of the target it is filled from (its lowest or highest row), in
 // its own columns.
-void PlannerWork::FinishTarget() {
-    targetOwner.fill(-1);
+void Target::Finish(const Position& p, FillOrder order) {
+    owner.fill(-1);
     for (int s = 0; s < slotCount; ++s) {
         for (int off : SolverOffsets[U(slotOrientation[U(s)])]) {
-            targetOwner[U(slotAnchor[U(s)] + off)] = static_cast<int8_t>(s);
+            owner[U(slotAnchor[U(s)] + off)] = static_cast<int8_t>(s);
         }
     }
-    const int bottom = targetRowList[U(height - 1)];
+    const int bottom = rowList[U(p.height - 1)];
     for (int s = 0; s < slotCount; ++s) {
         SlotMask needs{};
         for (int off : SolverOffsets[U(slotOrientation[U(s)])]) {
@@ -176,7 +162,7 @@ void PlannerWork::FinishTarget() {
             const int from = fromFloor ? r + 1 : bandTop;
             const int to = fromFloor ? bottom : r - 1;
             for (int y = from; y <= to; ++y) {
-                const int t = targetOwner[U(SolverIndex(c, y))];
+                const int t = owner[U(SolverIndex(c, y))];
                 if (t >= 0 && t != s) {
                     SetBit(needs, t);
                 }
@@ -184,37 +170,34 @@ void PlannerWork::FinishTarget() {
         }
         slotNeeds[U(s)] = needs;
     }
-    if (escapeOrder) {
-        OrderByEscape();
+    if (order == FillOrder::Unpacking) {
+        OrderByUnpacking(p);
     }
 }
 
 // Whether the block of slot s, with the blocks of the slots still in `g`
 // held still, can walk to where it covers no cell of the target.
-bool PlannerWork::Escapes(const SolverGrid& g, int s) {
+bool Target::Escapes(const SolverGrid& g, int s) {
     const int o = slotOrientation[U(s)];
     const auto self = static_cast<int8_t>(s);
-    if (++escapeStamp == 0) {
-        escapeSeen.fill(0);
-        escapeStamp = 1;
-    }
+    escapeSeen_.Clear();
     int waiting = 0;
-    escapeQueue[U(waiting++)] = slotAnchor[U(s)];
-    escapeSeen[U(slotAnchor[U(s)])] = escapeStamp;
+    escapeQueue_[U(waiting++)] = slotAnchor[U(s)];
+    escapeSeen_.Insert(slotAnchor[U(s)]);
     for (int head = 0; head < waiting; ++head) {
-        const int at = escapeQueue[U(head)];
+        const int at = escapeQueue_[U(head)];
         bool outside = true;
         for (int off : SolverOffsets[U(o)]) {
-            outside = outside && targetOwner[U(at + off)] < 0;
+            outside = outside && owner[U(at + off)] < 0;
         }
         if (outside) {
             return true;
         }
         for (int step : SolverSteps) {
             const int next = at + step;
-            if (escapeSeen[U(next)] != escapeStamp && g.Fits(next, o, self)) {
-                escapeSeen[U(next)] = escapeStamp;
-                escapeQueue[U(waiting++)] = static_cast<int16_t>(next);
+            if (!escapeSeen_.Contains(next) && g.Fits(next, o, self)) {
+                escapeSeen_.Insert(next);
+                escapeQueue_[U(waiting++)] = static_cast<int16_t>(next);
             }
         }
     }
@@ -227,14 +210,14 @@ bool PlannerWork::Escapes(const SolverGrid& g, int s) {
 // each slot is filled while the way from outside to it is still open.
 // Slots that never get out keep the order toward the wall among
 // themselves and are filled first.
-void PlannerWork::OrderByEscape() {
+void Target::OrderByUnpacking(const Position& p) {
     SolverGrid g;
-    g.Reset(width, 2 * height);
+    g.Reset(p.width, 2 * p.height);
     SlotMask left{};
     for (int s = 0; s < slotCount; ++s) {
         g.Write(slotAnchor[U(s)], slotOrientation[U(s)], static_cast<int8_t>(s));
-        const int v = startGrid.cells[U(slotAnchor[U(s)])];
-        const bool fixedSlot = v >= 0 && fixed[U(v)] != 0 && startAnchor[U(v)] == slotAnchor[U(s)];
+        const int v = p.startGrid.cells[U(slotAnchor[U(s)])];
+        const bool fixedSlot = v >= 0 && !p.Movable(v) && p.startAnchor[U(v)] == slotAnchor[U(s)];
         if (!fixedSlot) {
             SetBit(left, s);
         }
@@ -281,7 +264,52 @@ void PlannerWork::OrderByEscape() {
     }
 }
 
-void PlannerWork::Assign(int s, int b) {
+bool Target::AssignFixed(const Position& p) {
+    for (int s = 0; s < slotCount; ++s) {
+        slotBlock[U(s)] = -1;
+    }
+    for (int b = 0; b < p.count; ++b) {
+        blockSlot[U(b)] = -1;
+    }
+    filled = {};
+    for (int b = 0; b < p.count; ++b) {
+        if (p.Movable(b)) {
+            continue;
+        }
+        int found = -1;
+        for (int s = 0; s < slotCount && found < 0; ++s) {
+            if (slotBlock[U(s)] < 0 && slotOrientation[U(s)] == p.orientation[U(b)] &&
+                slotAnchor[U(s)] == p.anchor[U(b)]) {
+                found = s;
+            }
+        }
+        if (found < 0) {
+            return false;
+        }
+        Assign(found, b);
+    }
+    return true;
+}
+
+int Target::AssignStanding(const Position& p) {
+    int assigned = 0;
+    for (bool again = true; again;) {
+        again = false;
+        for (int s = 0; s < slotCount; ++s) {
+            const int v = p.grid.cells[U(slotAnchor[U(s)])];
+            if (v >= 0 && SlotReady(s) && Free(p, v) &&
+                p.orientation[U(v)] == slotOrientation[U(s)] &&
+                p.anchor[U(v)] == slotAnchor[U(s)]) {
+                Assign(s, v);
+                ++assigned;
+                again = true;
+            }
+        }
+    }
+    return assigned;
+}
+
+void Target::Assign(int s, int b) {
     slotBlock[U(s)] = static_cast<int16_t>(b);
     blockSlot[U(b)] = static_cast<int16_t>(s);
     SetBit(filled, s);
