@@ -130,13 +130,24 @@ val HistoryLines() {
     return lines;
 }
 
+// What the H key did, for the page: 0 nothing (no ordinary stage in play,
+// or a block held), 1 the next drag of the plan being followed shows,
+// 2 a plan is needed from nextMoveQuestion(), to be handed to planArrived.
 int RequestNextMove(WebGame& web) {
-    return static_cast<int>(web.RequestNextMove());
+    switch (web.nextMove()->Ask()) {
+    case NextMove::Answer::NotNow:
+        return 0;
+    case NextMove::Answer::Shown:
+        return 1;
+    case NextMove::Answer::PlanNeeded:
+        return 2;
+    }
+    return 0;
 }
 
 // The position to plan from: {position, width, height, blocks}.
 val NextMoveQuestion(WebGame& web) {
-    const auto& question = web.Question();
+    const auto& question = web.nextMove()->Question();
     if (!question) {
         return val::null();
     }
@@ -155,7 +166,7 @@ void PlanArrived(WebGame& web, uint32_t position, const std::string& start, cons
         return;
     }
     if (std::optional<DragPlan> plan = DragPlanFromJs(cells, drags, *blocks)) {
-        web.PlanArrived(position, *blocks, std::move(*plan));
+        web.nextMove()->PlanArrived(position, *blocks, std::move(*plan));
     }
 }
 

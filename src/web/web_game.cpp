@@ -24,6 +24,7 @@ WebGame::WebGame(std::string sheet) : sheetBytes_(std::move(sheet)) {
         game_->SetChangeListener([](const GameChange& change) {
             fenx_game_changed(static_cast<int>(change.kind), change.value, change.value2);
         });
+        nextMove_ = std::make_unique<NextMove>(*game_);
     }
 }
 
@@ -34,39 +35,6 @@ bool WebGame::StoreLinkedSize(int width, int height) {
     platform_.WriteSetting(kWidthKey, std::to_string(width));
     platform_.WriteSetting(kHeightKey, std::to_string(height));
     return true;
-}
-
-NextMoveRequest WebGame::RequestNextMove() {
-    const bool showing = game_->NextMoveShowing();
-    if (showing) {
-        game_->EndNextMove();
-    }
-    question_ = game_->AskNextMove();
-    if (!question_) {
-        follower_.Forget();
-        return NextMoveRequest::Nothing;
-    }
-    // While the player makes the moves shown, the plan is followed rather
-    // than made again.
-    if (const std::optional<int> next = follower_.Next(question_->blocks, showing)) {
-        Show(question_->position, *next);
-        return NextMoveRequest::Shown;
-    }
-    return NextMoveRequest::PlanNeeded;
-}
-
-void WebGame::PlanArrived(uint32_t position, const BlockList& start, DragPlan plan) {
-    if (plan.drags.empty()) {
-        return;
-    }
-    follower_.Take(start, std::move(plan));
-    Show(position, 0);
-}
-
-void WebGame::Show(uint32_t position, int drag) {
-    const SolverDrag& d = follower_.Plan().drags[static_cast<std::size_t>(drag)];
-    const Cell to = follower_.End(drag);
-    game_->ShowNextMove(position, d.block, to.column, to.row);
 }
 
 } // namespace fenx

@@ -1,7 +1,7 @@
 // The page's game: one Game on the browser's platform, with the sprite
-// sheet the page fetched, and the H key's plan follower. The page calls it
-// for every input, tick and menu command; the plans themselves are made in
-// a worker (see next_move_plan.h) and handed back here.
+// sheet the page fetched, and the H key's next move. The page calls it for
+// every input, tick and menu command; the plans themselves are made in the
+// page's worker and handed back to the next move here.
 #pragma once
 
 #include <cstdint>
@@ -9,19 +9,12 @@
 #include <optional>
 #include <string>
 
-#include "solver/plan_follower.h"
+#include "next_move/next_move.h"
 #include "stage/game.h"
 #include "stage/menu_commands.h"
 #include "web/web_platform.h"
 
 namespace fenx {
-
-// What the H key did.
-enum class NextMoveRequest {
-    Nothing = 0,    // no ordinary stage in play, or a block is held
-    Shown = 1,      // the next drag of the plan being followed shows
-    PlanNeeded = 2, // plan from Question(); hand the plan to PlanArrived
-};
 
 class WebGame {
   public:
@@ -42,23 +35,16 @@ class WebGame {
     void SetDialogOpen(DialogKind kind, bool open) { openDialogs_.Set(kind, open); }
     MenuState Menu() const { return ShownMenu(game_->GetMenuMarks(), openDialogs_); }
 
-    NextMoveRequest RequestNextMove();
-    // The position to plan from after PlanNeeded.
-    const std::optional<Game::NextMoveQuestion>& Question() const { return question_; }
-    // A plan made from `start` for the position `position`: its first drag
-    // shows if the position is still the one asked about.
-    void PlanArrived(uint32_t position, const BlockList& start, DragPlan plan);
+    // The H key; null until the game is made.
+    NextMove* nextMove() { return nextMove_.get(); }
 
   private:
-    void Show(uint32_t position, int drag);
-
     std::string sheetBytes_; // the sheet views these bytes
     std::optional<SpriteSheet> sheet_;
     WebPlatform platform_;
     std::unique_ptr<Game> game_;
     OpenDialogs openDialogs_;
-    PlanFollower follower_;
-    std::optional<Game::NextMoveQuestion> question_;
+    std::unique_ptr<NextMove> nextMove_;
 };
 
 } // namespace fenx

@@ -340,6 +340,16 @@ test('the stage-number and size dialogs start stages with their buttons and gray
   await context.close();
 });
 
+test('a dialog that has no room beside the game stays whole inside a narrow window', async () => {
+  const context = await browser.newContext({ deviceScaleFactor: 1, viewport: { width: 700, height: 600 } });
+  const { page } = await openGame('#zoom=3', { context });
+  await chooseMenu(page, 0, 118);
+  const box = await page.locator('dialog[open]').boundingBox();
+  assert.ok(box.x >= 0 && box.x + box.width <= 700, `dialog from ${box.x} to ${box.x + box.width}`);
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
 test('the search dialog lists what fenx-cli search finds, and Cancel keeps the tested prefix', async () => {
   const { page, context } = await openGame('#w=12&h=4&zoom=1');
   await chooseMenu(page, 0, 118);

@@ -271,11 +271,19 @@ window.Fenx = window.Fenx || {};
     return { dialog, client, control: (id) => controls.get(id) };
   }
 
+  // Right of the game where the dialog fits in the browser's window;
+  // where it does not, as far right as it fits whole, over the game if it
+  // must: a dialog is never cut off at the window's edge.
+  function besideLeft(dialog, game) {
+    const room = document.documentElement.clientWidth - dialog.offsetWidth - GAP;
+    return window.scrollX + Math.max(GAP, Math.min(game.right + GAP, room));
+  }
+
   // Beside the game, below the dialogs already there, so none hides it.
   function placeBeside(dialog) {
     const game = document.getElementById('window').getBoundingClientRect();
     let top = game.top + window.scrollY;
-    const left = game.right + window.scrollX + GAP;
+    const left = besideLeft(dialog, game);
     for (const other of open.values()) {
       if (other !== dialog && other.open) {
         top = Math.max(top, other.offsetTop + other.offsetHeight + GAP);
@@ -366,7 +374,7 @@ window.Fenx = window.Fenx || {};
       const game = document.getElementById('window').getBoundingClientRect();
       let top = game.top + window.scrollY;
       for (const dialog of open.values()) {
-        dialog.style.left = game.right + window.scrollX + GAP + 'px';
+        dialog.style.left = besideLeft(dialog, game) + 'px';
         dialog.style.top = top + 'px';
         top += dialog.offsetHeight + GAP;
       }
