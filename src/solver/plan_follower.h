@@ -23,9 +23,6 @@ class PlanFollower {
     // player has made since the plan's start. Nothing when `now` is off the
     // plan (then plan again) or the plan is used up.
     std::optional<int> Next(const BlockList& now);
-    // The same, for callers that still tell whether a move shows: it no
-    // longer changes the drag.
-    std::optional<int> Next(const BlockList& now, bool /*showing*/) { return Next(now); }
 
     const DragPlan& Plan() const { return plan_; }
     // The anchor cell where drag `i` leaves its block.

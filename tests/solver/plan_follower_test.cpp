@@ -47,10 +47,8 @@ class PlanFollowerTest : public ::testing::Test {
 TEST_F(PlanFollowerTest, AskedAgainBeforeTheMoveIsMadeItGivesTheSameMove) {
     EXPECT_EQ(follower.Next(h.g.blocks), 0);
     EXPECT_EQ(follower.Next(h.g.blocks), 0);
-    // Also when told that the move still shows.
-    EXPECT_EQ(follower.Next(h.g.blocks, true), 0);
     Make(0);
-    EXPECT_EQ(follower.Next(h.g.blocks, true), 1);
+    EXPECT_EQ(follower.Next(h.g.blocks), 1);
     EXPECT_EQ(follower.Next(h.g.blocks), 1);
 }
 
