@@ -89,6 +89,16 @@ check_package() {
     appstreamcli validate --no-net --pedantic "$staged"/usr/share/metainfo/*.metainfo.xml
   fi
   (cd build/test && cpack -G DEB)
+  # Built with Debian's hardening flags, so lintian has nothing to say about
+  # hardening.
+  if command -v lintian >/dev/null 2>&1; then
+    local hardening
+    hardening=$(lintian --pedantic -I build/test/fenx_*.deb 2>&1 | grep -i hardening || true)
+    if [ -n "$hardening" ]; then
+      echo "$hardening" >&2
+      return 1
+    fi
+  fi
 }
 
 case "$command" in

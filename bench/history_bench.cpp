@@ -11,7 +11,7 @@
 #include <string>
 
 #include "selection/history_list.h"
-#include "settings/atomic_file.h"
+#include "settings/history_file.h"
 
 namespace fenx {
 namespace {
@@ -45,7 +45,7 @@ void BM_HistoryLoadMillionLines(benchmark::State& state) {
     ::close(fd);
     std::size_t count = 0;
     for (auto _ : state) {
-        const auto file = ReadWholeFile(path);
+        const auto file = HistoryFile(path).Read();
         const auto entries = ParseHistory(file.value_or(""));
         count = entries.size();
         benchmark::DoNotOptimize(entries.data());

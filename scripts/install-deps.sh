@@ -10,20 +10,23 @@
 #                                  checks and the browser version's tests add
 set -euo pipefail
 
-# Compiler and build tools, libpng (fenx-cli's pictures, the artwork
+# Compiler and build tools (dpkg-buildflags of dpkg-dev gives the release
+# build Debian's hardening flags), libpng (fenx-cli's pictures, the artwork
 # generator), Qt 6 Widgets (pkg-config is used by Qt's own CMake modules),
 # SDL2 for the sounds, and a Japanese font for the interface.
 game_packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config dpkg-dev
   libpng-dev qt6-base-dev libsdl2-dev fonts-ipafont-gothic
 )
-# GoogleTest, Google Benchmark, clang with its libFuzzer runtime, and what
-# the package checks use: dpkg-shlibdeps and file for CPack's dependencies,
-# the desktop entry and AppStream validators.
+# GoogleTest, Google Benchmark, clang with its libFuzzer runtime, an X
+# server and xdotool for the tests that need a real display, and what the
+# package checks use: dpkg-shlibdeps and file for CPack's dependencies, the
+# desktop entry and AppStream validators, lintian.
 test_packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  dpkg-dev file desktop-file-utils appstream
+  xvfb xdotool
+  file desktop-file-utils appstream lintian
 )
 
 # The browser version: Debian's emscripten (with its clang, its optimizer's

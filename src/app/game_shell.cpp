@@ -34,8 +34,9 @@ QIcon ProgramIcon() {
 } // namespace
 
 GameShell::GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent)
-    : QObject(parent), historyFile_(paths.historyFile), settings_(std::move(paths.settingsFile)),
-      platform_(sound_, settings_, std::move(paths.historyFile)), game_(platform_, sheet),
+    : QObject(parent), history_(std::move(paths.historyFile)),
+      settings_(std::move(paths.settingsFile)), platform_(sound_, settings_, history_),
+      game_(platform_, sheet),
       timer_({[this] { return game_.OnPlayTimer(); }, [this] { return game_.OnPacedFrame(); },
               [this] { return platform_.Milliseconds(); }, [this] { return PlayTimerMayRun(); }}) {
     RegisterFenxResources();
@@ -144,7 +145,7 @@ void GameShell::RunCommand(int id) {
     case CommandEffect::OpenHistoryDialog:
         // Its item stays usable while it is open: choosing it again brings
         // the open dialog forward with the list it read when it opened.
-        Open<HistoryDialog>(DialogKind::History, game_, historyFile_);
+        Open<HistoryDialog>(DialogKind::History, game_, history_);
         break;
     case CommandEffect::None:
         break;

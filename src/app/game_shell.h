@@ -20,6 +20,7 @@
 #include "dialogs/modeless_dialogs.h"
 #include "events/game_events.h"
 #include "selection/search_conditions.h"
+#include "settings/history_file.h"
 #include "settings/settings_store.h"
 #include "stage/game.h"
 
@@ -74,8 +75,8 @@ class GameShell : public QObject {
     void RefreshMenu();
     void ShowHelp();
 
-    // Where the history dialog reads the history the platform writes.
-    std::string historyFile_;
+    // fenx.log: the platform appends to it, the history dialog reads it.
+    HistoryFile history_;
     SoundPlayer sound_;
     SoundResources soundData_;
     SettingsStore settings_;

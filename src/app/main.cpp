@@ -4,12 +4,15 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "app/game_shell.h"
 #include "app/quit_signals.h"
+#include "core/generator_path.h"
 #include "presentation/sprite_sheet.h"
 #include "settings/history_file.h"
 #include "settings/settings_store.h"
@@ -35,6 +38,9 @@ bool GraphicalSessionAvailable() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file size limit (ulimit -f) below fenx.log or fenx.ini makes a write
+    // fail like one on a full disk instead of ending the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Without a display Qt would abort; the options are still read, so
     // --help and --version work anywhere.
     const bool graphical = GraphicalSessionAvailable();
@@ -52,7 +58,9 @@ int main(int argc, char** argv) {
         QStringLiteral("FENX, a tetromino puzzle: drag the blocks with the mouse until the rows "
                        "are full.\nThe game takes no arguments; it keeps its settings in "
                        "~/.config/fenx/fenx.ini\nand its history in fenx.log in the folder it "
-                       "runs in."));
+                       "runs in. A settings file over 1 MiB is\nnot read and never replaced: the "
+                       "game then plays on its defaults. The History\ndialog lists the stages of "
+                       "the last 8 MiB of fenx.log."));
     parser.addHelpOption();
     parser.addVersionOption();
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -77,6 +85,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     QGuiApplication::setDesktopFileName(QStringLiteral("fenx"));
+    // A generator path the processor cannot run, or no path's name, would end
+    // the game at its first stage, long after the window opened: it is said
+    // now and the game chooses its own path.
+    std::string pathError;
+    if (!fenx::ChooseGeneratorPath(std::getenv("FENX_GENERATOR_PATH"), pathError)) {
+        std::fprintf(stderr, "fenx: %s; the game uses the fastest path this processor runs\n",
+                     pathError.c_str());
+        ::unsetenv("FENX_GENERATOR_PATH");
+    }
 
     const std::optional<fenx::SpriteSheet> sheet = fenx::EmbeddedSpriteSheet();
     if (!sheet) {
@@ -85,6 +102,9 @@ int main(int argc, char** argv) {
     }
     fenx::GameShell shell(*sheet,
                           {fenx::DefaultSettingsFilePath(), std::string(fenx::kHistoryFileName)});
+    // When the display is lost the window system's library calls exit():
+    // the stage in play still gets its history line, as with a signal.
+    const fenx::ExitGuard lastWords([&shell] { shell.ShutDown(); });
     fenx::QuitSignals quitSignals;
     QObject::connect(&quitSignals, &fenx::QuitSignals::quitRequested, &shell,
                      &fenx::GameShell::RequestQuit);

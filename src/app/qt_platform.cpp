@@ -4,14 +4,11 @@
 #include <QString>
 
 #include <ctime>
-#include <utility>
-
-#include "settings/history_file.h"
 
 namespace fenx {
 
-QtPlatform::QtPlatform(SoundPlayer& sound, SettingsStore& settings, std::string historyPath)
-    : sound_(sound), settings_(settings), historyPath_(std::move(historyPath)) {
+QtPlatform::QtPlatform(SoundPlayer& sound, SettingsStore& settings, const HistoryFile& history)
+    : sound_(sound), settings_(settings), history_(history) {
     clock_.start();
 }
 
@@ -66,13 +63,19 @@ std::optional<std::string> QtPlatform::ReadSetting(std::string_view key) {
     return settings_.Read(key);
 }
 
-void QtPlatform::WriteSetting(std::string_view key, std::string_view value) {
-    // A settings file that cannot be written is no reason to stop playing.
-    settings_.Write(key, value);
+void QtPlatform::WriteSettings(std::span<const SettingValue> values) {
+    // A settings file that cannot be written is no reason to stop playing:
+    // the store keeps the values and tries again with its next write.
+    settings_.Write(values);
+}
+
+std::string QtPlatform::MergeSetting(std::string_view key, std::string_view value,
+                                     SettingMerge merge) {
+    return settings_.Merge(key, value, merge);
 }
 
 void QtPlatform::AppendHistoryLine(std::string_view line) {
-    AppendLineToFile(historyPath_, line);
+    history_.Append(line);
 }
 
 } // namespace fenx

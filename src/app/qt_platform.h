@@ -7,10 +7,9 @@
 #include <QElapsedTimer>
 #include <QPointer>
 
-#include <string>
-
 #include "app/main_window.h"
 #include "app/sound_player.h"
+#include "settings/history_file.h"
 #include "settings/settings_store.h"
 #include "stage/platform.h"
 
@@ -18,7 +17,7 @@ namespace fenx {
 
 class QtPlatform : public Platform {
   public:
-    QtPlatform(SoundPlayer& sound, SettingsStore& settings, std::string historyPath);
+    QtPlatform(SoundPlayer& sound, SettingsStore& settings, const HistoryFile& history);
 
     void AttachWindow(MainWindow* window) { window_ = window; }
 
@@ -34,14 +33,16 @@ class QtPlatform : public Platform {
     void PlaySound(SoundId sound) override;
 
     std::optional<std::string> ReadSetting(std::string_view key) override;
-    void WriteSetting(std::string_view key, std::string_view value) override;
+    void WriteSettings(std::span<const SettingValue> values) override;
+    std::string MergeSetting(std::string_view key, std::string_view value,
+                             SettingMerge merge) override;
 
     void AppendHistoryLine(std::string_view line) override;
 
   private:
     SoundPlayer& sound_;
     SettingsStore& settings_;
-    std::string historyPath_;
+    const HistoryFile& history_;
     QElapsedTimer clock_;
     QPointer<MainWindow> window_;
 };

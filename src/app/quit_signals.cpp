@@ -6,12 +6,26 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <cstdlib>
+#include <memory>
+#include <utility>
 
 namespace fenx {
 namespace {
 
 // Write end of the pipe for the handler; -1 while no watcher exists.
 volatile sig_atomic_t gQuitPipeWriteEnd = -1;
+
+// What the living ExitGuard runs at exit(); an exit handler takes no
+// arguments, so this one is process-wide.
+std::function<void()>* gLastWords = nullptr;
+
+extern "C" void RunLastWords() {
+    const std::unique_ptr<std::function<void()>> last(std::exchange(gLastWords, nullptr));
+    if (last) {
+        (*last)();
+    }
+}
 
 extern "C" void OnQuitSignal(int) {
     const int savedErrno = errno;
@@ -55,6 +69,19 @@ QuitSignals::~QuitSignals() {
     delete notifier_;
     ::close(pipe_[0]);
     ::close(pipe_[1]);
+}
+
+ExitGuard::ExitGuard(std::function<void()> lastWords) {
+    // exit() handlers cannot be taken back: one is installed for good, and
+    // it does nothing while no guard lives.
+    static const bool installed = std::atexit(RunLastWords) == 0;
+    if (installed && gLastWords == nullptr) {
+        gLastWords = new std::function<void()>(std::move(lastWords));
+    }
+}
+
+ExitGuard::~ExitGuard() {
+    delete std::exchange(gLastWords, nullptr);
 }
 
 void QuitSignals::Drain() {

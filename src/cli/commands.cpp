@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/command_output.h"
+
 #include <array>
 #include <cstdio>
 #include <string>
@@ -35,56 +37,61 @@ constexpr std::string_view kArgumentNotes =
     "W is 7..38, H is 3..10 and W x H a multiple of 4; N is a whole number\n"
     "from 0 to 2147483647 and counts by its low 16 bits. A search condition\n"
     "per orientation is 0 any, 1..5 exactly 0..4 blocks, 6..9 at least 1..4.\n"
-    "Bad arguments print one line on stderr and exit with status 2.\n";
+    "Bad arguments print one line on stderr and exit with status 2; output that\n"
+    "cannot be written (a full disk, a closed pipe) prints one line and exits\n"
+    "with status 3. OUT.png may be - for standard output; a link stays a link.\n";
 
-void Print(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+// The help texts are gathered and written in one go.
+void Print(std::string& out, std::string_view text) {
+    out.append(text);
 }
 
 // Each usage line of a command, prefixed with "fenx-cli " and `indent`.
-void PrintUsage(const CliCommand& command, std::string_view indent) {
+void PrintUsage(std::string& out, const CliCommand& command, std::string_view indent) {
     std::string_view rest = command.usage;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
-        Print(indent);
-        Print("fenx-cli ");
-        Print(rest.substr(0, end));
-        Print("\n");
+        Print(out, indent);
+        Print(out, "fenx-cli ");
+        Print(out, rest.substr(0, end));
+        Print(out, "\n");
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     }
 }
 
 int PrintHelp() {
-    Print("Usage: fenx-cli COMMAND ARGUMENTS...\n"
-          "       fenx-cli COMMAND --help | --help | --version\n"
-          "\n"
-          "The FENX puzzle engine from the command line.\n"
-          "\n"
-          "Commands:\n");
+    std::string out;
+    Print(out, "Usage: fenx-cli COMMAND ARGUMENTS...\n"
+               "       fenx-cli COMMAND --help | --help | --version\n"
+               "\n"
+               "The FENX puzzle engine from the command line.\n"
+               "\n"
+               "Commands:\n");
     for (const CliCommand& command : kCommands) {
-        Print("  ");
-        Print(command.name);
-        Print(std::string(command.name.size() < 8 ? 8 - command.name.size() : 1, ' '));
-        Print(command.summary);
-        Print("\n");
+        Print(out, "  ");
+        Print(out, command.name);
+        Print(out, std::string(command.name.size() < 8 ? 8 - command.name.size() : 1, ' '));
+        Print(out, command.summary);
+        Print(out, "\n");
     }
-    Print("\n");
+    Print(out, "\n");
     for (const CliCommand& command : kCommands) {
-        PrintUsage(command, "  ");
+        PrintUsage(out, command, "  ");
     }
-    Print("\n");
-    Print(kArgumentNotes);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    Print(out, "\n");
+    Print(out, kArgumentNotes);
+    return WriteStandardOutput(out);
 }
 
 int PrintCommandHelp(const CliCommand& command) {
-    Print("Usage:\n");
-    PrintUsage(command, "  ");
-    Print("\n");
-    Print(command.summary);
-    Print(".\n\n");
-    Print(kArgumentNotes);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    std::string out;
+    Print(out, "Usage:\n");
+    PrintUsage(out, command, "  ");
+    Print(out, "\n");
+    Print(out, command.summary);
+    Print(out, ".\n\n");
+    Print(out, kArgumentNotes);
+    return WriteStandardOutput(out);
 }
 
 bool IsHelp(std::string_view arg) {
@@ -123,8 +130,7 @@ int RunCommand(std::span<const std::string_view> args) {
         if (args.size() != 1) {
             return UsageError("--version takes no arguments");
         }
-        Print("fenx-cli " FENX_VERSION "\n");
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        return WriteStandardOutput("fenx-cli " FENX_VERSION "\n");
     }
     const auto rest = args.subspan(1);
     for (const CliCommand& command : kCommands) {

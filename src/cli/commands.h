@@ -1,5 +1,6 @@
 // The commands of fenx-cli. Each returns the process exit status: 0 on
-// success, 2 on a usage error (after one line on stderr).
+// success, 1 when solve finds no plan in time, 2 on a usage error, 3 when
+// the output could not be written (2 and 3 after one line on stderr).
 #pragma once
 
 #include <span>

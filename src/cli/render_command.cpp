@@ -5,12 +5,11 @@
 #include <optional>
 #include <string>
 
+#include "cli/argument_reader.h"
 #include "cli/arguments.h"
+#include "cli/command_output.h"
 #include "cli/commands.h"
-#include "cli/png_writer.h"
-#include "cli/stage_dump.h"
-#include "cli/stage_number_argument.h"
-#include "cli/stage_size_argument.h"
+#include "cli/png_encoder.h"
 #include "core/stage_build.h"
 #include "presentation/canvas.h"
 
@@ -19,11 +18,18 @@ namespace {
 
 enum class View { Start, Title, Solution };
 
-struct RenderOptions {
-    std::optional<int> hour;
-    std::optional<View> view;
-    std::optional<FixedBlocks> fixed;
-};
+std::optional<View> ReadView(std::string_view name) {
+    if (name == "start") {
+        return View::Start;
+    }
+    if (name == "title") {
+        return View::Title;
+    }
+    if (name == "solution") {
+        return View::Solution;
+    }
+    return std::nullopt;
+}
 
 constexpr std::string_view kUsage =
     "usage: fenx-cli render W H N OUT.png [--hour 0..23] [--view start|title|solution] "
@@ -38,55 +44,6 @@ int LocalHour() {
     return local.tm_hour;
 }
 
-// Reads the options after OUT.png; on failure sets `error`.
-std::optional<RenderOptions> ParseOptions(std::span<const std::string_view> rest,
-                                          std::string& error) {
-    RenderOptions options;
-    while (!rest.empty()) {
-        const std::string_view name = rest[0];
-        if (name == "--hour") {
-            const auto hour = rest.size() > 1 ? ParseInteger(rest[1], 0, 23) : std::nullopt;
-            if (options.hour || !hour) {
-                error = options.hour ? "--hour given twice"
-                                     : "--hour takes a whole number from 0 to 23";
-                return std::nullopt;
-            }
-            options.hour = static_cast<int>(*hour);
-            rest = rest.subspan(2);
-        } else if (name == "--view") {
-            const std::string_view value = rest.size() > 1 ? rest[1] : std::string_view{};
-            std::optional<View> view;
-            if (value == "start") {
-                view = View::Start;
-            } else if (value == "title") {
-                view = View::Title;
-            } else if (value == "solution") {
-                view = View::Solution;
-            }
-            if (options.view || !view) {
-                error =
-                    options.view ? "--view given twice" : "--view takes start, title or solution";
-                return std::nullopt;
-            }
-            options.view = view;
-            rest = rest.subspan(2);
-        } else if (name == "--fixed") {
-            const auto pair = rest.size() > 2 ? ParseFixedBlocks(rest[1], rest[2]) : std::nullopt;
-            if (options.fixed || !pair) {
-                error = options.fixed ? "--fixed given twice"
-                                      : "--fixed takes two block indices (-1 for none)";
-                return std::nullopt;
-            }
-            options.fixed = pair;
-            rest = rest.subspan(3);
-        } else {
-            error = "unknown option '" + std::string(name) + "'";
-            return std::nullopt;
-        }
-    }
-    return options;
-}
-
 void DrawBlocks(Canvas& canvas, const BlockList& blocks, int rowOffset, bool atSolution) {
     for (int i = 0; i < blocks.count; ++i) {
         const Block& b = blocks[i];
@@ -99,24 +56,30 @@ void DrawBlocks(Canvas& canvas, const BlockList& blocks, int rowOffset, bool atS
 } // namespace
 
 int RunRenderCommand(std::span<const std::string_view> args) {
-    if (args.size() < 4) {
-        return UsageError(kUsage);
-    }
     std::string error;
-    const auto size = ParseStageSize(args[0], args[1], error);
-    if (!size) {
+    const auto read = ReadStageArguments(args, {kUsage, true, true}, error);
+    if (!read) {
         return UsageError(error);
     }
-    const auto number = ParseStageNumber(args[2], error);
-    if (!number) {
-        return UsageError(error);
-    }
-    const std::string path(args[3]);
-    if (path.empty()) {
-        return UsageError("the output file name is empty");
-    }
-    const auto options = ParseOptions(args.subspan(4), error);
-    if (!options) {
+    std::optional<int> hour;
+    View view = View::Start;
+    FixedBlocks fixed;
+    const CliOption options[] = {
+        {"--hour", 1, "--hour takes a whole number from 0 to 23",
+         [&hour](std::span<const std::string_view> values) {
+             const auto h = ParseInteger(values[0], 0, 23);
+             hour = h ? std::optional<int>(static_cast<int>(*h)) : std::nullopt;
+             return h.has_value();
+         }},
+        {"--view", 1, "--view takes start, title or solution",
+         [&view](std::span<const std::string_view> values) {
+             const auto chosen = ReadView(values[0]);
+             view = chosen.value_or(View::Start);
+             return chosen.has_value();
+         }},
+        FixedBlocksOption(fixed, *read),
+    };
+    if (!ReadOptions(read->options, options, error)) {
         return UsageError(error);
     }
     const auto sheet = EmbeddedSpriteSheet();
@@ -125,27 +88,29 @@ int RunRenderCommand(std::span<const std::string_view> args) {
         return 1;
     }
 
-    const auto stage = BuildStage(size->width, size->height, static_cast<int>(*number),
-                                  options->fixed.value_or(FixedBlocks{}));
+    const auto stage = BuildStage(read->width, read->height, read->number, fixed);
 
     auto canvas = std::make_unique<Canvas>(*sheet);
-    canvas->CreateSurfaces(size->width, size->height);
-    canvas->SelectBackgroundTile(options->hour.value_or(LocalHour()));
-    const View view = options->view.value_or(View::Start);
+    canvas->CreateSurfaces(read->width, read->height);
+    canvas->SelectBackgroundTile(hour.value_or(LocalHour()));
     if (view == View::Title) {
         canvas->DrawTitlePicture();
     } else {
         canvas->DrawField();
         DrawBlocks(*canvas, stage->blocks, 0, false);
         if (view == View::Solution) {
-            DrawBlocks(*canvas, stage->blocks, size->height, true);
+            DrawBlocks(*canvas, stage->blocks, read->height, true);
         }
     }
 
     const OffscreenSurface& surface = canvas->surface();
     const IndexedImage image{surface.pixels(), surface.width(), surface.height(), surface.stride()};
-    if (!WriteIndexedPng(path, image, canvas->colourTable(), error)) {
-        return UsageError(error);
+    const std::optional<std::string> png = EncodeIndexedPng(image, canvas->colourTable());
+    if (!png) {
+        return OutputFailed("the picture could not be encoded");
+    }
+    if (!WriteOutputFile(std::string(read->output), *png, error)) {
+        return OutputFailed(error);
     }
     return 0;
 }

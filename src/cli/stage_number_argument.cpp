@@ -1,7 +1,5 @@
 #include "cli/stage_number_argument.h"
 
-#include <cstdint>
-
 #include "cli/arguments.h"
 
 namespace fenx {
@@ -14,15 +12,6 @@ std::optional<int> ParseStageNumber(std::string_view text, std::string& error) {
         return std::nullopt;
     }
     return static_cast<int>(*number);
-}
-
-std::optional<FixedBlocks> ParseFixedBlocks(std::string_view first, std::string_view second) {
-    const auto a = ParseInteger(first, INT16_MIN, INT16_MAX);
-    const auto b = ParseInteger(second, INT16_MIN, INT16_MAX);
-    if (!a || !b) {
-        return std::nullopt;
-    }
-    return FixedBlocks{static_cast<int16_t>(*a), static_cast<int16_t>(*b)};
 }
 
 } // namespace fenx

@@ -6,7 +6,6 @@
 #include "dialogs/dialog_list.h"
 #include "dialogs/history_list_model.h"
 #include "selection/history_list.h"
-#include "settings/atomic_file.h"
 
 namespace fenx {
 namespace {
@@ -27,8 +26,8 @@ constexpr std::array<DialogControl, 4> kControls = {{
 constexpr const char* kWidestHistoryLine = "■  00/00/00 00:00  38x10  65535";
 
 // A file that is missing, unreadable or not a regular file gives no lines.
-std::vector<HistoryEntry> LoadHistory(const std::string& path) {
-    const std::optional<std::string> text = ReadWholeFile(path);
+std::vector<HistoryEntry> LoadHistory(const HistoryFile& history) {
+    const std::optional<std::string> text = history.Read();
     return text ? ParseHistory(*text) : std::vector<HistoryEntry>{};
 }
 
@@ -39,9 +38,9 @@ const DialogTemplate& AppHistory() {
     return layout;
 }
 
-HistoryDialog::HistoryDialog(Game& game, const std::string& historyFile, QWidget* owner)
+HistoryDialog::HistoryDialog(Game& game, const HistoryFile& history, QWidget* owner)
     : TemplateDialog(AppHistory(), owner), game_(game), list_(*List(kIdList)),
-      model_(new HistoryListModel(LoadHistory(historyFile), this)) {
+      model_(new HistoryListModel(LoadHistory(history), this)) {
     // Mark, date, time, size and stage number: the numbers end on the
     // right of their columns, so their digits stand under each other.
     using enum FieldAlign;
@@ -59,7 +58,7 @@ void HistoryDialog::Start(int row) {
     // Ends a challenge; a stage of another size changes (and keeps) the
     // size first.
     const HistoryEntry& entry = model_->Entry(row);
-    game_.StartStageOfSize(entry.width, entry.height, entry.stageNumber);
+    game_.StartStageOfSize(entry.line.width, entry.line.height, entry.line.stageNumber);
 }
 
 } // namespace fenx

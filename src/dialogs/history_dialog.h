@@ -5,9 +5,8 @@
 // add show the next time.
 #pragma once
 
-#include <string>
-
 #include "dialogs/template_dialog.h"
+#include "settings/history_file.h"
 #include "stage/game.h"
 
 namespace fenx {
@@ -20,8 +19,7 @@ const DialogTemplate& AppHistory();
 class HistoryDialog : public TemplateDialog {
     Q_OBJECT
   public:
-    // `historyFile` is the path of fenx.log.
-    HistoryDialog(Game& game, const std::string& historyFile, QWidget* owner);
+    HistoryDialog(Game& game, const HistoryFile& history, QWidget* owner);
 
     DialogList& list() { return list_; }
 

@@ -10,8 +10,8 @@ HistoryListModel::HistoryListModel(std::vector<HistoryEntry> entries, QObject* p
     : QAbstractListModel(parent), entries_(std::move(entries)) {}
 
 int HistoryListModel::rowCount(const QModelIndex& parent) const {
-    // The file is read whole only up to 1 GiB, which holds far fewer lines
-    // than an int counts.
+    // Only the last few megabytes of the file are read, which hold far
+    // fewer lines than an int counts.
     return parent.isValid() ? 0 : static_cast<int>(entries_.size());
 }
 

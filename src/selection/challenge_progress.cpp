@@ -57,4 +57,16 @@ ChallengeProgress DecodeChallengeProgress(std::string_view text) {
     return progress;
 }
 
+std::string MergeChallengeProgress(std::optional<std::string_view> stored, std::string_view ours) {
+    ChallengeProgress merged = DecodeChallengeProgress(ours);
+    if (stored) {
+        const ChallengeProgress theirs = DecodeChallengeProgress(*stored);
+        for (std::size_t i = 0; i < merged.flags.size(); ++i) {
+            merged.flags[i] = merged.flags[i] != 0 || theirs.flags[i] != 0 ? 1 : 0;
+        }
+    }
+    const auto text = EncodeChallengeProgress(merged);
+    return {text.data(), text.size()};
+}
+
 } // namespace fenx

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace fenx {
@@ -34,5 +36,10 @@ std::array<char, kProgressTextLength> EncodeChallengeProgress(const ChallengePro
 // or any character whose check bits disagree with its flags, gives all flags
 // clear. A character outside the alphabet counts as its first character.
 ChallengeProgress DecodeChallengeProgress(std::string_view text);
+
+// The key's text for the rows solved in either text: solved marks only ever
+// grow, whichever copy of the game solved a row. Stored text that does not
+// decode counts as nothing solved. A SettingMerge for the key.
+std::string MergeChallengeProgress(std::optional<std::string_view> stored, std::string_view ours);
 
 } // namespace fenx

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <system_error>
 #include <thread>
 
 #include "core/generation.h"
@@ -18,6 +19,19 @@ constexpr int kChunkSize = 256;
 int DefaultThreadCount() {
     const unsigned n = std::thread::hardware_concurrency();
     return n == 0 ? 1 : static_cast<int>(n);
+}
+
+std::vector<std::thread> StartThreads(int count, const std::function<void()>& work) {
+    std::vector<std::thread> threads;
+    threads.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int t = 0; t < count; ++t) {
+        try {
+            threads.emplace_back(work);
+        } catch (const std::system_error&) {
+            break; // no more threads now: those started do all the work
+        }
+    }
+    return threads;
 }
 
 std::vector<int> SearchStageNumbers(const ConditionSet& conditions, int width, int height,
@@ -51,10 +65,7 @@ std::vector<int> SearchStageNumbers(const ConditionSet& conditions, int width, i
             std::sort(out.begin(), out.end());
         }
     };
-    std::vector<std::thread> workers;
-    for (int t = 1; t < threads; ++t) {
-        workers.emplace_back(work);
-    }
+    std::vector<std::thread> workers = StartThreads(threads - 1, work);
     work();
     for (auto& w : workers) {
         w.join();

@@ -1,7 +1,10 @@
 // The stage search spread over worker threads, each with its own generator
-// and block list. The result does not depend on the number of threads.
+// and block list. The result does not depend on the number of threads, nor
+// on how many of them the system lets start: the calling thread works too.
 #pragma once
 
+#include <functional>
+#include <thread>
 #include <vector>
 
 #include "selection/search_conditions.h"
@@ -14,5 +17,10 @@ std::vector<int> SearchStageNumbers(const ConditionSet& conditions, int width, i
                                     int first, int last, int threads);
 
 int DefaultThreadCount();
+
+// Starts up to `count` threads running `work`, as many as the system lets
+// this process have: near the process limit, or short of address space,
+// fewer start, or none. The caller joins those that did.
+std::vector<std::thread> StartThreads(int count, const std::function<void()>& work);
 
 } // namespace fenx

@@ -1,6 +1,7 @@
 #include "selection/search_job.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "core/generation.h"
 #include "selection/parallel_search.h"
@@ -14,6 +15,9 @@ constexpr int kChunkSize = 256;
 // As many numbers as one call of the generator tiles between two looks at
 // the cancel flag.
 constexpr int kSliceSize = 64;
+// How long the caller tests numbers itself, per look at the progress, when
+// no worker could start: a window stays responsive.
+constexpr std::chrono::milliseconds kCallerShare{40};
 
 } // namespace
 
@@ -31,9 +35,9 @@ SearchJob::SearchJob(const ConditionSet& conditions, int width, int height, int 
         threads = DefaultThreadCount();
     }
     threads = std::min(threads, static_cast<int>(chunks_.size()));
-    for (int t = 0; t < threads; ++t) {
-        workers_.emplace_back([this] { Work(); });
-    }
+    // Near the process limit fewer workers start, or none: then the caller
+    // tests slices itself whenever it asks for the progress.
+    workers_ = StartThreads(threads, [this] { Work(); });
 }
 
 SearchJob::~SearchJob() {
@@ -44,27 +48,46 @@ void SearchJob::Work() {
     const int count = static_cast<int>(chunks_.size());
     for (int c = nextChunk_.fetch_add(1); c < count; c = nextChunk_.fetch_add(1)) {
         Chunk& chunk = *chunks_[static_cast<std::size_t>(c)];
-        // A slice of numbers at a time, tiled side by side as the generator
-        // likes; its tilings come out of order, so its matches are sorted
-        // before they join the chunk's. The count of tested numbers moves on
-        // by whole slices, so a cancel keeps exactly the tested prefix.
-        for (int s = chunk.begin; s <= chunk.end; s += kSliceSize) {
+        for (int s = chunk.begin; s <= chunk.end; s = TestSlice(chunk, s)) {
             if (cancelled_.load(std::memory_order_relaxed)) {
                 return;
             }
-            const int last = std::min(chunk.end, s + kSliceSize - 1);
-            const std::size_t sliceStart = chunk.matches.size();
-            GenerateStageTilings(s, last, width_, height_,
-                                 [&](int stage, const BlockList& list, const StageRandom&) {
-                                     if (MeetsConditions(conditions_, CountOrientations(list))) {
-                                         chunk.matches.push_back(stage);
-                                     }
-                                 });
-            std::sort(chunk.matches.begin() + static_cast<std::ptrdiff_t>(sliceStart),
-                      chunk.matches.end());
-            chunk.tested.store(last + 1 - chunk.begin, std::memory_order_relaxed);
         }
         chunk.complete.store(true, std::memory_order_release);
+    }
+}
+
+int SearchJob::TestSlice(Chunk& chunk, int from) {
+    // A slice of numbers at a time, tiled side by side as the generator
+    // likes; its tilings come out of order, so its matches are sorted before
+    // they join the chunk's. The count of tested numbers moves on by whole
+    // slices, so a cancel keeps exactly the tested prefix.
+    const int last = std::min(chunk.end, from + kSliceSize - 1);
+    const std::size_t sliceStart = chunk.matches.size();
+    GenerateStageTilings(from, last, width_, height_,
+                         [&](int stage, const BlockList& list, const StageRandom&) {
+                             if (MeetsConditions(conditions_, CountOrientations(list))) {
+                                 chunk.matches.push_back(stage);
+                             }
+                         });
+    std::sort(chunk.matches.begin() + static_cast<std::ptrdiff_t>(sliceStart), chunk.matches.end());
+    chunk.tested.store(last + 1 - chunk.begin, std::memory_order_relaxed);
+    return last + 1;
+}
+
+void SearchJob::WorkOnCaller() {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + kCallerShare;
+    while (callerChunk_ < chunks_.size() && !cancelled_.load(std::memory_order_relaxed)) {
+        Chunk& chunk = *chunks_[callerChunk_];
+        callerNext_ = TestSlice(chunk, std::max(callerNext_, chunk.begin));
+        if (callerNext_ > chunk.end) {
+            chunk.complete.store(true, std::memory_order_release);
+            ++callerChunk_;
+        }
+        if (Clock::now() >= deadline) {
+            return;
+        }
     }
 }
 
@@ -78,6 +101,9 @@ void SearchJob::Advance() {
 }
 
 SearchProgress SearchJob::Progress() {
+    if (workers_.empty() && !joined_) {
+        WorkOnCaller();
+    }
     Advance();
     int done = done_;
     if (joined_ && prefixChunks_ < chunks_.size()) {

@@ -32,7 +32,9 @@ class SearchJob {
     SearchJob& operator=(const SearchJob&) = delete;
 
     // Numbers tested so far, counted only up to the first one not tested
-    // yet, so that every match below first + done has been found.
+    // yet, so that every match below first + done has been found. When the
+    // system let no worker start, each call first tests numbers on the
+    // calling thread for a few hundredths of a second.
     SearchProgress Progress();
     // The matches below first + Progress().done that were not taken yet,
     // in increasing order.
@@ -52,6 +54,11 @@ class SearchJob {
     };
 
     void Work();
+    // Tests the numbers of one slice of the chunk from `from` on; returns
+    // the first number after them.
+    int TestSlice(Chunk& chunk, int from);
+    // Without workers: the caller's share of the search, in order.
+    void WorkOnCaller();
     // Moves the ordered prefix forward over chunks that are complete.
     void Advance();
 
@@ -70,6 +77,8 @@ class SearchJob {
     int done_ = 0;
     std::size_t takenChunks_ = 0; // chunks whose matches were all taken
     std::size_t takenInChunk_ = 0;
+    std::size_t callerChunk_ = 0; // without workers: the chunk being tested
+    int callerNext_ = 0;
 };
 
 } // namespace fenx

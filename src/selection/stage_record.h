@@ -2,11 +2,10 @@
 // written as one line of the history file fenx.log.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <string_view>
 
 #include "core/local_time.h"
+#include "selection/history_line.h"
 
 namespace fenx {
 
@@ -33,16 +32,7 @@ void MarkStageSolved(StageRecord& record, int64_t now);
 // a challenge.
 bool HistoryLineDue(const StageRecord& record);
 
-// One line of fenx.log: status, local date and time "yy/mm/dd hh:mm", width,
-// height and stage number, separated by single blanks, ending in '\n'.
-class HistoryLine {
-  public:
-    HistoryLine(const StageRecord& record, const LocalTime& when);
-    std::string_view view() const { return {chars_.data(), length_}; }
-
-  private:
-    std::array<char, 80> chars_{};
-    std::size_t length_ = 0;
-};
+// The history line of the record, for a stage left at that local time.
+HistoryLine RecordLine(const StageRecord& record, const LocalTime& when);
 
 } // namespace fenx

@@ -6,12 +6,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace fenx {
@@ -80,22 +82,48 @@ void RemoveLeftoverTemporaries(const std::string& path) {
     }
 }
 
-FileLock::FileLock(const std::string& path) {
+bool LockWithin(int fd, std::chrono::milliseconds patience) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + patience;
+    Clock::duration pause = std::chrono::milliseconds(1);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            return true;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return false;
+        }
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::min(pause, deadline - now));
+        pause = std::min<Clock::duration>(pause * 2, std::chrono::milliseconds(50));
+    }
+}
+
+FileLock::FileLock(const std::string& path, std::chrono::milliseconds patience) {
+    // A lock needs no right to write: a file only this user may read still
+    // serves.
     fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd_ < 0) {
-        return;
+    if (fd_ < 0 && errno == EACCES) {
+        fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     }
+    lockFileError_ = fd_ < 0 ? errno : 0;
     struct stat info {};
-    int result = -1;
-    if (::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) {
-        do {
-            result = ::flock(fd_, LOCK_EX);
-        } while (result != 0 && errno == EINTR);
-    }
-    if (result != 0) {
+    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
         ::close(fd_);
         fd_ = -1;
+        lockFileError_ = EINVAL;
     }
+    if (fd_ < 0) {
+        std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        if (folder.empty()) {
+            folder = ".";
+        }
+        fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    }
+    locked_ = fd_ >= 0 && LockWithin(fd_, patience);
 }
 
 FileLock::~FileLock() {
@@ -104,18 +132,34 @@ FileLock::~FileLock() {
     }
 }
 
-bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+std::optional<std::string> FollowLinks(const std::string& path,
+                                       const std::function<bool(const std::string&)>& stopAt) {
+    std::filesystem::path current(path);
+    // As many links as the system itself follows in one path.
+    for (int hops = 0; hops <= 40; ++hops) {
+        if (stopAt && stopAt(current.string())) {
+            return current.string();
+        }
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return current.string();
+        }
+        std::error_code error;
+        const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+        if (error) {
+            return std::nullopt;
+        }
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view bytes, mode_t newFileMode) {
     const std::filesystem::path target(path);
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) {
         folder = ".";
     }
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        return false;
-    }
-
     // Process ids repeat across PID namespaces, so the name carries random
     // bits too; O_EXCL makes sure no one else's file is ever reused.
     std::string temporaryName = TemporaryPrefix(target);
@@ -124,7 +168,7 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
         .append(RandomTag())
         .append(".tmp");
     const std::filesystem::path temporary = folder / temporaryName;
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, newFileMode);
     if (fd < 0) {
         return false;
     }
@@ -132,10 +176,21 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
     if (::stat(path.c_str(), &old) == 0) {
         ::fchmod(fd, old.st_mode & 07777);
     }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    // Flushed to the disk before the rename, so a crash right after it
+    // cannot leave an empty file in the old one's place.
+    bool done = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int failure = errno;
+    if (::close(fd) != 0 && done) {
+        done = false;
+        failure = errno;
+    }
+    if (done && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        done = false;
+        failure = errno;
+    }
+    if (!done) {
         ::unlink(temporary.c_str());
+        errno = failure;
         return false;
     }
     SyncFolder(folder);
@@ -153,8 +208,10 @@ FileText ReadFileText(const std::string& path, std::size_t limit) {
     }
     result.state = FileState::Unreadable;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-        static_cast<std::size_t>(info.st_size) <= limit) {
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (regular && static_cast<std::size_t>(info.st_size) > limit) {
+        result.state = FileState::TooLarge;
+    } else if (regular) {
         result.text.reserve(static_cast<std::size_t>(info.st_size));
         char buffer[1 << 16];
         for (;;) {
@@ -162,8 +219,13 @@ FileText ReadFileText(const std::string& path, std::size_t limit) {
             if (got < 0 && errno == EINTR) {
                 continue;
             }
-            if (got < 0 || result.text.size() + static_cast<std::size_t>(got) > limit) {
+            if (got < 0) {
                 result.text.clear();
+                break;
+            }
+            if (result.text.size() + static_cast<std::size_t>(got) > limit) {
+                result.text.clear();
+                result.state = FileState::TooLarge; // it grew while it was read
                 break;
             }
             if (got == 0) {

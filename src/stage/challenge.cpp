@@ -25,8 +25,24 @@ void Game::MarkChallengeSolved() {
         Notify({GameChange::ChallengeSolved, row});
     }
     // Written every time, even when the flag was already set.
+    StoreChallengeProgress();
+}
+
+void Game::StoreChallengeProgress() {
+    // Another copy of the game may have solved other rows since this one
+    // read the key: the store merges the two, and this game takes the rows
+    // the other one solved, so that its list shows them too.
     const auto text = EncodeChallengeProgress(progress_);
-    platform_.WriteSetting(kChallengeKey, {text.data(), text.size()});
+    const ChallengeProgress merged = DecodeChallengeProgress(
+        platform_.MergeSetting(kChallengeKey, {text.data(), text.size()}, MergeChallengeProgress));
+    for (int row = 0; row < kProgressFlagCount; ++row) {
+        if (merged.solved(row) && !progress_.solved(row)) {
+            progress_.flags[static_cast<std::size_t>(row)] = true;
+            if (row < kChallengeCount) {
+                Notify({GameChange::ChallengeSolved, row});
+            }
+        }
+    }
 }
 
 } // namespace fenx

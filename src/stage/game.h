@@ -170,12 +170,15 @@ class Game final : private PlayHost {
     int32_t NewRandomStageNumber();
     // The size read at start-up: written back, taken, background chosen.
     void ApplyStageSize(StageSize size);
+    void WriteStageSize(StageSize size);
     void SelectBackgroundTile();
     void WriteHistoryLine();
     void PresentWholeSurface();
 
     void SetDragDisplayMode(int32_t mode); // commands.cpp
     void MarkChallengeSolved();            // challenge.cpp
+    // Writes the solved rows merged with those stored, and takes the merge.
+    void StoreChallengeProgress();
     void Notify(const GameChange& change) {
         if (listener_) {
             listener_(change);

@@ -6,11 +6,13 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "core/geometry.h"
 #include "core/local_time.h"
+#include "core/setting_value.h"
 #include "presentation/sound_table.h"
 
 namespace fenx {
@@ -49,8 +51,19 @@ class Platform {
     // --- Settings (the [FENX] section of fenx.ini) ---------------------------
     // The raw text stored under the key, or nothing when the key is absent.
     virtual std::optional<std::string> ReadSetting(std::string_view key) = 0;
-    // Store the text under the key now; every other key and line stays.
-    virtual void WriteSetting(std::string_view key, std::string_view value) = 0;
+    // Store the texts under their keys now, in one write, so that a crash
+    // never keeps some of them without the others; every other key and line
+    // stays.
+    virtual void WriteSettings(std::span<const SettingValue> values) = 0;
+    void WriteSetting(std::string_view key, std::string_view value) {
+        const SettingValue one{key, value};
+        WriteSettings({&one, 1});
+    }
+    // Store the text under the key now, merged with whatever another copy
+    // of the game stored there meanwhile. Returns the merged text, which
+    // later reads give too.
+    virtual std::string MergeSetting(std::string_view key, std::string_view value,
+                                     SettingMerge merge) = 0;
 
     // --- History -----------------------------------------------------------
     // Append one whole line (ending in '\n') to the history file fenx.log.

@@ -60,8 +60,7 @@ void Game::ChangeStage(StageSize size, int32_t number) {
         StartStage(number);
         return;
     }
-    platform_.WriteSetting(kWidthKey, SettingText(size.width).view());
-    platform_.WriteSetting(kHeightKey, SettingText(size.height).view());
+    WriteStageSize(size);
     state_.W = size.width;
     state_.H = size.height;
     SelectBackgroundTile();
@@ -78,9 +77,16 @@ int32_t Game::NewRandomStageNumber() {
     return MixRandomStageNumber(seconds, draw, state_.currentStageNumber);
 }
 
+void Game::WriteStageSize(StageSize size) {
+    // Both in one write: a crash between two would keep half of the size.
+    const SettingText width(size.width);
+    const SettingText height(size.height);
+    const SettingValue values[] = {{kWidthKey, width.view()}, {kHeightKey, height.view()}};
+    platform_.WriteSettings(values);
+}
+
 void Game::ApplyStageSize(StageSize size) {
-    platform_.WriteSetting(kWidthKey, SettingText(size.width).view());
-    platform_.WriteSetting(kHeightKey, SettingText(size.height).view());
+    WriteStageSize(size);
     state_.W = size.width;
     state_.H = size.height;
     SelectBackgroundTile();
@@ -100,7 +106,7 @@ void Game::WriteHistoryLine() {
     // The record stays as it is; the next stage start replaces it.
     if (HistoryLineDue(record_)) {
         platform_.AppendHistoryLine(
-            HistoryLine(record_, platform_.ToLocalTime(record_.time)).view());
+            RecordLine(record_, platform_.ToLocalTime(record_.time)).Text());
     }
 }
 

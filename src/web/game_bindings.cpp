@@ -122,9 +122,9 @@ val HistoryLines() {
     for (const HistoryEntry& entry : ParseHistory(*text)) {
         val line = val::object();
         line.set("line", HistoryListLine(entry));
-        line.set("width", static_cast<int>(entry.width));
-        line.set("height", static_cast<int>(entry.height));
-        line.set("stage", static_cast<int>(entry.stageNumber));
+        line.set("width", static_cast<int>(entry.line.width));
+        line.set("height", static_cast<int>(entry.line.height));
+        line.set("stage", static_cast<int>(entry.line.stageNumber));
         lines.call<void>("push", line);
     }
     return lines;

@@ -32,8 +32,10 @@ bool WebGame::StoreLinkedSize(int width, int height) {
     if (!IsValidStageSize(width, height)) {
         return false;
     }
-    platform_.WriteSetting(kWidthKey, std::to_string(width));
-    platform_.WriteSetting(kHeightKey, std::to_string(height));
+    const std::string w = std::to_string(width);
+    const std::string h = std::to_string(height);
+    const SettingValue size[] = {{kWidthKey, w}, {kHeightKey, h}};
+    platform_.WriteSettings(size); // both at once, as the desktop writes them
     return true;
 }
 

@@ -115,23 +115,46 @@ std::optional<std::string> WebPlatform::ReadSetting(std::string_view key) {
     return settings_.Get(kSettingsSection, key);
 }
 
-void WebPlatform::WriteSetting(std::string_view key, std::string_view value) {
-    if (!settings_.Set(kSettingsSection, key, value)) {
-        return;
-    }
+void WebPlatform::WriteSettings(std::span<const SettingValue> values) {
     // Another tab of the game may have stored other changes meanwhile:
     // they are read again and kept. Stored text that is no settings text
     // still reads as a document, as a damaged file does.
     IniFile stored;
     if (const std::optional<std::string> text = ReadStored(kStoredSettings)) {
         stored = IniFile::Parse(*text);
-        if (stored.Get(kSettingsSection, key) == value) {
-            return;
+    }
+    bool changed = false;
+    for (const SettingValue& v : values) {
+        if (settings_.Set(kSettingsSection, v.key, v.value) &&
+            stored.Get(kSettingsSection, v.key) != v.value) {
+            stored.Set(kSettingsSection, v.key, v.value);
+            changed = true;
         }
     }
-    stored.Set(kSettingsSection, key, value);
-    // A full storage keeps the old text; this run goes on with the value.
-    WriteStored(kStoredSettings, stored.Serialize());
+    // A full storage keeps the old text; this run goes on with the values.
+    if (changed) {
+        WriteStored(kStoredSettings, stored.Serialize());
+    }
+}
+
+std::string WebPlatform::MergeSetting(std::string_view key, std::string_view value,
+                                      SettingMerge merge) {
+    // Another tab may have solved other rows since this one read the key.
+    IniFile stored;
+    if (const std::optional<std::string> text = ReadStored(kStoredSettings)) {
+        stored = IniFile::Parse(*text);
+    }
+    const std::optional<std::string> before = stored.Get(kSettingsSection, key);
+    const std::string merged =
+        merge(before ? std::optional<std::string_view>(*before) : std::nullopt, value);
+    if (!settings_.Set(kSettingsSection, key, merged)) {
+        return std::string(value);
+    }
+    if (before != merged) {
+        stored.Set(kSettingsSection, key, merged);
+        WriteStored(kStoredSettings, stored.Serialize());
+    }
+    return merged;
 }
 
 void WebPlatform::AppendHistoryLine(std::string_view line) {

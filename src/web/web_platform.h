@@ -32,7 +32,9 @@ class WebPlatform : public Platform {
     void PlaySound(SoundId sound) override;
 
     std::optional<std::string> ReadSetting(std::string_view key) override;
-    void WriteSetting(std::string_view key, std::string_view value) override;
+    void WriteSettings(std::span<const SettingValue> values) override;
+    std::string MergeSetting(std::string_view key, std::string_view value,
+                             SettingMerge merge) override;
 
     void AppendHistoryLine(std::string_view line) override;
 

@@ -140,6 +140,9 @@ TEST(RenderCommandArguments, BadArgumentsExitWithStatusTwoAndWriteNothing) {
         "render 7 4 0 OUT --fixed 1",
         "render 7 4 0 OUT --fixed a b",
         "render 7 4 0 OUT --fixed 1 32768",
+        "render 7 4 0 OUT --fixed 7 -1", // 7 x 4 has blocks 0 to 6
+        "render 7 4 0 OUT --fixed -2 0",
+        "render 7 4 0 OUT --fixed 0 1 --fixed 0 1",
         "render 7 4 0 OUT --colour 3",
         "render 7 4 0 OUT extra",
         "render 7 4 0 ''",
@@ -172,9 +175,9 @@ TEST_F(RenderCommandTest, AnExistingPictureIsReplacedWholeAndADeviceIsNeverRemov
     EXPECT_EQ(RunCli("render 7 4 0 /dev/null").status, 0);
 }
 
-TEST_F(RenderCommandTest, UnwritableOutputIsAUsageError) {
-    EXPECT_EQ(RunCli("render 7 4 0 /nonexistent-folder/s.png").status, 2);
-    EXPECT_EQ(RunCli("render 7 4 0 " + ::testing::TempDir()).status, 2); // a folder
+TEST_F(RenderCommandTest, UnwritableOutputIsAnOutputFailure) {
+    EXPECT_EQ(RunCli("render 7 4 0 /nonexistent-folder/s.png").status, 3);
+    EXPECT_EQ(RunCli("render 7 4 0 " + ::testing::TempDir()).status, 3); // a folder
 }
 
 TEST_F(RenderCommandTest, StartPictureShowsFrameBackgroundAndBlocks) {

@@ -1,11 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
 #include "cli/cli_runner.h"
+#include "support/child_process.h"
 
 namespace fenx {
 namespace {
 
+using testing::RunAs;
 using testing::RunCli;
+using testing::RunProgram;
 
 const char* kTwoSquaresNoLyingBar = "--conditions 7,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
 
@@ -61,6 +70,33 @@ TEST(SearchCommand, RejectsWhatCannotBeSearched) {
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(r.out, "") << bad;
     }
+}
+
+TEST(SearchCommand, AtTheProcessLimitSearchesOnItsOwnThread) {
+    const std::string conditions =
+        "--conditions 0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,6 --range 0 9999";
+    const auto expected = RunCli("search 12 4 " + conditions);
+    ASSERT_EQ(expected.status, 0);
+    FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    std::vector<std::string> arguments = {FENX_CLI_PATH, "search", "12", "4", "--threads", "1024"};
+    for (std::string_view rest = conditions; !rest.empty();) {
+        const std::size_t blank = rest.find(' ');
+        arguments.emplace_back(rest.substr(0, blank));
+        rest = blank == std::string_view::npos ? std::string_view{} : rest.substr(blank + 1);
+    }
+    // No thread can start: the limit counts every process and thread of the
+    // user, and root would be exempt from it.
+    const int status = RunProgram(arguments, ::fileno(out), RunAs::OrdinaryUser, [] {
+        const rlimit none{0, 0};
+        ::setrlimit(RLIMIT_NPROC, &none);
+    });
+    EXPECT_EQ(status, 0);
+    std::string text(expected.out.size() + 1, '\0');
+    std::rewind(out);
+    text.resize(std::fread(text.data(), 1, text.size(), out));
+    std::fclose(out);
+    EXPECT_EQ(text, expected.out);
 }
 
 } // namespace

@@ -65,7 +65,8 @@ TEST(SolveCommand, RunningOutOfTimeSaysUnsolved) {
 TEST(SolveCommand, BadArgumentsExitWithTwo) {
     for (const char* args :
          {"solve 7 4", "solve 7 5 0", "solve 6 4 0", "solve 7 4 x", "solve 7 4 0 --budget-ms 0",
-          "solve 7 4 0 --budget-ms", "solve 7 4 0 --fixed 1", "solve 7 4 0 --sideways"}) {
+          "solve 7 4 0 --budget-ms", "solve 7 4 0 --fixed 1", "solve 7 4 0 --sideways",
+          "solve 7 4 0 --budget-ms 5 --budget-ms 6", "solve 7 4 0 --fixed 1 2 extra"}) {
         const auto r = RunCli(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.out, "") << args;

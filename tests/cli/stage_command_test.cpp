@@ -88,6 +88,8 @@ TEST(StageCommand, RejectsBadArgumentsWithStatusTwo) {
                             "stage 7 4 0 --fixed 1",
                             "stage 7 4 0 --fixed a b",
                             "stage 7 4 0 --fixed 1 2 3",
+                            "stage 7 4 0 --fixed 1 7",
+                            "stage 7 4 0 --fixed 1 2 --fixed 3 4",
                             "stage 7 4 --all 5",
                             "stage x 4 0",
                             "stage 7.0 4 0",

@@ -109,6 +109,29 @@ TEST_F(ChallengeSolvedTest, RecordedOnceAndWrittenEveryTime) {
     EXPECT_EQ(h.platform.settings["challenge"], key);
 }
 
+TEST(ChallengeSolvedBesideAnotherCopy, TheOtherCopysMarksAreKeptAndShownHereToo) {
+    GameHarness h;
+    h.StartUp();
+    // Another copy of the game, started later, solved row 7 meanwhile.
+    ChallengeProgress theirs;
+    theirs.flags[7] = 1;
+    const auto text = EncodeChallengeProgress(theirs);
+    h.platform.settings["challenge"] = std::string(text.data(), text.size());
+
+    h.game->StartChallenge(0);
+    while (h.g.state.gamePhase == PhaseOpening) {
+        h.Tick();
+    }
+    h.DropOneRow(h.SetUpOneStepFromSolved());
+    ASSERT_EQ(h.g.state.gamePhase, PhaseSolved);
+    const ChallengeProgress stored = DecodeChallengeProgress(h.platform.settings["challenge"]);
+    EXPECT_TRUE(stored.solved(0));
+    EXPECT_TRUE(stored.solved(7));
+    EXPECT_TRUE(h.game->ChallengeSolved(7));
+    // An open challenge list hears of both rows.
+    EXPECT_EQ(h.platform.challengesMarked, (std::vector<int>{0, 7}));
+}
+
 TEST_F(ChallengeSolvedTest, TheMessageDropsInLetterByLetterAndNeverEnds) {
     const int32_t start = -(160 / 2) * 256;
     for (int frame = 1; frame <= 300; ++frame) {

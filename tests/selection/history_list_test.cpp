@@ -13,10 +13,10 @@ TEST(HistoryList, ReadsTheGamesOwnLinesInFileOrder) {
     const auto entries = ParseHistory("1 97/08/26 21:07 12 4 4829\n0 03/01/02 00:05 7 4 0\n");
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].status, HistorySolved);
-    EXPECT_EQ(entries[0].whenText(), "97/08/26 21:07");
-    EXPECT_EQ(entries[0].width, 12);
-    EXPECT_EQ(entries[0].height, 4);
-    EXPECT_EQ(entries[0].stageNumber, 4829);
+    EXPECT_EQ(entries[0].line.whenText(), "97/08/26 21:07");
+    EXPECT_EQ(entries[0].line.width, 12);
+    EXPECT_EQ(entries[0].line.height, 4);
+    EXPECT_EQ(entries[0].line.stageNumber, 4829);
     EXPECT_EQ(HistoryListLine(entries[0]), "■  97/08/26 21:07  12x4  4829");
     EXPECT_EQ(HistoryListLine(entries[1]), "□  03/01/02 00:05  7x4  0");
     EXPECT_TRUE(ParseHistory("").empty());
@@ -50,7 +50,7 @@ TEST(HistoryList, LinesTheGameNeverWritesAreSkipped) {
                              good;
     const auto entries = ParseHistory(text);
     ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].stageNumber, 4829);
+    EXPECT_EQ(entries[0].line.stageNumber, 4829);
 }
 
 TEST(HistoryList, HostileBytesNeverHideTheGoodLines) {
@@ -64,11 +64,11 @@ TEST(HistoryList, HostileBytesNeverHideTheGoodLines) {
                              + "0 97/08/26 21:07 7 8 9"s;           // no last line end
     const auto entries = ParseHistory(text);
     ASSERT_EQ(entries.size(), 4u);
-    EXPECT_EQ(entries[0].stageNumber, 70000 & 0xFFFF);
-    EXPECT_EQ(entries[1].stageNumber, 5);
-    EXPECT_EQ(entries[2].whenText(), "1997/08/26/lon");
-    EXPECT_EQ(entries[2].whenText().size(), 14u);
-    EXPECT_EQ(entries[3].height, 8);
+    EXPECT_EQ(entries[0].line.stageNumber, 70000 & 0xFFFF);
+    EXPECT_EQ(entries[1].line.stageNumber, 5);
+    EXPECT_EQ(entries[2].line.whenText(), "1997/08/26/lon");
+    EXPECT_EQ(entries[2].line.whenText().size(), 14u);
+    EXPECT_EQ(entries[3].line.height, 8);
     // A line of exactly the limit is still read.
     std::string edge = "0 97/08/26 21:07 12 4 3";
     edge += std::string(kHistoryLineLimit - edge.size(), ' ');

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <thread>
 #include <vector>
 
 #include "selection/parallel_search.h"
 #include "selection/search_job.h"
+#include "support/child_process.h"
 
 namespace fenx {
 namespace {
@@ -117,6 +120,37 @@ TEST(SearchJob, AnEmptyRangeIsFinishedAtOnce) {
     EXPECT_TRUE(at.finished);
     EXPECT_EQ(at.total, 0);
     EXPECT_TRUE(job.TakeMatches().empty());
+}
+
+TEST(SearchWithoutThreads, AtTheProcessLimitTheCallerSearchesAlone) {
+    const ConditionSet conditions = With({{0, C::AtLeast2}});
+    const std::vector<int> expected = SearchStageNumbers(conditions, 7, 4, 0, 4000, 2);
+    ASSERT_FALSE(expected.empty());
+    // No new thread at all: the limit counts every process and thread of
+    // the user, and root would be exempt from it.
+    EXPECT_EQ(testing::InChildProcess(
+                  [&] {
+                      const rlimit none{0, 0};
+                      ::setrlimit(RLIMIT_NPROC, &none);
+                      if (SearchStageNumbers(conditions, 7, 4, 0, 4000, 4) != expected) {
+                          return std::string("the search found other stages");
+                      }
+                      SearchJob job(conditions, 7, 4, 0, 4000, 4);
+                      if (RunToEnd(job) != expected || job.Progress().done != 4001) {
+                          return std::string("the search job found other stages");
+                      }
+                      // A long search shares the caller's time a slice at a time.
+                      SearchJob cancelled(conditions, 38, 10, 0, 65535, 4);
+                      const SearchProgress first = cancelled.Progress();
+                      cancelled.Cancel();
+                      const SearchProgress stopped = cancelled.Progress();
+                      return first.done < 65536 && stopped.finished && stopped.done > 0 &&
+                                     stopped.done < 65536
+                                 ? std::string()
+                                 : "the search did not go a slice at a time";
+                  },
+                  testing::RunAs::OrdinaryUser),
+              "");
 }
 
 } // namespace

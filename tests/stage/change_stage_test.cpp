@@ -11,6 +11,7 @@ class ChangeStageTest : public ::testing::Test {
         h.StartUp();
         h.platform.events.clear();
         h.platform.writes.clear();
+        h.platform.settingWrites = 0;
     }
     GameHarness h;
 };
@@ -35,6 +36,8 @@ TEST_F(ChangeStageTest, AnotherSizeIsWrittenAndTheWindowResizedBeforeTheStageSta
         "title  " + std::to_string(h.game->CurrentStageNumber()) + " 面",
         "sound 2"};
     EXPECT_EQ(h.platform.events, expected);
+    // Width and height in one write: a crash cannot keep one without the other.
+    EXPECT_EQ(h.platform.settingWrites, 1);
     EXPECT_EQ(h.game->ClientSize(), (PixelSize{224, 160}));
     EXPECT_EQ(h.game->Surface().width(), 224);
     EXPECT_EQ(h.game->GetMenuMarks().sizeMark, 1);

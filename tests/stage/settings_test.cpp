@@ -67,6 +67,7 @@ TEST(StartUpSettings, NoFileMeansPlainLookSoundOnAndNothingSolved) {
         EXPECT_FALSE(h.game->ChallengeSolved(row));
     }
     EXPECT_EQ(h.platform.writes.size(), 2u); // the size, nothing else
+    EXPECT_EQ(h.platform.settingWrites, 1);  // both of its values at once
 }
 
 TEST(StartUpSettings, StoredDragTypeOutsideTheMenuMarksNoItemUntilOneIsChosen) {

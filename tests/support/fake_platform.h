@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -29,6 +30,7 @@ class FakePlatform : public Platform {
     std::vector<SurfaceRect> presented;
     std::vector<SoundId> sounds;
     std::vector<std::pair<std::string, std::string>> writes;
+    int settingWrites = 0;
     std::vector<std::string> history;
     std::vector<std::pair<int, int>> resizes;
     std::vector<int> stageNumbersShown;
@@ -83,10 +85,23 @@ class FakePlatform : public Platform {
         }
         return it->second;
     }
-    void WriteSetting(std::string_view key, std::string_view value) override {
-        settings[std::string(key)] = std::string(value);
-        writes.emplace_back(key, value);
-        events.push_back("write " + std::string(key) + "=" + std::string(value));
+    // Each value of a write is recorded on its own; settingWrites counts
+    // the writes, so values written together show as one.
+    void WriteSettings(std::span<const SettingValue> values) override {
+        ++settingWrites;
+        for (const SettingValue& v : values) {
+            Store(v.key, v.value);
+        }
+    }
+    std::string MergeSetting(std::string_view key, std::string_view value,
+                             SettingMerge merge) override {
+        ++settingWrites;
+        const auto it = settings.find(key);
+        const std::string merged =
+            merge(it == settings.end() ? std::nullopt : std::optional<std::string_view>(it->second),
+                  value);
+        Store(key, merged);
+        return merged;
     }
     void AppendHistoryLine(std::string_view line) override { history.emplace_back(line); }
     // What the game notified (the harness listens on the fake's behalf).
@@ -108,6 +123,12 @@ class FakePlatform : public Platform {
             challengesMarked.push_back(change.value);
             break;
         }
+    }
+
+    void Store(std::string_view key, std::string_view value) {
+        settings[std::string(key)] = std::string(value);
+        writes.emplace_back(key, value);
+        events.push_back("write " + std::string(key) + "=" + std::string(value));
     }
 
     // Seconds of a UTC date and time, for calendarSeconds.
