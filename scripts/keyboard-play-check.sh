@@ -182,12 +182,13 @@ echo "7 x 8 stage $number"
 python3 "$here/drags-to-keys.py" "$out/stage-7x8.txt" "$out/solve-7x8.txt" >"$out/keys-7x8.txt"
 mapfile -t plan <"$out/keys-7x8.txt"
 echo "$(grep -c '^drag' "$out/solve-7x8.txt") drags, ${#plan[@]} keys"
-# A few keys in: the cursor and the first block held in the dotted look.
+# The first block picked up and one step made (a drag makes at least one):
+# the cursor on it, the block in the dotted look.
 first=0
 while [ "${plan[first]}" != space ]; do first=$((first + 1)); done
-keys "${plan[@]:0:first+3}"
+keys "${plan[@]:0:first+2}"
 shot held-dotted 144 288
-for ((i = first + 3; i < ${#plan[@]}; i += 40)); do
+for ((i = first + 2; i < ${#plan[@]}; i += 40)); do
   keys "${plan[@]:i:40}"
 done
 sleep 0.2
