@@ -1,5 +1,9 @@
 #include "app/help_window.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+#include <QUrl>
+
 namespace fenx {
 
 HelpWindow::HelpWindow(Language language, QWidget* parent)
@@ -12,6 +16,12 @@ HelpWindow::HelpWindow(Language language, QWidget* parent)
     setOpenLinks(true);
     resize(560, 640);
     setSource(page_);
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 void HelpWindow::ShowContents() {

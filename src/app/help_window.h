@@ -1,5 +1,6 @@
 // The help window: the game's own help page, in the language the program
-// speaks, in a window of its own.
+// speaks, in a window of its own. Escape and Ctrl+W close it, as they close
+// a dialog or a document.
 #pragma once
 
 #include <QTextBrowser>

@@ -5,10 +5,12 @@
 #include <QList>
 #include <QPainter>
 #include <QPushButton>
+#include <QRect>
 
-#include <algorithm>
+#include <vector>
 
-#include "dialogs/dialog_font.h"
+#include "dialog_rules/picture_rows.h"
+#include "dialogs/dialog_list.h"
 #include "dialogs/number_edit.h"
 #include "dialogs/search_progress_dialog.h"
 #include "presentation/shape_gallery.h"
@@ -25,10 +27,12 @@ constexpr std::array<DialogControl, 8> kControls = {{
      QT_TRANSLATE_NOOP("Dialogs", "一括設定(&A)"),
      {53, 243, 50, 14},
      DefaultButton},
+    // "～" ends the box, between the two edits, in any font.
     {Static,
      kNoControlId,
      QT_TRANSLATE_NOOP("Dialogs", "検索範囲              ～"),
-     {124, 247, 67, 8}},
+     {124, 247, 67, 8},
+     SpreadWords},
     {Edit, kIdSearchRangeStart, "", {153, 244, 28, 14}},
     {Edit, kIdSearchRangeEnd, "", {193, 244, 28, 14}},
     {Static, kNoControlId, QT_TRANSLATE_NOOP("Dialogs", "検索結果"), {239, 6, 28, 8}},
@@ -50,38 +54,6 @@ constexpr DialogRect kResultsUnits = {223, 16, 61, 175};
 // beside its scroll bar.
 constexpr DialogRect kEnglishResultsUnits = {223, 16, 72, 175};
 
-// The pictures' pixel places suit the units of the Japanese dialog font. In
-// another font the combos under them move with its units, so each picture
-// moves with them as a whole: its lower left corner goes where the same
-// units put it, and its cells keep their size and spacing.
-std::array<GalleryCopy, kGalleryCopyCount> PlacePictures(DialogBaseUnits base) {
-    std::array<GalleryCopy, kGalleryCopyCount> copies = ShapeGalleryCopies();
-    static const DialogBaseUnits japanese = BaseUnitsOf(DialogFont(Language::Japanese));
-    if (base == japanese || japanese.x == 0 || japanese.y == 0) {
-        return copies;
-    }
-    const auto scaled = [](int pixels, int to, int from) {
-        return (2 * pixels * to + from) / (2 * from);
-    };
-    constexpr std::size_t kCells = kGalleryCopyCount / kOrientationCount;
-    for (std::size_t first = 0; first < copies.size(); first += kCells) {
-        int left = copies[first].destination.x;
-        int bottom = 0;
-        for (std::size_t cell = first; cell < first + kCells; ++cell) {
-            const PixelRect& to = copies[cell].destination;
-            left = std::min(left, to.x);
-            bottom = std::max(bottom, to.y + to.height);
-        }
-        const int dx = scaled(left, base.x, japanese.x) - left;
-        const int dy = scaled(bottom, base.y, japanese.y) - bottom;
-        for (std::size_t cell = first; cell < first + kCells; ++cell) {
-            copies[cell].destination.x += dx;
-            copies[cell].destination.y += dy;
-        }
-    }
-    return copies;
-}
-
 } // namespace
 
 const std::array<const char*, kCountConditionValues> kCountConditionTexts = {
@@ -100,7 +72,7 @@ const DialogTemplate& AppSearch() {
 SearchDialog::SearchDialog(Game& game, ModelessDialogs& dialogs, SearchCriteria& criteria,
                            QWidget* owner)
     : TemplateDialog(AppSearch(), game.language(), owner), game_(game), dialogs_(dialogs),
-      criteria_(criteria), pictures_(PlacePictures(baseUnits())), results_(new QListView(this)) {
+      criteria_(criteria), results_(new DialogList(this)) {
     for (std::size_t row = 0; row < combos_.size(); ++row) {
         auto* combo = new QComboBox(this);
         combo->setObjectName(QString::number(kSearchComboIds[row]));
@@ -121,13 +93,15 @@ SearchDialog::SearchDialog(Game& game, ModelessDialogs& dialogs, SearchCriteria&
     }
 
     results_->setObjectName(QString::number(kIdSearchResults));
-    results_->setModel(&model_);
-    results_->setUniformItemSizes(true);
-    results_->setSelectionMode(QAbstractItemView::SingleSelection);
-    results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const DialogRect list = ToPixels(
         language() == Language::English ? kEnglishResultsUnits : kResultsUnits, baseUnits());
     results_->setGeometry(list.x, list.y, list.width, list.height);
+    // " k : N": the count and the stage number end on the right of their
+    // columns, the colon between them.
+    using enum FieldAlign;
+    results_->SetColumns({Right, Centre, Right}, QStringLiteral(" 65536 : 65535"));
+    results_->setModel(&model_);
+    PlacePictures();
     connect(results_, &QListView::doubleClicked, this, &SearchDialog::StartResult);
 
     // Tab walks the conditions first, then the rest in table order.
@@ -162,6 +136,25 @@ SearchDialog::SearchDialog(Game& game, ModelessDialogs& dialogs, SearchCriteria&
             StartResult(selected.front());
         }
     });
+}
+
+void SearchDialog::PlacePictures() {
+    const std::array<GalleryCopy, kGalleryCopyCount> copies = ShapeGalleryCopies();
+    std::vector<PictureOverControl> pictures;
+    for (std::size_t o = 0; o < kOrientationCount; ++o) {
+        QRect cells;
+        for (std::size_t j = 0; j < 4; ++j) {
+            const PixelRect& to = copies[4 * o + j].destination;
+            cells |= QRect(to.x, to.y, to.width, to.height);
+        }
+        pictures_[o] = cells;
+        pictures.push_back({cells.y() + cells.height(), combos_[o]->y()});
+    }
+    const std::vector<int> shifts = PictureRowShifts(pictures);
+    for (std::size_t o = 0; o < kOrientationCount; ++o) {
+        shifts_[o] = shifts[o];
+        pictures_[o].translate(0, shifts[o]);
+    }
 }
 
 void SearchDialog::UpdateSearchButton() {
@@ -233,10 +226,11 @@ void SearchDialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Each gallery pixel a sharp square on a scaled screen.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (const GalleryCopy& copy : pictures_) {
-        const PixelRect& to = copy.destination;
-        const PixelRect& from = copy.source;
-        painter.drawImage(QRect(to.x, to.y, to.width, to.height), image,
+    const std::array<GalleryCopy, kGalleryCopyCount> copies = ShapeGalleryCopies();
+    for (std::size_t n = 0; n < copies.size(); ++n) {
+        const PixelRect& to = copies[n].destination;
+        const PixelRect& from = copies[n].source;
+        painter.drawImage(QRect(to.x, to.y + shifts_[n / 4], to.width, to.height), image,
                           QRect(from.x, from.y, from.width, from.height));
     }
 }

@@ -7,10 +7,7 @@
 // pictures, sounds, storage).
 'use strict';
 
-window.Fenx = window.Fenx || {};
-
-(function () {
-  const Fenx = window.Fenx;
+(function (Fenx) {
   const TICK_MS = 100;
   const PLAN_BUDGET_MS = 5000;
 
@@ -244,8 +241,17 @@ window.Fenx = window.Fenx || {};
         return;
       }
       const inDialog = event.target instanceof Element && event.target.closest('dialog');
-      if (!inDialog && !event.altKey && !event.ctrlKey && !event.metaKey &&
-          (event.key === 'h' || event.key === 'H') && game && !ended) {
+      if (inDialog || !game || ended) {
+        return;
+      }
+      const key = Fenx.playKeyOf(event);
+      if (key !== undefined) {
+        // Not the page's: arrows and Space do not scroll it, F5 does not
+        // reload it.
+        event.preventDefault();
+        game.onKey(key);
+      } else if (!event.altKey && !event.ctrlKey && !event.metaKey &&
+                 (event.key === 'h' || event.key === 'H')) {
         requestNextMove();
       }
     });
@@ -365,4 +371,4 @@ window.Fenx = window.Fenx || {};
   }
 
   Fenx.start = start;
-})();
+})((window.Fenx = window.Fenx || {}));
