@@ -32,6 +32,8 @@ struct PlanLimits {
     // positions at up to 56 bytes each with their share of the hash table
     // and queues (the default at most about 120 MB, taken on first use).
     int searchBits = 21;
+    // A found plan is made shorter (plan_improver.h) in a little more time.
+    bool shorten = true;
 };
 
 struct PlannerParts;
