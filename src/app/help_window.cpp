@@ -1,5 +1,7 @@
 #include "app/help_window.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QUrl>
 
 namespace fenx {
@@ -11,6 +13,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(true);
     resize(560, 640);
     setSource(QUrl(QStringLiteral("qrc:/help/fenx-help.html")));
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 void HelpWindow::ShowContents() {

@@ -1,4 +1,5 @@
-// The help window: the game's own help page in a window of its own.
+// The help window: the game's own help page in a window of its own. Escape
+// and Ctrl+W close it, as they close a dialog or a document.
 #pragma once
 
 #include <QTextBrowser>

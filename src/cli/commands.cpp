@@ -28,7 +28,8 @@ constexpr std::array kCommands = {
                "[--fixed A B]",
                "The game's picture of a stage as a PNG file", RunRenderCommand},
     CliCommand{"solve", "solve W H N [--fixed A B] [--budget-ms T]",
-               "The drags that solve stage N, in client pixels (exit 1: not within T ms)",
+               "The drags that solve stage N as x y pixels of the game's surface from its top-left "
+               "corner, frame included, as the game's mouse positions (exit 1: not within T ms)",
                RunSolveCommand},
 };
 

@@ -11,6 +11,12 @@ QFont DialogFont() {
     return font;
 }
 
+QFont ColumnFont() {
+    QFont font(QStringLiteral("IPAGothic"), 9);
+    font.setStyleHint(QFont::Monospace);
+    return font;
+}
+
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
     const QString letters = QString::fromLatin1(kBaseUnitLetters.data(),

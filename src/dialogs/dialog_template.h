@@ -17,12 +17,19 @@ enum class ControlKind {
     UpDown, // step arrows for the edit just before them, on its right edge
     Icon,   // the program's icon, at its own size
     List,   // a list box of lines, in the order given, at most one selected
+    // The column titles of the list just after it: each word of the text
+    // stands over a column of that list's lines.
+    ListHeader,
 };
 
 enum ControlFlag : unsigned {
     NoFlags = 0,
     DefaultButton = 1 << 0, // pressed by Enter when no other button has focus
     Centred = 1 << 1,       // text centred in its box
+    // The words of a static stand spread over its box, the first at its
+    // left edge and the last ending at its right, whatever the width of the
+    // blanks between them in the dialog font.
+    SpreadWords = 1 << 2,
 };
 
 // Controls without a command of their own carry the id -1.

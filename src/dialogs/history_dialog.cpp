@@ -13,12 +13,17 @@ namespace {
 using enum ControlKind;
 
 constexpr std::array<DialogControl, 4> kControls = {{
-    // Blanks set the column titles over the fields of the lines below.
-    {Static, kNoControlId, "        日付     時刻 サイズ  面", {7, 7, 91, 8}},
+    // Each title stands over its column of the lines below, across the
+    // list's width; the blanks only part the titles.
+    {ListHeader, kNoControlId, "        日付     時刻 サイズ  面", {7, 7, 113, 8}},
     {List, kIdList, "", {7, 17, 113, 135}},
     StartButton(7, 162),
     CloseButton(70, 162),
 }};
+
+// A line whose every field is as wide as it can be in the program's own
+// lines: digits are of one width in the list's font.
+constexpr const char* kWidestHistoryLine = "■  00/00/00 00:00  38x10  65535";
 
 // A file that is missing, unreadable or not a regular file gives no lines.
 std::vector<HistoryEntry> LoadHistory(const HistoryFile& history) {
@@ -36,7 +41,11 @@ const DialogTemplate& AppHistory() {
 HistoryDialog::HistoryDialog(Game& game, const HistoryFile& history, QWidget* owner)
     : TemplateDialog(AppHistory(), owner), game_(game), list_(*List(kIdList)),
       model_(new HistoryListModel(LoadHistory(history), this)) {
-    list_.SetWidestLine(model_->WidestLine());
+    // Mark, date, time, size and stage number: the numbers end on the
+    // right of their columns, so their digits stand under each other.
+    using enum FieldAlign;
+    list_.SetColumns({Centre, Left, Left, Right, Right},
+                     QString::fromStdString(kWidestHistoryLine));
     list_.setModel(model_);
     connect(&list_, &DialogList::lineDoubleClicked, this, &HistoryDialog::Start);
     OnButton(kIdStart, [this] { Start(list_.SelectedRow()); });

@@ -22,26 +22,4 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(HistoryListLine(Entry(index.row())));
 }
 
-QString HistoryListModel::WidestLine() const {
-    const auto digits = [](int value) {
-        int count = 1;
-        for (; value >= 10; value /= 10) {
-            ++count;
-        }
-        return count;
-    };
-    const HistoryEntry* widest = nullptr;
-    int most = 0;
-    for (const HistoryEntry& entry : entries_) {
-        const HistoryLine& line = entry.line;
-        const int count = digits(line.width) + digits(line.height) + digits(line.stageNumber) +
-                          static_cast<int>(line.whenText().size());
-        if (count > most) {
-            widest = &entry;
-            most = count;
-        }
-    }
-    return widest ? QString::fromStdString(HistoryListLine(*widest)) : QString();
-}
-
 } // namespace fenx

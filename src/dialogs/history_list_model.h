@@ -21,11 +21,6 @@ class HistoryListModel : public QAbstractListModel {
     // The entry of a line; the row must be one of the model's.
     const HistoryEntry& Entry(int row) const { return entries_[static_cast<std::size_t>(row)]; }
 
-    // A line as wide as the widest of the model's: digits are all of one
-    // width, so it is the line of the entry whose numbers have the most
-    // digits. Empty for no entries.
-    QString WidestLine() const;
-
   private:
     std::vector<HistoryEntry> entries_;
 };

@@ -1,9 +1,13 @@
 #include "dialogs/modeless_dialogs.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QMetaObject>
 #include <QScreen>
 
 #include <algorithm>
+
+#include "dialog_rules/beside_owner.h"
 
 namespace fenx {
 namespace {
@@ -24,10 +28,15 @@ void Activate(QDialog& dialog) {
 // Space between the main window and the dialogs beside it.
 constexpr int kGap = 8;
 
+DialogRect ToRect(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
 } // namespace
 
-ModelessDialogs::ModelessDialogs(QWidget& owner, QObject* parent)
-    : QObject(parent), owner_(owner) {}
+ModelessDialogs::ModelessDialogs(QWidget& owner, QObject* parent) : QObject(parent), owner_(owner) {
+    owner_.installEventFilter(this);
+}
 
 QDialog* ModelessDialogs::Open(DialogKind kind, const Maker& make) {
     if (QDialog* open = Find(kind)) {
@@ -39,10 +48,15 @@ QDialog* ModelessDialogs::Open(DialogKind kind, const Maker& make) {
         return nullptr;
     }
     open_[Slot(kind)] = dialog;
+    beside_[Slot(kind)] = Beside{.follows = true};
+    opened_.push_back(kind);
+    dialog->installEventFilter(this);
     connect(dialog, &QDialog::finished, this, [this, kind, dialog] { Closed(kind, dialog); });
     emit openChanged();
-    PlaceBeside(*dialog);
+    PlaceBeside();
     Activate(*dialog);
+    // Once more when its frame is known.
+    PlaceBesideSoon();
     return dialog;
 }
 
@@ -58,31 +72,82 @@ OpenDialogs ModelessDialogs::Opened() const {
     return opened;
 }
 
-void ModelessDialogs::PlaceBeside(QDialog& dialog) const {
-    const QRect owner = owner_.frameGeometry();
-    const QSize size = dialog.frameGeometry().size();
-    int x = owner.right() + 1 + kGap;
-    int y = owner.top();
-    for (const QPointer<QDialog>& other : open_) {
-        if (other && other != &dialog && other->isVisible() && other->x() == x) {
-            y = std::max(y, other->frameGeometry().bottom() + 1 + kGap);
+void ModelessDialogs::PlaceBeside() {
+    std::vector<DialogKind> beside;
+    std::vector<FrameSize> sizes;
+    for (const DialogKind kind : opened_) {
+        const QDialog* dialog = open_[Slot(kind)];
+        if (dialog && beside_[Slot(kind)].follows) {
+            beside.push_back(kind);
+            const QSize size = dialog->frameGeometry().size();
+            sizes.push_back({size.width(), size.height()});
         }
     }
     const QScreen* screen = owner_.screen() ? owner_.screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        if (x + size.width() > area.right() + 1) {
-            x = owner.left() - kGap - size.width();
-        }
-        x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
-        y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    const std::optional<DialogRect> area =
+        screen ? std::optional(ToRect(screen->availableGeometry())) : std::nullopt;
+    const std::vector<FramePoint> places =
+        PlaceBesideOwner(ToRect(owner_.frameGeometry()), sizes, area, kGap);
+    for (std::size_t i = 0; i < beside.size(); ++i) {
+        const QPoint at(places[i].x, places[i].y);
+        beside_[Slot(beside[i])].Put(at);
+        open_[Slot(beside[i])]->move(at);
     }
-    dialog.move(x, y);
+}
+
+void ModelessDialogs::Beside::Put(QPoint at) {
+    recent[count++ % recent.size()] = at;
+}
+
+bool ModelessDialogs::Beside::WasPut(QPoint at) const {
+    const auto end = recent.begin() + static_cast<std::ptrdiff_t>(std::min(count, recent.size()));
+    return std::find(recent.begin(), end, at) != end;
+}
+
+void ModelessDialogs::PlaceBesideSoon() {
+    // Queued, so that a move and a resize of one change (or the many moves
+    // of a drag) place the dialogs once, from the window's frame as it ends
+    // up.
+    if (placeQueued_) {
+        return;
+    }
+    placeQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            placeQueued_ = false;
+            PlaceBeside();
+        },
+        Qt::QueuedConnection);
+}
+
+bool ModelessDialogs::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == &owner_) {
+        if (type == QEvent::Move || type == QEvent::Resize) {
+            PlaceBesideSoon();
+        }
+        return false;
+    }
+    if (type != QEvent::Move) {
+        return false;
+    }
+    for (std::size_t slot = 0; slot < open_.size(); ++slot) {
+        // A dialog that is not where it was put has been moved by the
+        // player, and is left there from now on.
+        if (open_[slot] == watched && beside_[slot].follows &&
+            !beside_[slot].WasPut(open_[slot]->pos())) {
+            beside_[slot].follows = false;
+        }
+    }
+    return false;
 }
 
 void ModelessDialogs::Closed(DialogKind kind, QDialog* dialog) {
     if (open_[Slot(kind)] == dialog) {
         open_[Slot(kind)] = nullptr;
+        beside_[Slot(kind)] = Beside{};
+        std::erase(opened_, kind);
         emit openChanged();
     }
     dialog->deleteLater();

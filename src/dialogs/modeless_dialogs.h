@@ -4,9 +4,12 @@
 // input away from the main window and from every open modeless dialog
 // until they end.
 //
-// A dialog opens beside the main window rather than over it. Opening a
-// dialog, and closing it (Close, Escape, the close box), changes which are
-// open: the shell hears of it and grays or restores its menu item.
+// A dialog opens beside the main window rather than over it, and keeps
+// beside it when the window grows (a size change, a zoom) or moves, until
+// the player moves the dialog: from then on it stays where the player put
+// it. Opening a dialog, and closing it (Close, Escape, the close box),
+// changes which are open: the shell hears of it and grays or restores its
+// menu item.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +18,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "stage/menu_commands.h"
 
@@ -48,15 +52,33 @@ class ModelessDialogs : public QObject {
     // A dialog has opened or closed.
     void openChanged();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
-    // New dialogs open beside the main window, below the others there, so
-    // that none hides the game.
-    void PlaceBeside(QDialog& dialog) const;
+    // The dialogs the player has not moved go beside the main window, one
+    // below the other in the order they opened (dialog_rules/beside_owner.h).
+    void PlaceBeside();
+    // Places them once the window's move or resize has settled.
+    void PlaceBesideSoon();
     void Closed(DialogKind kind, QDialog* dialog);
     void SetInputEnabled(bool enabled);
 
     QWidget& owner_;
     std::array<QPointer<QDialog>, kDialogKindCount> open_;
+    // Where a dialog beside the window was put lately: the window system
+    // may still report an earlier place after a later one was asked for.
+    struct Beside {
+        bool follows = false; // false once the player has moved it
+        std::array<QPoint, 4> recent{};
+        std::size_t count = 0; // places put so far
+        void Put(QPoint at);
+        bool WasPut(QPoint at) const;
+    };
+    std::array<Beside, kDialogKindCount> beside_;
+    // The open dialogs in the order they opened.
+    std::vector<DialogKind> opened_;
+    bool placeQueued_ = false;
     QPointer<QDialog> modal_;
 };
 

@@ -5,7 +5,12 @@
 #include <QList>
 #include <QPainter>
 #include <QPushButton>
+#include <QRect>
 
+#include <vector>
+
+#include "dialog_rules/picture_rows.h"
+#include "dialogs/dialog_list.h"
 #include "dialogs/number_edit.h"
 #include "dialogs/search_progress_dialog.h"
 #include "presentation/shape_gallery.h"
@@ -18,7 +23,8 @@ using enum ControlKind;
 
 constexpr std::array<DialogControl, 8> kControls = {{
     {Button, kIdSearchSetAll, "一括設定(&A)", {53, 243, 50, 14}, DefaultButton},
-    {Static, kNoControlId, "検索範囲              ～", {124, 247, 67, 8}},
+    // "～" ends the box, between the two edits, in any font.
+    {Static, kNoControlId, "検索範囲              ～", {124, 247, 67, 8}, SpreadWords},
     {Edit, kIdSearchRangeStart, "", {153, 244, 28, 14}},
     {Edit, kIdSearchRangeEnd, "", {193, 244, 28, 14}},
     {Static, kNoControlId, "検索結果", {239, 6, 28, 8}},
@@ -50,7 +56,7 @@ const DialogTemplate& AppSearch() {
 SearchDialog::SearchDialog(Game& game, ModelessDialogs& dialogs, SearchCriteria& criteria,
                            QWidget* owner)
     : TemplateDialog(AppSearch(), owner), game_(game), dialogs_(dialogs), criteria_(criteria),
-      results_(new QListView(this)) {
+      results_(new DialogList(this)) {
     for (std::size_t row = 0; row < combos_.size(); ++row) {
         auto* combo = new QComboBox(this);
         combo->setObjectName(QString::number(kSearchComboIds[row]));
@@ -71,12 +77,14 @@ SearchDialog::SearchDialog(Game& game, ModelessDialogs& dialogs, SearchCriteria&
     }
 
     results_->setObjectName(QString::number(kIdSearchResults));
-    results_->setModel(&model_);
-    results_->setUniformItemSizes(true);
-    results_->setSelectionMode(QAbstractItemView::SingleSelection);
-    results_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const DialogRect list = ToPixels(kResultsUnits, baseUnits());
     results_->setGeometry(list.x, list.y, list.width, list.height);
+    // " k : N": the count and the stage number end on the right of their
+    // columns, the colon between them.
+    using enum FieldAlign;
+    results_->SetColumns({Right, Centre, Right}, QStringLiteral(" 65536 : 65535"));
+    results_->setModel(&model_);
+    PlacePictures();
     connect(results_, &QListView::doubleClicked, this, &SearchDialog::StartResult);
 
     // Tab walks the conditions first, then the rest in table order.
@@ -111,6 +119,25 @@ SearchDialog::SearchDialog(Game& game, ModelessDialogs& dialogs, SearchCriteria&
             StartResult(selected.front());
         }
     });
+}
+
+void SearchDialog::PlacePictures() {
+    const std::array<GalleryCopy, kGalleryCopyCount> copies = ShapeGalleryCopies();
+    std::vector<PictureOverControl> pictures;
+    for (std::size_t o = 0; o < kOrientationCount; ++o) {
+        QRect cells;
+        for (std::size_t j = 0; j < 4; ++j) {
+            const PixelRect& to = copies[4 * o + j].destination;
+            cells |= QRect(to.x, to.y, to.width, to.height);
+        }
+        pictures_[o] = cells;
+        pictures.push_back({cells.y() + cells.height(), combos_[o]->y()});
+    }
+    const std::vector<int> shifts = PictureRowShifts(pictures);
+    for (std::size_t o = 0; o < kOrientationCount; ++o) {
+        shifts_[o] = shifts[o];
+        pictures_[o].translate(0, shifts[o]);
+    }
 }
 
 void SearchDialog::UpdateSearchButton() {
@@ -182,10 +209,11 @@ void SearchDialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Each gallery pixel a sharp square on a scaled screen.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (const GalleryCopy& copy : ShapeGalleryCopies()) {
-        const PixelRect& to = copy.destination;
-        const PixelRect& from = copy.source;
-        painter.drawImage(QRect(to.x, to.y, to.width, to.height), image,
+    const std::array<GalleryCopy, kGalleryCopyCount> copies = ShapeGalleryCopies();
+    for (std::size_t n = 0; n < copies.size(); ++n) {
+        const PixelRect& to = copies[n].destination;
+        const PixelRect& from = copies[n].source;
+        painter.drawImage(QRect(to.x, to.y + shifts_[n / 4], to.width, to.height), image,
                           QRect(from.x, from.y, from.width, from.height));
     }
 }

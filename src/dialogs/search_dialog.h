@@ -1,5 +1,5 @@
-// "面検索": the stage search. Nineteen combo boxes, one under the picture of
-// each orientation, say how many blocks of it a stage must have; a set-all
+// "面検索": the stage search. Nineteen combo boxes, one just under the picture
+// of each orientation, say how many blocks of it a stage must have; a set-all
 // combo and 一括設定 set them all at once. Search tests every stage number of
 // the range at the current size and lists the numbers that meet all
 // nineteen conditions; Start (or a double click) plays the selected one.
@@ -8,11 +8,10 @@
 // run and outlive the dialog; the results go with it.
 #pragma once
 
-#include <QListView>
-
 #include <array>
 #include <span>
 
+#include "dialogs/dialog_list.h"
 #include "dialogs/modeless_dialogs.h"
 #include "dialogs/search_results_model.h"
 #include "dialogs/template_dialog.h"
@@ -48,13 +47,18 @@ class SearchDialog : public TemplateDialog {
 
     // Row 0..18: the orientation's combo; row 19: the set-all combo.
     QComboBox& combo(std::size_t row) const { return *combos_[row]; }
-    QListView& results() const { return *results_; }
+    DialogList& results() const { return *results_; }
+    // Where the picture of each orientation stands: its four cells' bounds.
+    const std::array<QRect, kOrientationCount>& pictures() const { return pictures_; }
     const SearchResultsModel& resultsModel() const { return model_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // Each row of pictures stands as far above its own combos as the top
+    // row does (dialog_rules/picture_rows.h).
+    void PlacePictures();
     void ConditionChosen(std::size_t row, int value);
     void SetAll();
     void UpdateSearchButton();
@@ -67,7 +71,10 @@ class SearchDialog : public TemplateDialog {
     SearchCriteria& criteria_;
     std::array<QComboBox*, kOrientationCount + 1> combos_{};
     SearchResultsModel model_;
-    QListView* results_;
+    DialogList* results_;
+    std::array<QRect, kOrientationCount> pictures_{};
+    // How far each orientation's picture moves down from its cells' grid.
+    std::array<int, kOrientationCount> shifts_{};
 };
 
 } // namespace fenx

@@ -1,12 +1,18 @@
 #include "dialogs/template_dialog.h"
 
+#include <QEvent>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QShortcutEvent>
+#include <QTimer>
 
 #include <utility>
 
+#include "dialogs/column_label.h"
 #include "dialogs/dialog_font.h"
 #include "dialogs/dialog_list.h"
 #include "dialogs/number_edit.h"
@@ -26,6 +32,39 @@ QRect ToQRect(const DialogRect& r) {
     return {r.x, r.y, r.width, r.height};
 }
 
+// A button's marked letter presses it at once, however quickly the presses
+// follow each other: the button only shows itself down for a moment after
+// each. (Left to itself, a button ignores its letter while it still shows
+// the last press, and quick presses on the keypad would be lost.)
+class PressOnEveryLetter : public QObject {
+  public:
+    explicit PressOnEveryLetter(QPushButton& button) : QObject(&button), button_(button) {
+        shown_.setSingleShot(true);
+        shown_.setInterval(kShownMs);
+        connect(&shown_, &QTimer::timeout, this, [this] { button_.setDown(false); });
+        button.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &button_ || event->type() != QEvent::Shortcut) {
+            return false;
+        }
+        // A letter two buttons share only moves the focus between them.
+        if (static_cast<QShortcutEvent*>(event)->isAmbiguous() || !button_.isEnabled()) {
+            return false;
+        }
+        button_.click();
+        button_.setDown(true);
+        shown_.start();
+        return true;
+    }
+
+  private:
+    static constexpr int kShownMs = 100;
+    QPushButton& button_;
+    QTimer shown_;
+};
+
 } // namespace
 
 TemplateDialog::TemplateDialog(const DialogTemplate& layout, QWidget* owner)
@@ -37,6 +76,11 @@ TemplateDialog::TemplateDialog(const DialogTemplate& layout, QWidget* owner)
     QWidget* previousFocus = nullptr;
     for (std::size_t row = 0; row < layout.controls.size(); ++row) {
         QWidget* widget = Make(layout.controls[row], row);
+        if (row > 0 && layout.controls[row - 1].kind == ControlKind::ListHeader) {
+            if (auto* list = qobject_cast<DialogList*>(widget)) {
+                static_cast<ColumnLabel*>(controls_.back())->Head(*list);
+            }
+        }
         controls_.push_back(widget);
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previousFocus) {
@@ -68,7 +112,8 @@ QWidget* TemplateDialog::Make(const DialogControl& control, std::size_t row) {
     QWidget* widget = nullptr;
     switch (control.kind) {
     case ControlKind::Static: {
-        auto* label = new QLabel(text, this);
+        auto* label =
+            (control.flags & SpreadWords) ? new ColumnLabel(text, this) : new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(((control.flags & Centred) ? Qt::AlignHCenter : Qt::AlignLeft) |
                             Qt::AlignTop);
@@ -85,6 +130,7 @@ QWidget* TemplateDialog::Make(const DialogControl& control, std::size_t row) {
         if (control.id == kIdOk || control.id == kIdClose || control.id == kIdCancel) {
             connect(button, &QPushButton::clicked, this, &TemplateDialog::reject);
         }
+        new PressOnEveryLetter(*button);
         widget = button;
         break;
     }
@@ -103,6 +149,9 @@ QWidget* TemplateDialog::Make(const DialogControl& control, std::size_t row) {
     }
     case ControlKind::List:
         widget = new DialogList(this);
+        break;
+    case ControlKind::ListHeader:
+        widget = new ColumnLabel(text, this);
         break;
     }
     widget->setObjectName(ObjectName(control, row));
@@ -152,6 +201,28 @@ void TemplateDialog::OnButton(int id, std::function<void()> action) {
     QPushButton* button = Button(id);
     Q_ASSERT(button);
     connect(button, &QPushButton::clicked, this, std::move(action));
+}
+
+void TemplateDialog::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && qobject_cast<QPushButton*>(focusWidget())) {
+        const QKeySequence letter(Qt::ALT | static_cast<Qt::Key>(event->key()));
+        QPushButton* marked = nullptr;
+        int matches = 0;
+        for (QWidget* control : controls_) {
+            auto* button = qobject_cast<QPushButton*>(control);
+            if (button && button->isEnabled() && QKeySequence::mnemonic(button->text()) == letter) {
+                marked = button;
+                ++matches;
+            }
+        }
+        if (matches == 1) {
+            marked->click();
+            event->accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TemplateDialog::reject() {

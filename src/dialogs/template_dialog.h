@@ -5,7 +5,9 @@
 //
 // Keys work as in any dialog: Tab and Shift+Tab walk the controls in table
 // order, Enter presses the default button (or the button that has focus),
-// Escape is Cancel, Alt with a button's marked letter presses it. OK, Close
+// Escape is Cancel, Alt with a button's marked letter presses it (every
+// press, however quickly they follow each other), and so does the letter
+// alone while a button has the focus, as a button takes no typing. OK, Close
 // and Cancel end the dialog, and so do Escape and the close box; every
 // other button does what the dialog gives it with OnButton.
 #pragma once
@@ -54,6 +56,8 @@ class TemplateDialog : public QDialog {
     void reject() override;
     // Closes the dialog; finished() tells its owner.
     void End();
+    // A key the focused control has not taken.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* Make(const DialogControl& control, std::size_t row);

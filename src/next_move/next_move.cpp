@@ -5,8 +5,7 @@
 namespace fenx {
 
 NextMove::Answer NextMove::Ask() {
-    const bool showing = game_.NextMoveShowing();
-    if (showing) {
+    if (game_.NextMoveShowing()) {
         game_.EndNextMove();
     }
     question_ = game_.AskNextMove();
@@ -14,7 +13,9 @@ NextMove::Answer NextMove::Ask() {
         follower_.Forget();
         return Answer::NotNow;
     }
-    if (const std::optional<int> next = follower_.Next(question_->blocks, showing)) {
+    // Always from the position on the screen: asked again while a move
+    // shows, the same move shows again.
+    if (const std::optional<int> next = follower_.Next(question_->blocks)) {
         Show(question_->position, *next);
         return Answer::Shown;
     }

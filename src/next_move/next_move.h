@@ -1,7 +1,8 @@
 // The next move, asked for by the H key: the plan's first drag from the
 // position in play, shown only for the position it was planned from. While
 // the player makes the moves shown, the plan is followed instead of made
-// again, and asked while a move shows, the next move is the one after it.
+// again. A move shown is always the one from the position on the screen:
+// asked while a move shows, the same move shows again.
 //
 // Plain C++ on the game; the plans are made elsewhere (on a worker thread,
 // next_move_worker.h, or in the browser's worker) and handed back here, so
@@ -28,8 +29,8 @@ class NextMove {
 
     explicit NextMove(Game& game) : game_(game) {}
 
-    // What the key does: a move showing ends, and the next one shows, or a
-    // plan is needed.
+    // What the key does: a move showing ends, and the move from the
+    // position on the screen shows, or a plan is needed.
     Answer Ask();
     // The position to plan from after PlanNeeded.
     const std::optional<Game::NextMoveQuestion>& Question() const { return question_; }

@@ -36,7 +36,7 @@ bool PlanFollower::After(int made, const BlockList& now) const {
     return true;
 }
 
-std::optional<int> PlanFollower::Next(const BlockList& now, bool showing) {
+std::optional<int> PlanFollower::Next(const BlockList& now) {
     const int total = static_cast<int>(plan_.drags.size());
     // The furthest the player can have got: the shown drag made.
     int at = -1;
@@ -50,14 +50,11 @@ std::optional<int> PlanFollower::Next(const BlockList& now, bool showing) {
         return std::nullopt;
     }
     made_ = at;
-    // While a drag shows (so none was made: a press ends it), the key asks
-    // for the one after it.
-    const int next = showing ? shown_ + 1 : made_;
-    if (next >= total) {
+    if (made_ >= total) {
         return std::nullopt;
     }
-    shown_ = next;
-    return next;
+    shown_ = made_;
+    return made_;
 }
 
 } // namespace fenx

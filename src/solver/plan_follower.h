@@ -1,6 +1,9 @@
 // Follows the player through a plan that was made for an earlier position,
 // so that the next move need not be planned again while the player makes
-// the moves shown, and the move after the one on screen can be shown.
+// the moves shown. The drag it gives is always the one from the position
+// on the screen: asked again while a move shows (and so before it is
+// made), it gives that move again, never one that would start from where
+// the shown move has not yet taken its block.
 #pragma once
 
 #include <optional>
@@ -16,10 +19,10 @@ class PlanFollower {
     void Take(const BlockList& start, DragPlan plan);
     void Forget() { plan_.drags.clear(); }
 
-    // The drag to show for position `now`: after the drags the player has
-    // made since, or, while one is `showing`, the one after it. Nothing when
-    // `now` is off the plan (then plan again) or the plan is used up.
-    std::optional<int> Next(const BlockList& now, bool showing);
+    // The drag to show for position `now`: the one after the drags the
+    // player has made since the plan's start. Nothing when `now` is off the
+    // plan (then plan again) or the plan is used up.
+    std::optional<int> Next(const BlockList& now);
 
     const DragPlan& Plan() const { return plan_; }
     // The anchor cell where drag `i` leaves its block.

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTextBrowser>
 
 #include <cstring>
@@ -193,6 +194,22 @@ TEST_F(WindowTest, HelpOpensOurPageAndClosesWithTheMainWindow) {
     EXPECT_EQ(shell.helpWindow(), help);
     shell.window().close();
     EXPECT_FALSE(help->isVisible());
+}
+
+TEST_F(WindowTest, EscapeAndCtrlWCloseTheHelpWindow) {
+    GameShell& shell = StartShell();
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
+        Choose(107);
+        HelpWindow* help = shell.helpWindow();
+        ASSERT_NE(help, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+        // Keys go to the window, as from the keyboard.
+        QTest::keyClick(help->windowHandle(), key.key(), key.keyboardModifiers());
+        EXPECT_TRUE(QTest::qWaitFor([help] { return !help->isVisible(); }));
+        // The game goes on.
+        EXPECT_TRUE(shell.window().isVisible());
+    }
 }
 
 } // namespace

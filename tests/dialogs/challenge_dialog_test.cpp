@@ -56,6 +56,9 @@ TEST_F(ChallengeDialogTest, WithNothingSolvedEveryLineIsUnsolvedAndNoneSelected)
     EXPECT_EQ(list().SelectedRow(), -1);
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_));
     EXPECT_EQ(dialog_->focusWidget(), &list());
+    // Every line, the longest included, fits beside the scroll bar.
+    EXPECT_TRUE(list().verticalScrollBar()->isVisible());
+    EXPECT_FALSE(list().horizontalScrollBar()->isVisible());
 }
 
 TEST_F(ChallengeDialogTest, StoredProgressMarksTheSolvedRows) {
@@ -131,7 +134,7 @@ TEST_F(ChallengeDialogTest, DoubleClickStartsTheLineClicked) {
     EXPECT_EQ(shell().window().windowTitle(), QStringLiteral("中級1 緑が気持ちよさそうです"));
 }
 
-TEST_F(ChallengeDialogTest, FirstArrowSelectsTheFirstLineAndAltSStartsIt) {
+TEST_F(ChallengeDialogTest, ArrowsHomeAndEndSelectAndAltSStartsTheLine) {
     Open();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_));
     // Keys go to the window, as from the keyboard, so that the application
@@ -148,6 +151,11 @@ TEST_F(ChallengeDialogTest, FirstArrowSelectsTheFirstLineAndAltSStartsIt) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return list().SelectedRow() == 2; }));
     QTest::keyClick(window, Qt::Key_Up);
     EXPECT_TRUE(QTest::qWaitFor([&] { return list().SelectedRow() == 1; }));
+    // End and Home select the last and the first line.
+    QTest::keyClick(window, Qt::Key_End);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list().SelectedRow() == kChallengeCount - 1; }));
+    QTest::keyClick(window, Qt::Key_Home);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list().SelectedRow() == 0; }));
 }
 
 TEST_F(ChallengeDialogTest, ItsMenuItemIsGrayedWhileItIsOpen) {

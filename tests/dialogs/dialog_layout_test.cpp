@@ -232,14 +232,15 @@ TEST_F(DialogLayoutTest, HistoryDialogFollowsItsTable) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("履歴"));
     const DialogBaseUnits base = dialog->baseUnits();
     EXPECT_EQ(dialog->size(), QSize(HorizontalPixels(127, base), VerticalPixels(183, base)));
-    // Eight blanks before 日付, five before 時刻, one before サイズ, two before 面.
-    ExpectControls(*dialog,
-                   {
-                       {Kind::Static, "static0", "        日付     時刻 サイズ  面", {7, 7, 91, 8}},
-                       {Kind::List, "1008", "", {7, 17, 113, 135}},
-                       {Kind::Button, "5", "スタート(&S)", {7, 162, 50, 14}},
-                       {Kind::Button, "3", "閉じる(&C)", {70, 162, 50, 14}},
-                   });
+    // Eight blanks before 日付, five before 時刻, one before サイズ, two before
+    // 面; the header spans the list, whose columns its titles stand over.
+    ExpectControls(
+        *dialog, {
+                     {Kind::Static, "static0", "        日付     時刻 サイズ  面", {7, 7, 113, 8}},
+                     {Kind::List, "1008", "", {7, 17, 113, 135}},
+                     {Kind::Button, "5", "スタート(&S)", {7, 162, 50, 14}},
+                     {Kind::Button, "3", "閉じる(&C)", {70, 162, 50, 14}},
+                 });
     EXPECT_EQ(DefaultButtons(*dialog), std::vector<std::string>{"3"});
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     EXPECT_EQ(TabWalk(*dialog), (std::vector<std::string>{"1008", "5", "3"}));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dialog_fixture.h"
+#include "dialogs/column_label.h"
 #include "dialogs/dialog_list.h"
 #include "dialogs/history_dialog.h"
 
@@ -58,16 +59,74 @@ TEST_F(HistoryDialogTest, ListsTheLinesOldestFirstWithTheirMarks) {
     EXPECT_EQ(dialog_->focusWidget(), &list());
 }
 
-TEST_F(HistoryDialogTest, EveryLineHasRoomForItsWholeText) {
-    // The lines share the size of one sample line, which the list takes
-    // from its last; here that is the shortest, and the first is wider than
-    // the list.
-    WriteHistory("1 24/03/09 10:20 38 10 65535\n0 24/03/09 10:15 7 4 1\n");
-    Open();
-    for (int row : {0, 1}) {
-        const QModelIndex line = list().model()->index(row, 0);
-        EXPECT_GE(list().visualRect(line).width(), list().sizeHintForIndex(line).width()) << row;
+TEST_F(HistoryDialogTest, FiveDigitLinesShowWholeUnderTheirTitles) {
+    // The widest lines the game writes, 38 x 10 and 12 x 4 with five-digit
+    // numbers, and narrow ones between, enough to need the scroll bar.
+    std::string text;
+    for (int i = 0; i < 30; ++i) {
+        text += i % 3 == 0   ? "1 24/03/09 10:20 38 10 " + std::to_string(11170 + i) + "\n"
+                : i % 3 == 1 ? "0 24/03/09 10:21 12 4 " + std::to_string(48290 + i) + "\n"
+                             : "0 24/03/09 10:22 7 4 " + std::to_string(i) + "\n";
     }
+    WriteHistory(text);
+    Open();
+    const auto lines = ExpectLinesShowWhole(list());
+    // Each title stands over its column, the span of its fields in all the
+    // lines: 日付 over the dates, 時刻 over the times, サイズ over the sizes,
+    // 面 over the stage numbers.
+    auto* header = dialog_->findChild<ColumnLabel*>(QStringLiteral("static0"));
+    ASSERT_NE(header, nullptr);
+    const std::vector<ColumnLabel::PlacedWord> titles = header->PlaceWords();
+    ASSERT_EQ(titles.size(), 4u);
+    std::vector<QRect> columns(5);
+    for (const auto& fields : lines) {
+        ASSERT_EQ(fields.size(), 5u);
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            columns[f] |= fields[f].rect;
+        }
+    }
+    const QPoint toView = list().viewport()->mapFrom(dialog_, header->pos());
+    for (std::size_t t = 0; t < titles.size(); ++t) {
+        const int centre = titles[t].rect.center().x() + toView.x();
+        for (std::size_t f = 0; f < columns.size(); ++f) {
+            EXPECT_EQ(centre >= columns[f].left() && centre <= columns[f].right(), f == t + 1)
+                << titles[t].text.toStdString() << " at " << centre << ", column " << f;
+        }
+    }
+    // The titles stay in the header's box.
+    for (const ColumnLabel::PlacedWord& title : titles) {
+        EXPECT_TRUE(header->rect().contains(title.rect)) << title.text.toStdString();
+    }
+}
+
+TEST_F(HistoryDialogTest, HomeEndAndThePageKeysSelectTheLineStartPlays) {
+    std::string text;
+    for (int i = 0; i < 40; ++i) {
+        text += "0 24/03/09 10:15 12 4 " + std::to_string(1000 + i) + "\n";
+    }
+    WriteHistory(text);
+    Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_));
+    QWindow* window = dialog_->windowHandle();
+    // On a list just opened the caret is on the first line: Home selects it.
+    QTest::keyClick(window, Qt::Key_Home);
+    EXPECT_EQ(list().SelectedRow(), 0);
+    Press(*dialog_, kIdStart);
+    EXPECT_EQ(game().CurrentStageNumber(), 1000);
+    WaitForPlay();
+    QTest::keyClick(window, Qt::Key_End);
+    EXPECT_EQ(list().SelectedRow(), 39);
+    QTest::keyClick(window, Qt::Key_PageUp);
+    const int pageUp = list().SelectedRow();
+    EXPECT_GT(pageUp, 20);
+    EXPECT_LT(pageUp, 38);
+    // A page down from there is as long as the page up was.
+    QTest::keyClick(window, Qt::Key_Home);
+    QTest::keyClick(window, Qt::Key_PageDown);
+    EXPECT_EQ(list().SelectedRow(), 39 - pageUp);
+    EXPECT_TRUE(list().visualRect(list().currentIndex()).intersects(list().viewport()->rect()));
+    Press(*dialog_, kIdStart);
+    EXPECT_EQ(game().CurrentStageNumber(), 1000 + 39 - pageUp);
 }
 
 TEST_F(HistoryDialogTest, NoFileAnEmptyFileAFolderOrAFifoGiveNoLines) {

@@ -65,6 +65,43 @@ TEST_F(ModelessDialogsTest, DialogsBelongToTheMainWindowAndOpenBesideIt) {
     EXPECT_FALSE(Action(CmdStageNumber)->isEnabled());
 }
 
+TEST_F(ModelessDialogsTest, DialogsKeepBesideTheGrowingWindowUntilThePlayerMovesOne) {
+    GameShell& shell = StartShell();
+    MainWindow& window = shell.window();
+    auto* size = OpenByMenu<SizeDialog>(kSizeDialog.command, kSizeDialog.kind);
+    auto* number =
+        OpenByMenu<StageNumberDialog>(kStageNumberDialog.command, kStageNumberDialog.kind);
+    ASSERT_TRUE(size && number);
+    const auto apart = [&] {
+        return !size->frameGeometry().intersects(window.frameGeometry()) &&
+               !number->frameGeometry().intersects(window.frameGeometry()) &&
+               !size->frameGeometry().intersects(number->frameGeometry());
+    };
+    const QPoint numberAtOne = number->pos();
+    // Zoomed to 3x, the window grows over where the dialogs were.
+    shell.zoom().ZoomIn();
+    shell.zoom().ZoomIn();
+    ASSERT_EQ(window.zoom(), 3);
+    EXPECT_TRUE(QTest::qWaitFor(apart));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return number->pos() != numberAtOne; }));
+    // A larger stage and a moved window: still beside it.
+    Choose(CmdSizeHard);
+    window.move(window.pos() + QPoint(-40, 30));
+    EXPECT_TRUE(QTest::qWaitFor(apart));
+    // The player moves one dialog: it stays there from now on, the other
+    // keeps following.
+    const QPoint put(5, 5);
+    number->move(put);
+    Wait(20);
+    const QPoint sizeBefore = size->pos();
+    shell.zoom().Reset();
+    window.move(window.pos() + QPoint(60, 0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return size->pos() != sizeBefore; }));
+    Wait(20);
+    EXPECT_EQ(number->pos(), put);
+    EXPECT_FALSE(size->frameGeometry().intersects(window.frameGeometry()));
+}
+
 TEST_F(ModelessDialogsTest, OpeningAgainBringsTheSameDialogForward) {
     GameShell& shell = StartShell();
     auto* first = OpenByMenu<SizeDialog>(kSizeDialog.command, kSizeDialog.kind);

@@ -2,14 +2,19 @@
 // search on its progress dialog (results, cancel, the title it returns the
 // game to) and starting a result.
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QScreen>
 
+#include <algorithm>
+#include <map>
 #include <vector>
 
 #include "dialog_fixture.h"
+#include "dialogs/column_label.h"
 #include "dialogs/search_dialog.h"
 #include "dialogs/search_progress_dialog.h"
+#include "presentation/shape_gallery.h"
 #include "selection/parallel_search.h"
 #include "support/game_probe.h"
 
@@ -288,6 +293,106 @@ TEST_F(SearchDialogTest, StartWithoutResultsDoesNothing) {
     Open(7, 4);
     Press(*dialog_, kIdStart);
     EXPECT_EQ(game().Phase(), PhaseTitle);
+}
+
+TEST_F(SearchDialogTest, EachPictureStandsJustAboveItsOwnCombo) {
+    Open();
+    const auto& pictures = dialog_->pictures();
+    // The top row's gap between its lowest picture and its combos.
+    const int gap = dialog_->combo(0).y() - (pictures[0].bottom() + 1);
+    EXPECT_GT(gap, 0);
+    // The cells of each picture on its 16-pixel grid.
+    const std::array<GalleryCopy, kGalleryCopyCount> cells = ShapeGalleryCopies();
+    const auto onGrid = [&cells](std::size_t o) {
+        QRect bounds;
+        for (std::size_t j = 4 * o; j < 4 * o + 4; ++j) {
+            const PixelRect& c = cells[j].destination;
+            bounds |= QRect(c.x, c.y, c.width, c.height);
+        }
+        return bounds;
+    };
+    // The dialog as it paints itself.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_));
+    const QImage shown = dialog_->grab().toImage();
+    const QRgb background = dialog_->palette().color(QPalette::Window).rgb();
+    std::map<int, int> lowest; // by the row's combo top
+    std::map<int, int> shift;  // by the row's combo top
+    for (std::size_t o = 0; o < kOrientationCount; ++o) {
+        SCOPED_TRACE(o);
+        const QRect own = dialog_->combo(o).geometry();
+        const QRect& picture = pictures[o];
+        // Each row moves down as a whole, the top one not at all, and no
+        // picture sideways.
+        EXPECT_EQ(picture.size(), onGrid(o).size());
+        const QPoint moved = picture.topLeft() - onGrid(o).topLeft();
+        EXPECT_EQ(moved.x(), 0);
+        for (std::size_t j = 4 * o; j < 4 * o + 4; ++j) {
+            const PixelRect& c = cells[j].destination;
+            EXPECT_NE(shown.pixel(c.x + 8, c.y + moved.y() + 8), background) << "cell " << j;
+        }
+        EXPECT_EQ(shift.try_emplace(own.y(), moved.y()).first->second, moved.y());
+        EXPECT_LE(picture.bottom(), own.top() - gap);
+        lowest[own.y()] = std::max(lowest[own.y()], picture.bottom() + 1);
+        // Clear of every combo above it in its column.
+        for (std::size_t c = 0; c <= kOrientationCount; ++c) {
+            const QRect other = dialog_->combo(c).geometry();
+            if (other.y() < own.y() && other.left() < picture.right() &&
+                picture.left() < other.right()) {
+                EXPECT_GT(picture.top(), other.bottom()) << "under combo " << c;
+            }
+        }
+    }
+    ASSERT_EQ(lowest.size(), 4u);
+    EXPECT_EQ(shift.begin()->second, 0);
+    for (const auto& [top, bottom] : lowest) {
+        EXPECT_EQ(top - bottom, gap) << "the row of combos at " << top;
+    }
+}
+
+TEST_F(SearchDialogTest, TheRangesTildeShowsWholeBetweenItsEdits) {
+    Open();
+    auto* label = dialog_->findChild<ColumnLabel*>(QStringLiteral("static1"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("検索範囲              ～"));
+    const std::vector<ColumnLabel::PlacedWord> words = label->PlaceWords();
+    ASSERT_EQ(words.size(), 2u);
+    // The label as it paints itself: every pixel of ink right of 検索範囲 is
+    // the ～, and all of it lies between the range's edits.
+    const QImage ink = label->grab().toImage();
+    const int from = dialog_->Edit(kIdSearchRangeStart)->geometry().right();
+    const int to = dialog_->Edit(kIdSearchRangeEnd)->geometry().left();
+    int tildeInk = 0;
+    for (int y = 0; y < ink.height(); ++y) {
+        for (int x = words[0].rect.right() + 1; x < ink.width(); ++x) {
+            if (qGray(ink.pixel(x, y)) < 128) {
+                ++tildeInk;
+                const int at = label->x() + x;
+                EXPECT_TRUE(at > from && at < to) << at << " outside " << from << ".." << to;
+            }
+        }
+    }
+    EXPECT_GT(tildeInk, 4);
+    // 検索範囲 itself ends left of the first edit.
+    EXPECT_LT(label->x() + words[0].rect.right(), dialog_->Edit(kIdSearchRangeStart)->x());
+}
+
+TEST_F(SearchDialogTest, FiveDigitResultsShowWholeAndHomeSelectsTheFirst) {
+    // More than ten thousand matches, so that the line numbers have five
+    // digits too.
+    Open(7, 4);
+    Choose(0, C::AtLeast1);
+    SetRange(QStringLiteral("0"), QStringLiteral("65535"));
+    SearchToEnd();
+    ASSERT_GE(Found().size(), 10000u);
+    ASSERT_GE(Found().back(), 10000);
+    // The newest line is selected and in view.
+    ExpectLinesShowWhole(dialog_->results());
+    dialog_->results().setFocus();
+    QTest::keyClick(&dialog_->results(), Qt::Key_Home);
+    EXPECT_EQ(dialog_->results().SelectedRow(), 0);
+    ExpectLinesShowWhole(dialog_->results());
+    Press(*dialog_, kIdStart);
+    EXPECT_EQ(game().CurrentStageNumber(), Found().front());
 }
 
 TEST_F(SearchDialogTest, MenuItemIsGrayedWhileTheDialogIsOpen) {

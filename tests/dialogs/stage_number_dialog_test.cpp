@@ -62,6 +62,29 @@ TEST_F(StageNumberDialogTest, DigitsShiftInAndKeepFiveAtMost) {
     EXPECT_EQ(Shown(), QStringLiteral("43210"));
 }
 
+TEST_F(StageNumberDialogTest, EveryAccessKeyPressCountsHoweverQuick) {
+    Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_));
+    Press(*dialog_, kIdClearNumber);
+    // Keys go to the window, as from the keyboard, 12 ms apart.
+    QWindow* window = dialog_->windowHandle();
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(window, Qt::Key_9, Qt::AltModifier, 12);
+    }
+    EXPECT_EQ(Shown(), QStringLiteral("99999"));
+    for (const Qt::Key key : {Qt::Key_4, Qt::Key_8, Qt::Key_2, Qt::Key_9, Qt::Key_0}) {
+        QTest::keyClick(window, key, Qt::AltModifier, 12);
+    }
+    EXPECT_EQ(Shown(), QStringLiteral("48290"));
+    // With the focus on the keypad, a plain digit presses its button, just
+    // as quickly.
+    dialog_->Button(kIdDigit0 + 5)->setFocus();
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(window, Qt::Key_7, Qt::NoModifier, 12);
+    }
+    EXPECT_EQ(Shown(), QStringLiteral("90777"));
+}
+
 TEST_F(StageNumberDialogTest, PlusAndMinusOneWrapRound) {
     Open();
     Enter(QStringLiteral("65535"));

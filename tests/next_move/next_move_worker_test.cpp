@@ -10,6 +10,7 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "next_move/next_move_worker.h"
@@ -79,6 +80,25 @@ class NextMoveWorkerTest : public ::testing::Test {
         FAIL() << "no block can step";
     }
 
+    // The move the game shows: its block and where the outline stands.
+    std::tuple<int, int, int> Shown() {
+        const NextMoveState& shown = GameProbe::PlayOf(*h.game).nextMove();
+        return {shown.block, shown.column, shown.row};
+    }
+    // Whether the outline shown stands on cells that are free or the shown
+    // block's own: a move that can be made from the position on the screen.
+    bool ShownFitsTheScreen() {
+        const NextMoveState& shown = GameProbe::PlayOf(*h.game).nextMove();
+        const Block& block = h.g.blocks[shown.block];
+        for (const CellOffset& cell : ShapeTable[block.orientation]) {
+            const int at = h.g.board.at(shown.column + cell.dx, shown.row + cell.dy);
+            if (at != CellEmpty && at != shown.block) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     GameHarness h;
     int threadsStarted = 0;
     bool noThreads = false;
@@ -115,13 +135,26 @@ TEST_F(NextMoveWorkerTest, ShowsOnceTheGamesThreadTakesThePlanAndFollowsTheMoves
     EXPECT_TRUE(h.game->NextMoveShowing());
     ASSERT_GE(next.Move().Follower().Plan().drags.size(), 3u);
 
+    EXPECT_TRUE(ShownFitsTheScreen());
+    // Asked again while it shows: the same move, from the position on the
+    // screen, not one from where the shown move has not taken its block.
+    const auto first = Shown();
+    EXPECT_EQ(next.Ask(), NextMoveWorker::Answer::Shown);
+    EXPECT_TRUE(h.game->NextMoveShowing());
+    EXPECT_EQ(Shown(), first);
+    EXPECT_TRUE(ShownFitsTheScreen());
+
     // The move shown, made with the mouse: the next one comes from the
-    // same plan, and asked again while it shows, the one after it.
+    // same plan, and again stays until it is made.
     Make(0);
     EXPECT_EQ(next.Ask(), NextMoveWorker::Answer::Shown);
     EXPECT_TRUE(h.game->NextMoveShowing());
+    const auto second = Shown();
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(ShownFitsTheScreen());
     EXPECT_EQ(next.Ask(), NextMoveWorker::Answer::Shown);
-    EXPECT_TRUE(h.game->NextMoveShowing());
+    EXPECT_EQ(Shown(), second);
+    EXPECT_TRUE(ShownFitsTheScreen());
     EXPECT_EQ(threadsStarted, 1);
 
     // A step of the player's own: off the plan, so planned again.

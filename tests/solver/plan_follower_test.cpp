@@ -1,6 +1,7 @@
 // Following a plan through play: the drags the player makes with the
-// game's own mouse handlers keep the plan, the key while a move shows
-// steps to the one after it, and anything off the plan asks for a new one.
+// game's own mouse handlers keep the plan, the drag given is always the one
+// from the position as it stands, and anything off the plan asks for a new
+// one.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -43,22 +44,20 @@ class PlanFollowerTest : public ::testing::Test {
     PlanFollower follower;
 };
 
-TEST_F(PlanFollowerTest, TheKeyWhileAMoveShowsStepsToTheOneAfterIt) {
-    EXPECT_EQ(follower.Next(h.g.blocks, false), 0);
-    EXPECT_EQ(follower.Next(h.g.blocks, true), 1);
-    EXPECT_EQ(follower.Next(h.g.blocks, true), 2);
-    // Asked again after the move shown ran out: the move still to make.
-    EXPECT_EQ(follower.Next(h.g.blocks, false), 0);
+TEST_F(PlanFollowerTest, AskedAgainBeforeTheMoveIsMadeItGivesTheSameMove) {
+    EXPECT_EQ(follower.Next(h.g.blocks), 0);
+    EXPECT_EQ(follower.Next(h.g.blocks), 0);
+    Make(0);
+    EXPECT_EQ(follower.Next(h.g.blocks), 1);
+    EXPECT_EQ(follower.Next(h.g.blocks), 1);
 }
 
 TEST_F(PlanFollowerTest, MovesMadeWithTheMouseKeepThePlan) {
-    EXPECT_EQ(follower.Next(h.g.blocks, false), 0);
+    EXPECT_EQ(follower.Next(h.g.blocks), 0);
     Make(0);
-    EXPECT_EQ(follower.Next(h.g.blocks, false), 1);
-    // Looked ahead, then made the move that was due, not the one shown.
-    EXPECT_EQ(follower.Next(h.g.blocks, true), 2);
+    EXPECT_EQ(follower.Next(h.g.blocks), 1);
     Make(1);
-    EXPECT_EQ(follower.Next(h.g.blocks, false), 2);
+    EXPECT_EQ(follower.Next(h.g.blocks), 2);
     const Cell end = follower.End(1);
     const Block& moved = h.g.blocks[plan.drags[1].block];
     EXPECT_EQ(moved.column, end.column);
@@ -70,23 +69,23 @@ TEST_F(PlanFollowerTest, APositionOffThePlanAsksForANewOne) {
     // A block that the first drag does not move, one column over.
     const int other = plan.drags[0].block == 0 ? 1 : 0;
     elsewhere[other].column += elsewhere[other].column > 0 ? -1 : 1;
-    EXPECT_FALSE(follower.Next(elsewhere, false).has_value());
+    EXPECT_FALSE(follower.Next(elsewhere).has_value());
     // A stage of another size is never on the plan.
     BlockList fewer = h.g.blocks;
     --fewer.count;
-    EXPECT_FALSE(follower.Next(fewer, false).has_value());
+    EXPECT_FALSE(follower.Next(fewer).has_value());
     follower.Forget();
-    EXPECT_FALSE(follower.Next(h.g.blocks, false).has_value());
+    EXPECT_FALSE(follower.Next(h.g.blocks).has_value());
 }
 
 TEST_F(PlanFollowerTest, AfterTheLastDragThereIsNothingToShow) {
     const int total = static_cast<int>(plan.drags.size());
     for (int d = 0; d < total; ++d) {
-        ASSERT_EQ(follower.Next(h.g.blocks, false), d);
+        ASSERT_EQ(follower.Next(h.g.blocks), d);
         Make(d);
     }
     EXPECT_EQ(h.g.state.gamePhase, PhaseSolved);
-    EXPECT_FALSE(follower.Next(h.g.blocks, false).has_value());
+    EXPECT_FALSE(follower.Next(h.g.blocks).has_value());
 }
 
 } // namespace
