@@ -11,7 +11,7 @@ namespace {
 constexpr int kSmallestField = 32;
 // The part of the time a found plan may take to become shorter, and the
 // positions each exact search of its tail may expand.
-constexpr int kImprovingMs = 20;
+constexpr int kImprovingMs = 5;
 constexpr long kTailPositions = 200000;
 
 } // namespace
