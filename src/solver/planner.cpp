@@ -9,9 +9,7 @@ namespace {
 
 // Fields up to 32 target cells (7 x 4, 8 x 4).
 constexpr int kSmallestField = 32;
-// The part of the time a found plan may take to become shorter, and the
-// positions each exact search of its tail may expand.
-constexpr int kImprovingMs = 5;
+// The positions each exact search of a plan's tail may expand.
 constexpr long kTailPositions = 200000;
 
 } // namespace
@@ -39,9 +37,9 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
             return false;
         }
         if (std::visit([&w](const auto& attempt) { return w.Try(attempt); }, step.attempt)) {
-            if (limits.shorten) {
+            if (limits.shortenMs > 0) {
                 Budget part;
-                part.StartPart(w.budget, kImprovingMs);
+                part.StartPart(w.budget, limits.shortenMs);
                 w.improver.Improve(part, w.exact.get(), kTailPositions);
                 w.budget.Count(part.Expansions());
             }
