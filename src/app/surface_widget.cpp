@@ -1,5 +1,8 @@
 #include "app/surface_widget.h"
 
+#include <cstddef>
+#include <cstdint>
+
 #include <QList>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -46,6 +49,27 @@ void SurfaceWidget::WrapSurface() {
                     QImage::Format_Indexed8);
     const ColourTable& colours = game_.Colours();
     image_.setColorTable(QList<QRgb>(colours.begin(), colours.end()));
+    screen_ = QImage(surface.width(), surface.height(), QImage::Format_RGB32);
+}
+
+void SurfaceWidget::ConvertArea(const QRect& wanted) {
+    // The painter would convert a large 8-bit image on helper threads of
+    // its own and wait for them; where no thread can start (a low process
+    // limit) it would wait for ever with the window frozen. The area is
+    // looked up here, on the window's thread, instead.
+    const QRect area = wanted.intersected(screen_.rect());
+    if (area.isEmpty()) {
+        return;
+    }
+    const OffscreenSurface& surface = game_.Surface();
+    const ColourTable& colours = game_.Colours();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uint8_t* from = surface.pixels() + static_cast<std::ptrdiff_t>(y) * surface.stride();
+        QRgb* to = reinterpret_cast<QRgb*>(screen_.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            to[x] = colours[from[x]] | 0xff000000u;
+        }
+    }
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
@@ -59,7 +83,8 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     const ZoomScale scale = Scale();
     if (scale.isIdentity()) {
         const QRect area = event->rect();
-        painter.drawImage(area, image_, area);
+        ConvertArea(area);
+        painter.drawImage(area, screen_, area);
         return;
     }
     // Rounding the client size up may leave a sliver past the picture.
@@ -67,10 +92,11 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     const SurfaceRect wanted = scale.SurfaceArea(event->rect());
     const QRect source =
         QRect(wanted.x, wanted.y, wanted.width, wanted.height).intersected(image_.rect());
+    ConvertArea(source);
     const double side = scale.logicalPerSurfacePixel();
     const QRectF target(source.x() * side, source.y() * side, source.width() * side,
                         source.height() * side);
-    painter.drawImage(target, image_, source);
+    painter.drawImage(target, screen_, source);
 }
 
 void SurfaceWidget::mousePressEvent(QMouseEvent* event) {

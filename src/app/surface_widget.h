@@ -2,7 +2,7 @@
 // pixel, or each pixel as a square at a zoom, and hands the mouse to the
 // game in surface pixels. The image reads the surface's own
 // bytes, so presenting a frame copies nothing until the paint converts the
-// damaged rectangle for the screen.
+// damaged rectangle into screen colours.
 #pragma once
 
 #include <QImage>
@@ -37,10 +37,13 @@ class SurfaceWidget : public QWidget {
 
   private:
     void WrapSurface();
+    // Looks up the screen colours of a part of the surface.
+    void ConvertArea(const QRect& wanted);
     ZoomScale Scale() const;
 
     Game& game_;
     QImage image_;
+    QImage screen_; // the surface in screen colours, as far as painted
     PixelSize surfaceSize_{0, 0};
     int zoom_ = 1;
 };

@@ -10,8 +10,10 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QFileInfo>
 
 #include "app/program_run.h"
+#include "support/child_process.h"
 
 namespace fenx {
 namespace {
@@ -61,6 +63,24 @@ TEST(ProgramLimits, ALockHeldElsewhereNeitherKeepsTheWindowAwayNorTheEnd) {
     ASSERT_TRUE(run.StartedAndRunning());
     EndsCleanly(run);
     ::close(lock);
+}
+
+TEST(ProgramLimits, WithNoThreadToSpareTheWindowStillPaintsAndTheGameEndsOnItsSignal) {
+    // A process limit the user is already at: no thread of any kind can
+    // start. The painter used to hand the conversion of the large 38 x 10
+    // picture to threads that never came, and wait for them with the
+    // window frozen, deaf to SIGTERM.
+    ProgramRun run("[FENX]\nx_size=38\ny_size=10\n");
+    testing::GiveToOrdinaryUser(QFileInfo(run.ConfigPath()).path().toStdString());
+    run.BeforeStart([] {
+        if (!testing::BecomeOrdinaryUser()) {
+            ::_exit(125);
+        }
+        const rlimit none{1, 1};
+        ::setrlimit(RLIMIT_NPROC, &none);
+    });
+    ASSERT_TRUE(run.StartedAndRunning()) << run.process().readAllStandardError().toStdString();
+    EndsCleanly(run);
 }
 
 } // namespace
