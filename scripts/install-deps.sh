@@ -19,13 +19,15 @@ game_packages=(
   libpng-dev qt6-base-dev libsdl2-dev fonts-ipafont-gothic
 )
 # GoogleTest, Google Benchmark, clang with its libFuzzer runtime, an X
-# server and xdotool for the tests that need a real display, and what the
-# package checks use: dpkg-shlibdeps and file for CPack's dependencies, the
-# desktop entry and AppStream validators, lintian.
+# server and xdotool for the tests that need a real display (xdpyinfo,
+# imagemagick and python3 for the scripts that play the game under it and
+# compare screenshots), and what the package checks use: dpkg-shlibdeps
+# and file for CPack's dependencies, the desktop entry and AppStream
+# validators, lintian.
 test_packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool
+  xvfb xdotool x11-utils imagemagick python3
   file desktop-file-utils appstream lintian
 )
 

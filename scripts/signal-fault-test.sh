@@ -11,17 +11,10 @@ runs=${1:-30}
 program=${2:-build/test/src/fenx}
 program=$(realpath "$program")
 
-display=:47
-Xvfb "$display" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
-xvfb=$!
+# shellcheck source=scripts/xvfb-game.sh
+. "$(dirname "$0")/xvfb-game.sh"
+start_xvfb :47
 trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display SDL_AUDIODRIVER=dummy
-# A loaded machine can take a while to bring the server up.
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $display"; exit 1; }
 
 signals=(TERM INT HUP)
 failures=0
@@ -29,14 +22,7 @@ for ((run = 1; run <= runs; ++run)); do
   sandbox=$(mktemp -d)
   mkdir -p "$sandbox/config/fenx" "$sandbox/work"
   printf '; kept\n[FENX]\nx_size=7\ny_size=4\nsound=0\n' >"$sandbox/config/fenx/fenx.ini"
-  (cd "$sandbox/work" && XDG_CONFIG_HOME="$sandbox/config" exec "$program") &
-  game=$!
-  window=""
-  for _ in $(seq 50); do
-    window=$(xdotool search --pid "$game" --name 'ＤＯＤＩ' 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
+  start_game "$program" "$sandbox"
   if [ -z "$window" ]; then
     echo "run $run: no window"
     failures=$((failures + 1))

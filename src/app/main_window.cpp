@@ -2,11 +2,14 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 
 #include <algorithm>
+
+#include "app/play_keys.h"
 
 namespace fenx {
 
@@ -83,6 +86,15 @@ void MainWindow::CentreOnScreen() {
     const QSize outer = frameGeometry().size();
     move(area.x() + (area.width() - outer.width()) / 2,
          area.y() + (area.height() - outer.height()) / 2);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<PlayKey> key = PlayKeyOf(event->key(), event->modifiers())) {
+        game_.OnKey(*key);
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,8 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The keys of play go to the game (play_keys.h); others on as before.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // Applies the wanted zoom, as far as it fits, to the current surface.

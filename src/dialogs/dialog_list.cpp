@@ -80,26 +80,24 @@ class DialogList::LineDelegate : public QStyledItemDelegate {
 
 namespace {
 
+// The keys that move a list's selection, without modifiers (the keypad's
+// keys as the others).
+constexpr std::pair<int, ListKey> kListKeys[] = {
+    {Qt::Key_Up, ListKey::Up},         {Qt::Key_Down, ListKey::Down},
+    {Qt::Key_Home, ListKey::Home},     {Qt::Key_End, ListKey::End},
+    {Qt::Key_PageUp, ListKey::PageUp}, {Qt::Key_PageDown, ListKey::PageDown},
+};
+
 std::optional<ListKey> ListKeyOf(const QKeyEvent& event) {
     if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         return std::nullopt;
     }
-    switch (event.key()) {
-    case Qt::Key_Up:
-        return ListKey::Up;
-    case Qt::Key_Down:
-        return ListKey::Down;
-    case Qt::Key_Home:
-        return ListKey::Home;
-    case Qt::Key_End:
-        return ListKey::End;
-    case Qt::Key_PageUp:
-        return ListKey::PageUp;
-    case Qt::Key_PageDown:
-        return ListKey::PageDown;
-    default:
-        return std::nullopt;
+    for (const auto& [key, listKey] : kListKeys) {
+        if (event.key() == key) {
+            return listKey;
+        }
     }
+    return std::nullopt;
 }
 
 } // namespace

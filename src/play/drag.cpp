@@ -1,6 +1,7 @@
 // Picking up a block with the left button, following the cursor, letting go.
 // The press only sets the drag up: the moves, the timer ticks and the
-// release arrive as calls of their own while the button is held.
+// release arrive as calls of their own while the button is held. Every drag
+// that moved its block is a move of the history.
 #include "core/completion.h"
 #include "core/geometry.h"
 #include "play/play.h"
@@ -28,9 +29,11 @@ void Play::OnLeftButtonDown(int x, int y) {
     }
     EndNextMove(); // any press ends the next move
     if (HoldsBlock(mode_)) {
-        // A press while a block is held: its release went unseen.
+        // A press while a block is held: the keys' carry ends here, or the
+        // mouse's release went unseen.
         EndDrag();
     }
+    HideKeyCursor();
     const int cx = CellOfPixel(x);
     const int cy = CellOfPixel(y);
     if (cx < 0 || cx >= stage_.state.W || cy < 0 || cy >= 2 * stage_.state.H) {
@@ -41,7 +44,12 @@ void Play::OnLeftButtonDown(int x, int y) {
         return;
     }
     host_.PlayEffect(SoundId::Click);
-    drag_ = DragState{v, cx, cy, 0};
+    PickUp(v, {cx, cy}, DragHand::Mouse);
+}
+
+void Play::PickUp(int block, Cell grab, DragHand hand) {
+    const Block& b = stage_.blocks[block];
+    drag_ = DragState{block, grab.column, grab.row, 0, hand, {b.column, b.row}};
     mode_ = ModeHolding(true, HoldsHint(mode_));
 }
 
@@ -49,11 +57,15 @@ void Play::OnMouseMove(int x, int y, bool leftButton, bool rightButton) {
     if (stage_.state.gamePhase != PhasePlaying) {
         return;
     }
+    if (lastMousePixel_ != std::pair{x, y}) {
+        lastMousePixel_ = std::pair{x, y};
+        HideKeyCursor();
+    }
     if (leftButton) {
         DragTo(x, y);
         return;
     }
-    if (HoldsBlock(mode_)) {
+    if (HeldByMouse()) {
         EndDrag(); // the button was released where the window did not see it
     }
     if (rightButton && HoldsHint(mode_)) {
@@ -62,13 +74,13 @@ void Play::OnMouseMove(int x, int y, bool leftButton, bool rightButton) {
 }
 
 void Play::OnLeftButtonUp() {
-    if (stage_.state.gamePhase == PhasePlaying && HoldsBlock(mode_)) {
+    if (stage_.state.gamePhase == PhasePlaying && HeldByMouse()) {
         EndDrag();
     }
 }
 
 void Play::DragTo(int x, int y) {
-    if (!HoldsBlock(mode_)) {
+    if (!HeldByMouse()) {
         return;
     }
     // A cursor over the frame or beyond the field aims at the nearest cell.
@@ -90,12 +102,19 @@ void Play::EndDrag() {
     mode_ = ModeHolding(false, HoldsHint(mode_));
     drag_.tick = -1;
     DrawDraggedBlock(0, 0);
+    // A drag that ends where it began is no move.
+    const Block& b = stage_.blocks[drag_.block];
+    const Carry carry{static_cast<int16_t>(drag_.block), drag_.from, {b.column, b.row}};
+    if (carry.from != carry.to) {
+        history_.Record({&carry, 1});
+    }
 }
 
 void Play::DragTick() {
     ++drag_.tick;
     DrawDraggedBlock(0, 0);
-    if (!host_.CursorInsideWindow()) {
+    // The keys carry a block wherever the mouse is.
+    if (HeldByMouse() && !host_.CursorInsideWindow()) {
         EndDrag();
     }
 }

@@ -5,6 +5,12 @@
 namespace fenx {
 
 void Play::DrawDraggedBlock(int dx, int dy) {
+    DrawHeldBlockLook();
+    const Block& b = stage_.blocks[drag_.block];
+    host_.Present(DraggedBlockArea(b.orientation, b.column, b.row, dx, dy));
+}
+
+void Play::DrawHeldBlockLook() {
     const Block& b = stage_.blocks[drag_.block];
     const int px = CellPixel(b.column);
     const int py = CellPixel(b.row);
@@ -16,7 +22,9 @@ void Play::DrawDraggedBlock(int dx, int dy) {
     if (phase >= 0) {
         stage_.canvas.DrawOutlineAt(px, py, b.orientation, phase);
     }
-    host_.Present(DraggedBlockArea(b.orientation, b.column, b.row, dx, dy));
+    // The keyboard cursor shown is the grab cell of a block the keys carry,
+    // inside the area brought to the window.
+    DrawKeyCursor();
 }
 
 } // namespace fenx

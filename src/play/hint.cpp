@@ -35,6 +35,10 @@ void Play::OnRightButtonDown(int x, int y) {
         return;
     }
     EndNextMove(); // any press ends the next move
+    if (HeldByKeys()) {
+        EndDrag(); // and puts down a block the keys carry
+    }
+    HideKeyCursor();
     if (s.challengeActive) {
         return;
     }

@@ -30,9 +30,7 @@ void Play::EndNextMove() {
     }
     mode_ = PlayMode::Idle;
     if (stage_.state.gamePhase == PhasePlaying) {
-        stage_.canvas.DrawField();
-        DrawBlocksInPlace();
-        PresentWholeSurface();
+        DrawPlayPicture();
     }
 }
 
@@ -54,6 +52,7 @@ void Play::DrawNextMove() {
     const Block& moved = blocks[nextMove_.block];
     canvas.DrawOutlineAt(CellPixel(nextMove_.column), CellPixel(nextMove_.row), moved.orientation,
                          static_cast<int>((shown / 100) % 4));
+    DrawKeyCursor();
     PresentWholeSurface();
 }
 

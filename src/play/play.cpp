@@ -7,6 +7,8 @@ void Play::Reset() {
     mode_ = PlayMode::Idle;
     drag_.tick = -1;
     ++position_;
+    history_.Clear();
+    keyCursor_ = StartingKeyCursor(stage_.state.H);
 }
 
 void Play::EndDragIfActive() {
@@ -21,6 +23,17 @@ void Play::DrawBlocksInPlace() {
         stage_.canvas.DrawBlockAt(CellPixel(b.column), CellPixel(b.row), b.orientation, b.kind,
                                   b.fixed);
     }
+}
+
+void Play::DrawPlayPicture() {
+    stage_.canvas.DrawField();
+    DrawBlocksInPlace();
+    if (HoldsBlock(mode_)) {
+        DrawHeldBlockLook(); // and the cursor over it
+    } else {
+        DrawKeyCursor();
+    }
+    PresentWholeSurface();
 }
 
 void Play::PresentWholeSurface() {

@@ -1,12 +1,14 @@
-// Playing a stage: the held block and its steps, the placement hint, the
-// solved test and animation, the opening fly-in and the frames of the play
-// timer. A Play acts on the stage it is given (its state, board, blocks and
-// the canvas they are drawn on) and keeps only what belongs to play itself.
-// Several may exist side by side, each with its own stage.
+// Playing a stage: the held block and its steps, the keyboard cursor and
+// carry, the moves undone and redone, the placement hint, the solved test
+// and animation, the opening fly-in and the frames of the play timer. A Play acts on the stage it
+// is given (its state, board, blocks and the canvas they are drawn on) and keeps only what belongs
+// to play itself. Several may exist side by side, each with its own stage.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <utility>
 
 #include "core/block.h"
 #include "core/board.h"
@@ -16,8 +18,11 @@
 #include "play/frame_pacer.h"
 #include "play/game_state.h"
 #include "play/hint_state.h"
+#include "play/key_cursor.h"
+#include "play/move_history.h"
 #include "play/next_move_state.h"
 #include "play/play_host.h"
+#include "play/play_key.h"
 #include "play/play_mode.h"
 #include "play/solved_animation.h"
 #include "presentation/canvas.h"
@@ -47,6 +52,18 @@ class Play {
     void OnRightButtonDown(int x, int y);
     void OnRightButtonUp();
 
+    // --- Keys (keys.cpp, moves.cpp) ------------------------------------------
+    // Acts only in PhasePlaying and while no mouse button holds a block or
+    // the hint; undo, redo and restart also not while the keys carry one.
+    void OnKey(PlayKey key);
+    // A carry of block `block` from anchor `from` to anchor `to`, where it
+    // stands now, was made: recorded as one move, for whatever makes moves
+    // besides the hands (drags and keyboard carries record their own).
+    // Refused, recording nothing, unless a stage is played, the block is a
+    // movable one standing at `to`, and its cells at `from` are free or its
+    // own (so that undoing the carry fits).
+    bool CarryMade(int block, Cell from, Cell to);
+
     // --- Play timer (frame_dispatch.cpp) -------------------------------------
     std::optional<uint32_t> OnPlayTimer();
     std::optional<uint32_t> OnPacedFrame();
@@ -66,7 +83,8 @@ class Play {
     void setDragDisplayMode(int32_t mode) { dragDisplayMode_ = mode; }
 
     // --- Next move (next_move.cpp) --------------------------------------------
-    // The position's number: changes with every step and every stage start.
+    // The position's number: changes with every step, every move undone,
+    // redone or restarted, and every stage start.
     uint32_t position() const { return position_; }
     // Playing an ordinary stage with no block held.
     bool NextMoveAllowed() const;
@@ -81,15 +99,48 @@ class Play {
     const DragState& drag() const { return drag_; }
     const HintState& hint() const { return hint_; }
     const SolvedAnimation& solved() const { return solved_; }
+    const MoveHistory& history() const { return history_; }
+    const KeyCursor& keyCursor() const { return keyCursor_; }
 
   private:
+    bool HeldByMouse() const { return HoldsBlock(mode_) && drag_.hand == DragHand::Mouse; }
+    bool HeldByKeys() const { return HoldsBlock(mode_) && drag_.hand == DragHand::Keys; }
+    // The block held from `grab`, a cell of it; nothing is drawn yet.
+    void PickUp(int block, Cell grab, DragHand hand);
+
+    // The keyboard (keys.cpp).
+    void MoveKeyCursor(int dx, int dy);
+    void StepCarriedBlock(int dx, int dy);
+    void PickUpUnderKeyCursor();
+    // The cursor goes; the picture becomes the one mouse play shows.
+    void HideKeyCursor();
+    // The cursor over its cell, when shown (not presented).
+    void DrawKeyCursor();
+
+    // Undo, redo and restart (moves.cpp).
+    void Undo();
+    void Redo();
+    void ReplayHistory(bool redo); // the last move undone, or the last undone redone
+    void Restart();
+    // Moves each carry's block from `from` to `to` (or back, when not
+    // `forward`); false, changing nothing, when the board does not hold the
+    // blocks where the carries say or the places are not free.
+    bool ApplyCarries(std::span<const Carry> carries, bool forward);
+    bool InField(Cell c) const;
+    // After a move put back or made again: the next move's plan is void,
+    // and the position is shown, or solves the stage as a step would.
+    void PositionChanged();
+
     // Walks the held block toward the field cell under client pixel (x, y).
     void DragTo(int x, int y);
     // Shows the step `block` has just made on the board (step.cpp).
     void ShowStep(int block, CellStep step);
     void EndDrag();
     void DragTick();
-    void DrawDraggedBlock(int dx, int dy); // drag_drawing.cpp
+    // The held block in its drag look, and the area of the step (dx, dy)
+    // brought to the window (drag_drawing.cpp).
+    void DrawDraggedBlock(int dx, int dy);
+    void DrawHeldBlockLook(); // not presented
 
     void DrawHint();
     void HintTick();
@@ -107,6 +158,9 @@ class Play {
     bool PlayFrame();
     void OpeningFrame();
     void DrawBlocksInPlace();
+    // Field, blocks, the held block's look and the keyboard cursor, the
+    // whole surface presented.
+    void DrawPlayPicture();
     void PresentWholeSurface();
 
     PlayStage stage_;
@@ -117,6 +171,11 @@ class Play {
     NextMoveState nextMove_;
     uint32_t position_ = 0;
     SolvedAnimation solved_;
+    MoveHistory history_;
+    KeyCursor keyCursor_;
+    // The last cursor position the mouse reported, so that a report of the
+    // same place (the window system repeats one now and then) is no move.
+    std::optional<std::pair<int, int>> lastMousePixel_;
     FramePacer pacer_;
     int32_t dragDisplayMode_ = 0;
 };

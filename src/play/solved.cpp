@@ -8,6 +8,8 @@ void Play::EnterSolved() {
     // The drag ends without a redraw: the animation takes over the picture.
     mode_ = ModeHolding(false, HoldsHint(mode_));
     drag_.tick = -1;
+    keyCursor_.shown = false; // gone with the rest of the picture
+    history_.Clear();         // a solved stage has nothing to undo
     stage_.state.gamePhase = PhaseSolved;
     LaunchSolvedEffect(solved_, stage_.blocks, stage_.stageRandom, stage_.state.clientHeight());
     host_.StageSolved(); // the challenge mark and the stage's record

@@ -100,6 +100,10 @@ constexpr SheetTile OutlineCellTile(int orientation, int cell, int phase) {
     return SheetTile{4 * phase, 0} + kOutlineBase + PieceTileTable[orientation][cell];
 }
 
+// The keyboard cursor: the dotted outline of a single cell, edged on all
+// four sides, in the outline's first phase.
+inline constexpr SheetTile kKeyCursorTile = kOutlineBase + kIsolatedCellTile;
+
 // The font: character codes 32..127 in rows of 16 glyphs, 10 x 12 pixels.
 inline constexpr int kFontLeft = 0;
 inline constexpr int kFontTop = 224;

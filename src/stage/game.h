@@ -92,6 +92,16 @@ class Game final : private PlayHost {
     void OnRightButtonDown(int x, int y) { play_.OnRightButtonDown(x, y); }
     void OnRightButtonUp() { play_.OnRightButtonUp(); }
 
+    // A key of play (PlayKey): the keyboard cursor and carry, undo, redo
+    // and restart. Acted on only while a stage is played and no mouse button
+    // holds anything; the menu never sees these keys.
+    void OnKey(PlayKey key) { play_.OnKey(key); }
+    // For whatever makes moves besides the player's hands: a carry of block
+    // `block` from anchor `from` to anchor `to`, where it stands now, was
+    // made; it becomes one move of the history, to be undone like any.
+    // False, recording nothing, when the board does not agree.
+    bool CarryMade(int block, Cell from, Cell to) { return play_.CarryMade(block, from, to); }
+
     // The play timer. Call OnPlayTimer every 100 ms, but only while the
     // application is active and no menu of the main window is open. It runs
     // the tick's first frame. When it returns a clock reading, the tick

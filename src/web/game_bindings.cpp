@@ -201,6 +201,13 @@ val FieldView(WebGame& web) {
     return result;
 }
 
+// A key of play by its number (PlayKey); any other number is no key.
+void OnKey(WebGame& web, int key) {
+    if (key >= 0 && key <= static_cast<int>(PlayKey::Restart)) {
+        web.game().OnKey(static_cast<PlayKey>(key));
+    }
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(fenx_game) {
@@ -239,6 +246,7 @@ EMSCRIPTEN_BINDINGS(fenx_game) {
             "rightButtonDown", +[](WebGame& w, int x, int y) { w.game().OnRightButtonDown(x, y); })
         .function(
             "rightButtonUp", +[](WebGame& w) { w.game().OnRightButtonUp(); })
+        .function("onKey", &OnKey)
         .function("onPlayTimer", &OnPlayTimer)
         .function("onPacedFrame", &OnPacedFrame)
         .function("onCommand", &OnCommand)

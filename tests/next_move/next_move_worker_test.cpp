@@ -165,6 +165,25 @@ TEST_F(NextMoveWorkerTest, ShowsOnceTheGamesThreadTakesThePlanAndFollowsTheMoves
     EXPECT_TRUE(h.game->NextMoveShowing());
 }
 
+TEST_F(NextMoveWorkerTest, AfterAnUndoTheNextMoveIsPlannedFromThePositionItLeaves) {
+    ASSERT_EQ(next.Ask(), NextMoveWorker::Answer::Planning);
+    ASSERT_TRUE(RunPosted());
+    ASSERT_GE(next.Move().Follower().Plan().drags.size(), 3u);
+    Make(0);
+    ASSERT_EQ(next.Ask(), NextMoveWorker::Answer::Shown);
+    Make(1);
+    ASSERT_EQ(next.Ask(), NextMoveWorker::Answer::Shown);
+    h.Key(PlayKey::Undo); // the second move back: a position the plan has left behind
+    EXPECT_FALSE(h.game->NextMoveShowing());
+    EXPECT_EQ(next.Ask(), NextMoveWorker::Answer::Planning);
+    ASSERT_TRUE(RunPosted());
+    EXPECT_TRUE(h.game->NextMoveShowing());
+    const BlockList& asked = next.Move().Question()->blocks;
+    for (int b = 0; b < h.g.blocks.count; ++b) {
+        EXPECT_EQ((Cell{asked[b].column, asked[b].row}), h.Anchors()[static_cast<std::size_t>(b)]);
+    }
+}
+
 TEST_F(NextMoveWorkerTest, APlanForAPositionThatMovedOnIsNotShown) {
     ASSERT_EQ(next.Ask(), NextMoveWorker::Answer::Planning);
     StepABlock(-1); // while the worker plans

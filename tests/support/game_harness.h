@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/board.h"
 #include "core/step_rule.h"
@@ -80,6 +81,20 @@ class GameHarness {
     void Release() { game->OnLeftButtonUp(); }
 
     int Cell(int cx, int cy) const { return g.board.at(cx, cy); }
+
+    void Key(PlayKey key) { game->OnKey(key); }
+    // The picture as it stands, and where every block's anchor is.
+    std::vector<uint8_t> Pixels() const {
+        const OffscreenSurface& s = g.canvas.surface();
+        return {s.pixels(), s.pixels() + s.height() * s.stride()};
+    }
+    std::vector<fenx::Cell> Anchors() const {
+        std::vector<fenx::Cell> anchors;
+        for (int i = 0; i < g.blocks.count; ++i) {
+            anchors.push_back({g.blocks[i].column, g.blocks[i].row});
+        }
+        return anchors;
+    }
 
     struct Placed {
         int orientation;

@@ -39,6 +39,9 @@ struct GameView {
     PlayMode mode() const { return play.mode(); }
     bool holding() const { return HoldsBlock(play.mode()); }
     bool hinting() const { return HoldsHint(play.mode()); }
+    bool carryingByKeys() const { return holding() && drag.hand == DragHand::Keys; }
+    const MoveHistory& history() const { return play.history(); }
+    const KeyCursor& keyCursor() const { return play.keyCursor(); }
 
     const GameState& state;
     const Board& board;

@@ -256,6 +256,39 @@ test('a finger drags a block, and held still on a block shows the placement hint
   await context.close();
 });
 
+test('the keys carry a block, undo, redo and restart it, and F5 does not reload the page', async () => {
+  const { page, context } = await openGame('#w=7&h=4&n=4829&zoom=1');
+  await waitForPhase(page, PLAYING);
+  const anchors = async () => Array.from((await page.evaluate(() => Fenx.game.fieldView())).anchors);
+  const start = await anchors();
+  const block = liftableBlock(await page.evaluate(() => Fenx.game.fieldView()), 7, 8);
+  const [column, row] = [start[2 * block], start[2 * block + 1]];
+  // From the bottom-left cell to the block's anchor, and up one row.
+  const keys = [...Array(7 - row).fill('ArrowUp'), ...Array(column).fill('ArrowRight'),
+                'Space', 'Numpad8', 'Enter'];
+  for (const key of keys) {
+    await page.keyboard.press(key);
+  }
+  const moved = Array.from(start);
+  moved[2 * block + 1] = row - 1;
+  assert.deepEqual(await anchors(), moved);
+  await page.evaluate(() => { window.stillThisPage = true; });
+  for (const [key, after] of [['Control+z', start], ['Control+Shift+Z', moved], ['Control+z', start],
+                              ['Control+y', moved], ['F5', start]]) {
+    await page.keyboard.press(key);
+    assert.deepEqual(await anchors(), after, key);
+  }
+  assert.equal(await page.evaluate(() => window.stillThisPage), true);
+  // Once the mouse moves the keyboard cursor goes: the start view.
+  const at = await canvasOrigin(page);
+  await page.mouse.move(at.x + 5, at.y + 5);
+  assert.equal(await differingPixels(page, renderPng(['7', '4', '4829'])), 0);
+  await page.keyboard.press('Control+z');
+  assert.deepEqual(await anchors(), moved);
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
 test('the H key shows a move, and replaying fenx-cli solve with the mouse solves the stage and shows the solved animation', async () => {
   const { page, context } = await openGame('#w=7&h=4&n=4829&zoom=1');
   await waitForPhase(page, PLAYING);

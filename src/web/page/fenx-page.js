@@ -244,8 +244,17 @@ window.Fenx = window.Fenx || {};
         return;
       }
       const inDialog = event.target instanceof Element && event.target.closest('dialog');
-      if (!inDialog && !event.altKey && !event.ctrlKey && !event.metaKey &&
-          (event.key === 'h' || event.key === 'H') && game && !ended) {
+      if (inDialog || !game || ended) {
+        return;
+      }
+      const key = Fenx.playKeyOf(event);
+      if (key !== undefined) {
+        // Not the page's: arrows and Space do not scroll it, F5 does not
+        // reload it.
+        event.preventDefault();
+        game.onKey(key);
+      } else if (!event.altKey && !event.ctrlKey && !event.metaKey &&
+                 (event.key === 'h' || event.key === 'H')) {
         requestNextMove();
       }
     });
