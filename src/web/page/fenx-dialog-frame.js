@@ -8,10 +8,7 @@
 // Cancel, Alt with a button's marked letter presses it.
 'use strict';
 
-window.Fenx = window.Fenx || {};
-
-(function () {
-  const Fenx = window.Fenx;
+(function (Fenx) {
   const ID = { ok: 1, cancel: 2, close: 3, start: 5, list: 1008 };
   // The kinds the engine grays menu items for.
   const Kind = { challenge: 0, search: 1, stageNumber: 2, size: 3, history: 4 };
@@ -387,4 +384,4 @@ window.Fenx = window.Fenx || {};
       open.clear();
     },
   };
-})();
+})((window.Fenx = window.Fenx || {}));

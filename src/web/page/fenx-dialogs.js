@@ -4,10 +4,7 @@
 // rule a dialog applies is the engine's.
 'use strict';
 
-window.Fenx = window.Fenx || {};
-
-(function () {
-  const Fenx = window.Fenx;
+(function (Fenx) {
   const { ID, Kind, makeCaption, makeDialog, openFromTable, runModal, endModal } = Fenx.frame;
   let help = null;
 
@@ -225,4 +222,4 @@ window.Fenx = window.Fenx || {};
       help = null;
     },
   };
-})();
+})((window.Fenx = window.Fenx || {}));

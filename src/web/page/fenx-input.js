@@ -7,10 +7,7 @@
 // once.
 'use strict';
 
-window.Fenx = window.Fenx || {};
-
-(function () {
-  const Fenx = window.Fenx;
+(function (Fenx) {
   // Holding a finger still this long on a block shows the placement hint.
   const LONG_PRESS_MS = 500;
   const TOUCH_SLOP_PX = 8;
@@ -147,4 +144,4 @@ window.Fenx = window.Fenx || {};
 
 
   Fenx.input = { bind, cursorInside: () => cursorInside };
-})();
+})((window.Fenx = window.Fenx || {}));

@@ -6,9 +6,7 @@
 // pick up or put down; Escape puts down. Alt with a letter is the menu's.
 'use strict';
 
-window.Fenx = window.Fenx || {};
-
-(function () {
+(function (Fenx) {
   const Key = { Left: 0, Right: 1, Up: 2, Down: 3, UpLeft: 4, UpRight: 5, DownLeft: 6,
                 DownRight: 7, PickUpOrPutDown: 8, PutDown: 9, Undo: 10, Redo: 11, Restart: 12 };
   const plain = {
@@ -44,4 +42,4 @@ window.Fenx = window.Fenx || {};
   }
 
   Fenx.playKeyOf = playKeyOf;
-})();
+})((window.Fenx = window.Fenx || {}));

@@ -7,9 +7,7 @@
 // timer stands still.
 'use strict';
 
-window.Fenx = window.Fenx || {};
-
-(function () {
+(function (Fenx) {
   const check = true;
   const MENUS = [
     { text: 'ｹﾞｰﾑ(&G)', items: [
@@ -226,7 +224,7 @@ window.Fenx = window.Fenx || {};
     }
   }
 
-  window.Fenx.menu = {
+  Fenx.menu = {
     build(onChoose) {
       choose = onChoose;
       const bar = document.getElementById('menubar');
@@ -308,4 +306,4 @@ window.Fenx = window.Fenx || {};
   function setEnabled(id, enabled) {
     items.get(id).setAttribute('aria-disabled', enabled ? 'false' : 'true');
   }
-})();
+})((window.Fenx = window.Fenx || {}));

@@ -7,10 +7,7 @@
 // pictures, sounds, storage).
 'use strict';
 
-window.Fenx = window.Fenx || {};
-
-(function () {
-  const Fenx = window.Fenx;
+(function (Fenx) {
   const TICK_MS = 100;
   const PLAN_BUDGET_MS = 5000;
 
@@ -374,4 +371,4 @@ window.Fenx = window.Fenx || {};
   }
 
   Fenx.start = start;
-})();
+})((window.Fenx = window.Fenx || {}));

@@ -9,10 +9,7 @@
 // the page; the results go with the dialog.
 'use strict';
 
-window.Fenx = window.Fenx || {};
-
-(function () {
-  const Fenx = window.Fenx;
+(function (Fenx) {
   const TICK_MS = 200;
   const CONDITION_TEXTS = ['任意', '０個', '１個', '２個', '３個', '４個',
                            '１以上', '２以上', '３以上', '４以上'];
@@ -241,4 +238,4 @@ window.Fenx = window.Fenx || {};
   }
 
   Fenx.search = { open, criteria, running: null };
-})();
+})((window.Fenx = window.Fenx || {}));

@@ -6,9 +6,7 @@
 // stays silent rather than playing late.
 'use strict';
 
-window.Fenx = window.Fenx || {};
-
-(function () {
+(function (Fenx) {
   // In the order of the engine's sound table.
   const FILES = ['sndtada.wav', 'sndclick.wav', 'sndslide.wav', 'sndopen.wav'];
   const files = [];   // the fetched bytes
@@ -36,7 +34,7 @@ window.Fenx = window.Fenx || {};
     });
   }
 
-  window.Fenx.sound = {
+  Fenx.sound = {
     // Resolves when every file is fetched or known to be missing.
     load() {
       return Promise.all(FILES.map((_, i) => fetchFile(i)));
@@ -75,4 +73,4 @@ window.Fenx = window.Fenx || {};
       voice = source;
     },
   };
-})();
+})((window.Fenx = window.Fenx || {}));
