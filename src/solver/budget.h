@@ -4,6 +4,7 @@
 // Also counts the search nodes expanded, for the benchmark.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 
@@ -14,6 +15,15 @@ class Budget {
     void Start(int milliseconds, const std::atomic<bool>* cancel) {
         deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
         cancel_ = cancel;
+        stopped_ = false;
+        expansions_ = 0;
+    }
+    // A part of `whole`: at most `milliseconds` from now, never past its
+    // deadline, given up with it.
+    void StartPart(const Budget& whole, int milliseconds) {
+        deadline_ = std::min(whole.deadline_, std::chrono::steady_clock::now() +
+                                                  std::chrono::milliseconds(milliseconds));
+        cancel_ = whole.cancel_;
         stopped_ = false;
         expansions_ = 0;
     }

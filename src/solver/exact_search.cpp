@@ -255,12 +255,7 @@ bool ExactSearch::Run(Position& p, Budget& budget, long nodeBudget, bool fromCur
         }
         const int32_t n = TakeBest(open, places, grid);
         const Node node = nodes_[U(n)];
-        rowCells = fixedRowCells_;
-        for (int i = 0; i < movable_; ++i) {
-            for (int off : SolverOffsets[U(slotOrientation_[U(i)])]) {
-                ++rowCells[U(SolverRow(padOf_[places[U(i)]] + off))];
-            }
-        }
+        rowCells = RowCells(places);
         if (n == 0 && Solved(rowCells)) {
             forward = 0;
             break;

@@ -63,6 +63,17 @@ class ExactSearch {
     // target is full.
     bool FillTarget(Target& t, Position& p, Budget& budget, long nodeBudget, int moveWeight);
 
+    // The fewest single steps from where p's plan has got to onto full and
+    // empty rows, when fewer than `below`: p's plan then goes on along such
+    // a way (a move for each run of steps of one block) and the steps are
+    // returned; otherwise -1, p unchanged. At most `nodeBudget` positions
+    // are expanded. `proven` tells whether no way at all is shorter (than
+    // the one found, or than `below` when none was): every solved field was
+    // among the targets, or the search from p's side went deep enough
+    // (shortest_steps.cpp). Without it a -1 may be the room or the budget
+    // running out.
+    int Shortest(Position& p, Budget& budget, long nodeBudget, int below, bool& proven);
+
     long Expanded() const { return expanded_; }
 
   private:
@@ -119,6 +130,8 @@ class ExactSearch {
     // for judging positions.
     void CollectTargets(const Position& p, bool allRowSets);
     bool CoverRows(int at, int limit, long& budget);
+    // The rows each block of `places` covers, fixed blocks included.
+    std::array<int, 2 * 10> RowCells(const Places& places) const;
 
     // The problem, set by Prepare.
     int width_ = 0;
@@ -151,6 +164,7 @@ class ExactSearch {
     using TargetBits = std::array<uint64_t, kMaxTargets / 64>;
     std::array<std::array<TargetBits, 128>, kOrientationCount> targetBits_{};
     int targetCount_ = 0;
+    bool targetsComplete_ = false;              // every cover of every set in use is a target
     std::array<int, kOrientationCount> left_{}; // blocks still to place while covering
     SolverGrid cover_;
     std::array<int16_t, kMaxBlocks> coverOrientation_{};

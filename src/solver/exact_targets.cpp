@@ -28,6 +28,16 @@ int ExactSearch::Outside(const std::array<int, 2 * 10>& rowCells) const {
     return best;
 }
 
+std::array<int, 2 * 10> ExactSearch::RowCells(const Places& places) const {
+    std::array<int, 2 * 10> rowCells = fixedRowCells_;
+    for (int i = 0; i < movable_; ++i) {
+        for (int off : SolverOffsets[U(slotOrientation_[U(i)])]) {
+            ++rowCells[U(SolverRow(padOf_[places[U(i)]] + off))];
+        }
+    }
+    return rowCells;
+}
+
 bool ExactSearch::Solved(const std::array<int, 2 * 10>& rowCells) const {
     for (int r = 0; r < rows_; ++r) {
         if (rowCells[U(r)] != 0 && rowCells[U(r)] != width_) {
@@ -116,9 +126,11 @@ void ExactSearch::CollectTargets(const Position& p, bool allRowSets) {
     // Sets without any cover can take long to rule out: the budget is
     // shared, though each set may take up to half of it.
     long shared = 400000;
-    for (int k = 0; k < sets && shared > 0; ++k) {
+    targetsComplete_ = true;
+    for (int k = 0; k < sets; ++k) {
         const int limit = std::max(kStartTarget * (k + 1) / sets, targetCount_ + 1);
-        if (limit > kStartTarget) {
+        if (limit > kStartTarget || shared <= 0) {
+            targetsComplete_ = false;
             break;
         }
         const uint32_t set = rowSets_[U(k)];
@@ -145,7 +157,7 @@ void ExactSearch::CollectTargets(const Position& p, bool allRowSets) {
         }
         long budget = std::min(shared, 200000L);
         const long given = budget;
-        CoverRows(0, limit, budget);
+        targetsComplete_ = CoverRows(0, limit, budget) && targetsComplete_;
         shared -= given - std::max(budget, 0L);
     }
 }

@@ -9,6 +9,8 @@ namespace {
 
 // Fields up to 32 target cells (7 x 4, 8 x 4).
 constexpr int kSmallestField = 32;
+// The positions each exact search of a plan's tail may expand.
+constexpr long kTailPositions = 200000;
 
 } // namespace
 
@@ -35,6 +37,12 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
             return false;
         }
         if (std::visit([&w](const auto& attempt) { return w.Try(attempt); }, step.attempt)) {
+            if (limits.shortenMs > 0) {
+                Budget part;
+                part.StartPart(w.budget, limits.shortenMs);
+                w.improver.Improve(part, w.exact.get(), kTailPositions);
+                w.budget.Count(part.Expansions());
+            }
             return true;
         }
     }

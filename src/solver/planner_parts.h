@@ -15,6 +15,7 @@
 #include "solver/exact_search.h"
 #include "solver/furthest_filling.h"
 #include "solver/path_clearing.h"
+#include "solver/plan_improver.h"
 #include "solver/plan_schedule.h"
 #include "solver/position.h"
 #include "solver/relaxed_way.h"
@@ -37,6 +38,7 @@ struct PlannerParts {
     PathClearing clearing{position, target, reach, relaxed, cheapest, budget};
     SlotFilling filling{position, target, reach, eviction, clearing, budget};
     FurthestFilling furthest;
+    PlanImprover improver{position, reach};
     // The search over whole positions, made on first use.
     std::unique_ptr<ExactSearch> exact;
 

@@ -51,6 +51,29 @@ void Position::LayOut() {
     }
 }
 
+void Position::JoinRuns() {
+    // Written in place: the cells kept never run ahead of the cells read.
+    std::size_t kept = 0;
+    std::size_t cells = 0;
+    for (std::size_t m = 0; m < moves.size(); ++m) {
+        const PlannedMove move = moves[m];
+        const bool joins = kept > 0 && moves[kept - 1].block == move.block;
+        if (!joins) {
+            moves[kept++] = PlannedMove{move.block, static_cast<int32_t>(cells), 0};
+        }
+        for (int32_t i = move.first + (joins ? 1 : 0); i < move.last; ++i) {
+            path[cells++] = path[U(i)];
+        }
+        moves[kept - 1].last = static_cast<int32_t>(cells);
+        if (moves[kept - 1].last - moves[kept - 1].first < 2) {
+            cells = U(moves[kept - 1].first); // no step
+            --kept;
+        }
+    }
+    moves.resize(kept);
+    path.resize(cells);
+}
+
 RowSet Position::FixedRows() const {
     RowSet rows = 0;
     for (int b = 0; b < count; ++b) {

@@ -54,6 +54,9 @@ struct Position {
     void Move(int b, int to, const ParentOf& parentOf);
     // The grid laid out again from the anchors.
     void LayOut();
+    // Moves of one block that follow each other become one move along
+    // both walks; moves that go nowhere are dropped.
+    void JoinRuns();
 
     bool Movable(int b) const { return fixed[static_cast<std::size_t>(b)] == 0; }
     // The rows the fixed blocks cover.

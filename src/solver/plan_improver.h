@@ -1,0 +1,84 @@
+// Makes a found plan shorter without ever making it longer or illegal. A
+// plan is read as the stops of its moves (which block goes to which
+// anchor, in order); each stop is walked by the shortest way the field
+// leaves it at that moment, so a detour the planner took shrinks to the
+// direct way. Then, where a block moves twice, the first move is dropped
+// (the block waits) or takes it straight to where the second goes, when
+// the moves between still fit and the steps do not grow. Last, where the
+// planner has the search over whole positions, the tail of the plan is
+// solved again exactly in single steps, a few moves longer each time while
+// each search still comes to an end in its budget.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "solver/anchor_search.h"
+#include "solver/budget.h"
+#include "solver/exact_search.h"
+#include "solver/position.h"
+#include "solver/solver_grid.h"
+
+namespace fenx {
+
+class PlanImprover {
+  public:
+    PlanImprover(Position& p, AnchorSearch& reach) : p_(p), reach_(reach) {
+        stops_.reserve(kPlanMoveCapacity);
+        trial_.reserve(kPlanMoveCapacity);
+        foundMoves_.reserve(kPlanMoveCapacity);
+        foundPath_.reserve(kPlanPathCapacity);
+    }
+
+    // p's plan ends solved; afterwards it still does, with no more single
+    // steps than before and p standing where the plan ends. `exact` (may be
+    // null) re-solves tails, expanding at most `positions` per search.
+    void Improve(Budget& budget, ExactSearch* exact, long positions);
+
+    // Single steps of p's plan.
+    static int Steps(const Position& p);
+
+  private:
+    struct Stop {
+        int16_t block;
+        int16_t from;
+        int16_t to;
+        int16_t steps; // of the shortest walk there, when last walked
+    };
+    // The stops of p's plan, moves that go nowhere left out.
+    void ReadStops();
+    // Walks stops_ from p's start into p's plan; false (p then half way)
+    // when a stop cannot be reached.
+    bool WalkStops(std::size_t count);
+    // Each stop's steps, walked on the scratch grid from the start.
+    bool MeasureStops();
+    // Stop i's block moves again at stop j: tries stop i dropped, and stop
+    // i sent on to stop j's anchor with stop j dropped, keeping the change
+    // when every stop between still fits and the steps do not grow. The
+    // scratch grid stands before stop i.
+    bool TryJoin(std::size_t i, std::size_t j);
+    // Walks trial_ from the scratch grid; false when a stop cannot be
+    // reached, else `steps` is their sum.
+    bool WalkTrial(int& steps);
+    // One stop walked on a grid; its steps, or -1.
+    int WalkOn(SolverGrid& grid, std::array<int16_t, kMaxBlocks>& anchor, Stop& s);
+    // The tail from stop `from` on solved again exactly; true when shorter.
+    // `ended` tells whether the search came to its end (no shorter way
+    // left) rather than out of room or budget.
+    bool SolveTail(std::size_t from, Budget& budget, ExactSearch& exact, long positions,
+                   bool& ended);
+
+    Position& p_;
+    AnchorSearch& reach_;
+    std::vector<Stop> stops_;
+    std::vector<Stop> trial_;
+    SolverGrid grid_;
+    std::array<int16_t, kMaxBlocks> anchor_{};
+    SolverGrid trialGrid_;
+    std::array<int16_t, kMaxBlocks> trialAnchor_{};
+    // The plan as found, given back should anything go wrong.
+    std::vector<PlannedMove> foundMoves_;
+    std::vector<Cell> foundPath_;
+};
+
+} // namespace fenx
