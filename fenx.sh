@@ -133,6 +133,7 @@ case "$command" in
       -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     cmake --build build/sanitize --parallel "$jobs"
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      LSAN_OPTIONS="suppressions=$PWD/tests/support/leak_suppressions.txt" \
       ctest --test-dir build/sanitize --output-on-failure --parallel "$jobs"
     if command -v clang++ >/dev/null 2>&1; then
       run_fuzzers 10

@@ -88,6 +88,7 @@ TEST(SearchCommand, AtTheProcessLimitSearchesOnItsOwnThread) {
     // No thread can start: the limit counts every process and thread of the
     // user, and root would be exempt from it.
     const int status = RunProgram(arguments, ::fileno(out), RunAs::OrdinaryUser, [] {
+        testing::WithoutLeakChecker();
         const rlimit none{0, 0};
         ::setrlimit(RLIMIT_NPROC, &none);
     });

@@ -99,6 +99,16 @@ inline std::string InChildProcess(const std::function<std::string()>& check,
     return result;
 }
 
+// The leak checker of a sanitizer build needs a thread of its own when a
+// program ends; under a process limit that allows none it cannot run and
+// fails the program. Called in a child just before it starts a program
+// under such a limit.
+inline void WithoutLeakChecker() {
+    const char* options = std::getenv("ASAN_OPTIONS");
+    const std::string more = std::string(options ? options : "") + ":detect_leaks=0";
+    ::setenv("ASAN_OPTIONS", more.c_str(), 1);
+}
+
 // Runs a program with its standard output into `output` and `prepare`
 // (lowered limits) applied just before it starts; returns its exit status,
 // or 128 plus the signal that ended it.
