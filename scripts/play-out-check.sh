@@ -26,19 +26,7 @@ rm -f "$out"/*.png
 
 # shellcheck source=scripts/xvfb-game.sh
 . "$here/xvfb-game.sh"
-game=""
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-start_xvfb :49
-
-sandbox=$(mktemp -d)
-mkdir -p "$sandbox/config/fenx" "$sandbox/work"
-printf '[FENX]\nx_size=7\ny_size=8\nsound=0\ndrag_type=0\n' >"$sandbox/config/fenx/fenx.ini"
-start_game "$program" "$sandbox"
-[ -n "$window" ] || { echo "no window"; exit 1; }
+play_in_sandbox :49 7 8
 
 failures=0
 width=144
@@ -54,30 +42,6 @@ grab() { # grab NAME: the client area now
 shot() { # shot NAME: the client area once the picture has settled a little
   sleep 0.4
   grab "$1"
-}
-differing() { compare -metric AE "$out/$1.png" "$out/$2.png" null: 2>&1 || true; }
-same() { # same A B WHAT
-  local d
-  d=$(differing "$1" "$2")
-  if [ "$d" = 0 ]; then
-    echo "ok: $3"
-  else
-    echo "FAILED: $3 ($d pixels differ between $1 and $2)"
-    failures=$((failures + 1))
-  fi
-}
-keys() {
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key --delay 40 "$@"
-}
-stage_number() {
-  local title=""
-  for _ in $(seq 50); do
-    title=$(xdotool getwindowname "$window")
-    case $title in *面) break ;; esac
-    sleep 0.1
-  done
-  echo "$title" | tr -dc '0-9'
 }
 bar=$(($(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p') - height))
 # Client pixel (x, y) of the surface, as a window position.

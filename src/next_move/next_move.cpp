@@ -6,7 +6,15 @@
 namespace fenx {
 
 NextMove::Answer NextMove::Ask() {
-    playOutAsked_ = false;
+    return AskFor(false);
+}
+
+NextMove::Answer NextMove::AskPlayOut() {
+    return AskFor(true);
+}
+
+NextMove::Answer NextMove::AskFor(bool playOut) {
+    playOutAsked_ = playOut;
     if (game_.NextMoveShowing()) {
         game_.EndNextMove();
     }
@@ -18,24 +26,11 @@ NextMove::Answer NextMove::Ask() {
     // Always from the position on the screen: asked again while a move
     // shows, the same move shows again.
     if (const std::optional<int> next = follower_.Next(question_->blocks)) {
-        Show(question_->position, *next);
-        return Answer::Shown;
-    }
-    return Answer::PlanNeeded;
-}
-
-NextMove::Answer NextMove::AskPlayOut() {
-    playOutAsked_ = true;
-    if (game_.NextMoveShowing()) {
-        game_.EndNextMove();
-    }
-    question_ = game_.AskNextMove();
-    if (!question_) {
-        follower_.Forget();
-        return Answer::NotNow;
-    }
-    if (const std::optional<int> next = follower_.Next(question_->blocks)) {
-        PlayOut(question_->position, follower_.Plan(), *next);
+        if (playOut) {
+            PlayOut(question_->position, follower_.Plan(), *next);
+        } else {
+            Show(question_->position, *next);
+        }
         return Answer::Shown;
     }
     return Answer::PlanNeeded;

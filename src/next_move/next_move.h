@@ -50,6 +50,7 @@ class NextMove {
     const PlanFollower& Follower() const { return follower_; }
 
   private:
+    Answer AskFor(bool playOut);
     void Show(uint32_t position, int drag);
     // Plays the drags of `plan` from drag `drag` on, from position `position`.
     void PlayOut(uint32_t position, const DragPlan& plan, int drag);
