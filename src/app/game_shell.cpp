@@ -10,6 +10,7 @@
 #include "dialogs/about_box.h"
 #include "dialogs/challenge_dialog.h"
 #include "dialogs/history_dialog.h"
+#include "dialogs/modeless_dialogs.h"
 #include "dialogs/search_dialog.h"
 #include "dialogs/size_dialog.h"
 #include "dialogs/stage_number_dialog.h"
@@ -117,6 +118,12 @@ void GameShell::ShowHelp() {
     if (!help_) {
         help_ = std::make_unique<HelpWindow>(game_.language());
         help_->setWindowIcon(window_->windowIcon());
+        // Opened the first time beside the game; from then on it stays
+        // where the player leaves it.
+        const QRect place =
+            PlaceBesideWindow(*window_, help_->frameGeometry().size(), QSize(320, 240));
+        help_->move(place.topLeft());
+        help_->resize(place.size());
     }
     help_->ShowContents();
 }

@@ -190,6 +190,10 @@ TEST_F(WindowTest, HelpOpensOurPageAndClosesWithTheMainWindow) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->isWindow());
+    // Beside the game, not over it (a screen without a window manager
+    // would leave it in the corner the game stands in).
+    EXPECT_FALSE(help->frameGeometry().intersects(shell.window().frameGeometry()))
+        << help->frameGeometry().x() << "," << help->frameGeometry().y();
     EXPECT_EQ(help->documentTitle(), QStringLiteral("FENX ヘルプ"));
     const QString text = help->toPlainText();
     for (const char* words : {"遊びかた", "斜め", "右ボタン", "fenx.ini", "fenx.log", "点線枠"}) {
