@@ -50,6 +50,11 @@ GameShell::GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 applicationActive_ = state == Qt::ApplicationActive;
+                // The player may have solved challenges in another copy
+                // of the game meanwhile: an open list shows them now.
+                if (applicationActive_) {
+                    game_.TakeStoredChallengeProgress();
+                }
             });
 }
 
@@ -149,6 +154,7 @@ void GameShell::RunCommand(int id) {
         Open<StageNumberDialog>(DialogKind::StageNumber, game_, events_);
         break;
     case CommandEffect::OpenChallengeDialog:
+        game_.TakeStoredChallengeProgress();
         Open<ChallengeDialog>(DialogKind::Challenge, game_, events_);
         break;
     case CommandEffect::OpenSearchDialog:
