@@ -96,9 +96,9 @@ TEST_F(PlayOutKeyTest, HoldingThePickUpKeyDownPicksUpOnceWhileTheArrowsRepeat) {
     ASSERT_EQ(shell().game().Phase(), PhasePlaying);
     const Block& target = View().blocks[0];
     const Cell& cursor = View().keyCursor().cell;
-    SendKey(Qt::Key_Up, false);
-    for (int i = 0; i < 20 && cursor.row > target.row; ++i) {
-        SendKey(Qt::Key_Up, true);
+    SendKey(Qt::Key_Up, false); // shows the cursor and moves it
+    for (int i = 0; i < 20 && cursor.row != target.row; ++i) {
+        SendKey(cursor.row > target.row ? Qt::Key_Up : Qt::Key_Down, true);
     }
     for (int i = 0; i < 40 && cursor.column != target.column; ++i) {
         SendKey(cursor.column < target.column ? Qt::Key_Right : Qt::Key_Left, true);
