@@ -25,19 +25,7 @@ mkdir -p "$out"
 
 # shellcheck source=scripts/xvfb-game.sh
 . "$here/xvfb-game.sh"
-game=""
-cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-start_xvfb :48
-
-sandbox=$(mktemp -d)
-mkdir -p "$sandbox/config/fenx" "$sandbox/work"
-printf '[FENX]\nx_size=7\ny_size=4\nsound=0\ndrag_type=0\n' >"$sandbox/config/fenx/fenx.ini"
-start_game "$program" "$sandbox"
-[ -n "$window" ] || { echo "no window"; exit 1; }
+play_in_sandbox :48 7 4
 
 failures=0
 # The client area: the surface is the bottom part of the window, under the
@@ -53,29 +41,6 @@ menu_bar() {
   local height
   height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
   echo $((height - $1))
-}
-same() { # same A B WHAT
-  local differing
-  differing=$(compare -metric AE "$out/$1.png" "$out/$2.png" null: 2>&1 || true)
-  if [ "$differing" = 0 ]; then
-    echo "ok: $3"
-  else
-    echo "FAILED: $3 ($differing pixels differ between $1 and $2)"
-    failures=$((failures + 1))
-  fi
-}
-keys() {
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key --delay 40 "$@"
-}
-stage_number() {
-  local title=""
-  for _ in $(seq 50); do
-    title=$(xdotool getwindowname "$window")
-    case $title in *面) break ;; esac
-    sleep 0.1
-  done
-  echo "$title" | tr -dc '0-9'
 }
 # Client pixel (x, y) of the surface, as a window position.
 mouse_to() { xdotool mousemove --window "$window" "$1" $(($2 + bar)); }

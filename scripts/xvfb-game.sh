@@ -12,6 +12,16 @@
 #                               to its process and window to its window (the
 #                               first titled TITLE, ＤＯＤＩ unless given),
 #                               empty when none came
+#   play_in_sandbox DISPLAY W H starts Xvfb and a W x H game in a new
+#                               sandbox folder (sound off, plain drags),
+#                               both ended when the script exits; exits
+#                               when no window came
+#   differing A B               how many pixels differ between $out/A.png
+#                               and $out/B.png
+#   same A B WHAT               says ok when none do, else FAILED (counted
+#                               in failures)
+#   keys KEY...                 the keys typed into the window
+#   stage_number                the stage number in the window's title
 
 start_xvfb() {
   Xvfb "$1" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
@@ -38,4 +48,46 @@ start_game() {
     [ -n "$window" ] && return 0
     sleep 0.1
   done
+}
+
+differing() {
+  compare -metric AE "$out/$1.png" "$out/$2.png" null: 2>&1 || true
+}
+
+same() {
+  local d
+  d=$(differing "$1" "$2")
+  if [ "$d" = 0 ]; then
+    echo "ok: $3"
+  else
+    echo "FAILED: $3 ($d pixels differ between $1 and $2)"
+    failures=$((failures + 1))
+  fi
+}
+
+keys() {
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key --delay 40 "$@"
+}
+
+stage_number() {
+  local title=""
+  for _ in $(seq 50); do
+    title=$(xdotool getwindowname "$window")
+    case $title in *面) break ;; esac
+    sleep 0.1
+  done
+  echo "$title" | tr -dc '0-9'
+}
+
+play_in_sandbox() {
+  game=""
+  trap '[ -z "$game" ] || kill "$game" 2>/dev/null; kill "$xvfb" 2>/dev/null; true' EXIT
+  start_xvfb "$1"
+  sandbox=$(mktemp -d)
+  mkdir -p "$sandbox/config/fenx" "$sandbox/work"
+  printf '[FENX]\nx_size=%s\ny_size=%s\nsound=0\ndrag_type=0\n' "$2" "$3" \
+    >"$sandbox/config/fenx/fenx.ini"
+  start_game "$program" "$sandbox"
+  [ -n "$window" ] || { echo "no window"; exit 1; }
 }

@@ -75,6 +75,7 @@ void GameShell::Start(std::optional<Language> chosen) {
     dialogs_ = std::make_unique<ModelessDialogs>(*window_);
     connect(dialogs_.get(), &ModelessDialogs::openChanged, this, &GameShell::RefreshMenu);
     nextMove_ = std::make_unique<NextMoveKey>(game_, window_.get());
+    playOutStop_ = std::make_unique<PlayOutStop>(game_);
     connect(&window_->menu(), &GameMenu::commandChosen, this, &GameShell::RunCommand);
     connect(window_.get(), &MainWindow::closing, this, [this] {
         timer_.Stop();

@@ -14,6 +14,7 @@
 #include "app/interface_translation.h"
 #include "app/main_window.h"
 #include "app/next_move_key.h"
+#include "app/play_out_stop.h"
 #include "app/play_timer.h"
 #include "app/qt_platform.h"
 #include "app/sound_player.h"
@@ -93,6 +94,7 @@ class GameShell : public QObject {
     WindowZoom* zoom_ = nullptr; // owned by the window
     PlayTimer timer_;
     std::unique_ptr<NextMoveKey> nextMove_;
+    std::unique_ptr<PlayOutStop> playOutStop_;
     // The search dialog's conditions and range, kept for the program run.
     SearchCriteria searchCriteria_;
     bool applicationActive_ = true;

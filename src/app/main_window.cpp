@@ -90,7 +90,11 @@ void MainWindow::CentreOnScreen() {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (const std::optional<PlayKey> key = PlayKeyOf(event->key(), event->modifiers())) {
-        game_.OnKey(*key);
+        // A pick-up key held down picks up and puts down only once; the
+        // arrows held down keep stepping.
+        if (*key != PlayKey::PickUpOrPutDown || !event->isAutoRepeat()) {
+            game_.OnKey(*key);
+        }
         event->accept();
         return;
     }

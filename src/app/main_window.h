@@ -37,7 +37,8 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // The keys of play go to the game (play_keys.h); others on as before.
+    // The keys of play go to the game (play_keys.h), the pick-up key's
+    // auto-repeat ignored; others on as before.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

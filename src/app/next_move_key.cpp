@@ -16,10 +16,18 @@ NextMoveKey::NextMoveKey(Game& game, QWidget* window)
       }) {
     auto* key = new QShortcut(QKeySequence(Qt::Key_H), window);
     connect(key, &QShortcut::activated, this, &NextMoveKey::Press);
+    auto* playOut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_H), window);
+    connect(playOut, &QShortcut::activated, this, &NextMoveKey::PressPlayOut);
 }
 
 void NextMoveKey::Press() {
     if (nextMove_.Ask() == NextMoveWorker::Answer::NoThread) {
+        QApplication::beep();
+    }
+}
+
+void NextMoveKey::PressPlayOut() {
+    if (nextMove_.AskPlayOut() == NextMoveWorker::Answer::NoThread) {
         QApplication::beep();
     }
 }

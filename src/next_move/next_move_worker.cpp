@@ -32,7 +32,15 @@ void NextMoveWorker::Stop() {
 }
 
 NextMoveWorker::Answer NextMoveWorker::Ask() {
-    switch (nextMove_.Ask()) {
+    return Request(nextMove_.Ask());
+}
+
+NextMoveWorker::Answer NextMoveWorker::AskPlayOut() {
+    return Request(nextMove_.AskPlayOut());
+}
+
+NextMoveWorker::Answer NextMoveWorker::Request(NextMove::Answer answer) {
+    switch (answer) {
     case NextMove::Answer::Shown:
         return Answer::Shown;
     case NextMove::Answer::NotNow:

@@ -44,11 +44,16 @@ class NextMoveWorker {
 
     // What the key does.
     Answer Ask();
+    // The play-out's key: the same, the plan played out when it comes back
+    // (Shown: started from the plan being followed).
+    Answer AskPlayOut();
 
     const NextMove& Move() const { return nextMove_; }
 
   private:
     void Stop();
+    // Starts the worker when `answer` says a plan is needed.
+    Answer Request(NextMove::Answer answer);
     void Plan(const Game::NextMoveQuestion& question);
 
     NextMove nextMove_; // the game thread's

@@ -27,6 +27,9 @@ void Play::OnLeftButtonDown(int x, int y) {
     default:
         return; // the fly-in and the solved animation ignore the mouse
     }
+    if (StopPlayOut()) {
+        return; // the press only stops the play-out
+    }
     EndNextMove(); // any press ends the next move
     if (HoldsBlock(mode_)) {
         // A press while a block is held: the keys' carry ends here, or the
@@ -100,6 +103,10 @@ void Play::DragTo(int x, int y) {
 
 void Play::EndDrag() {
     mode_ = ModeHolding(false, HoldsHint(mode_));
+    LetGo();
+}
+
+void Play::LetGo() {
     drag_.tick = -1;
     DrawDraggedBlock(0, 0);
     // A drag that ends where it began is no move.

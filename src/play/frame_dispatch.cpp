@@ -18,6 +18,9 @@ bool Play::PlayFrame() {
         case PlayMode::ShowingNextMove:
             NextMoveTick();
             return true;
+        case PlayMode::PlayingOut:
+            PlayOutTick();
+            return true;
         case PlayMode::Idle:
             return false;
         }

@@ -34,6 +34,9 @@ void Play::OnRightButtonDown(int x, int y) {
     if (s.gamePhase != PhasePlaying) {
         return;
     }
+    if (StopPlayOut()) {
+        return; // the press only stops the play-out
+    }
     EndNextMove(); // any press ends the next move
     if (HeldByKeys()) {
         EndDrag(); // and puts down a block the keys carry

@@ -34,6 +34,9 @@ void Play::OnKey(PlayKey key) {
     if (stage_.state.gamePhase != PhasePlaying || HeldByMouse() || HoldsHint(mode_)) {
         return;
     }
+    if (StopPlayOut()) {
+        return; // the key only stops the play-out
+    }
     EndNextMove(); // its plan was for the position the key is about to change
     switch (key) {
     case PlayKey::Undo:

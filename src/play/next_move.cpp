@@ -8,7 +8,7 @@ namespace fenx {
 
 bool Play::NextMoveAllowed() const {
     return stage_.state.gamePhase == PhasePlaying && !stage_.state.challengeActive &&
-           !HoldsBlock(mode_);
+           !HoldsBlock(mode_) && mode_ != PlayMode::PlayingOut;
 }
 
 bool Play::ShowNextMove(uint32_t position, int block, int column, int row) {

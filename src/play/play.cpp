@@ -6,6 +6,7 @@ void Play::Reset() {
     // Whatever was held or hinted belongs to the stage being left.
     mode_ = PlayMode::Idle;
     drag_.tick = -1;
+    playOut_ = PlayOutState{};
     ++position_;
     history_.Clear();
     keyCursor_ = StartingKeyCursor(stage_.state.H);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "core/block.h"
 #include "core/board.h"
@@ -24,6 +25,7 @@
 #include "play/play_host.h"
 #include "play/play_key.h"
 #include "play/play_mode.h"
+#include "play/play_out_state.h"
 #include "play/solved_animation.h"
 #include "presentation/canvas.h"
 
@@ -94,6 +96,18 @@ class Play {
     void EndNextMove();
     const NextMoveState& nextMove() const { return nextMove_; }
 
+    // --- Play-out (play_out.cpp) ---------------------------------------------
+    // Plays `drags` from the position numbered `position`, when that is still
+    // the position's and the next move is allowed with no hint held; false
+    // otherwise. The drags play on the play timer's frames, each an
+    // ordinary move, until the stage is solved, the drags run out or one no
+    // longer fits the board.
+    bool StartPlayOut(uint32_t position, std::vector<PlayOutDrag> drags);
+    // Ends the play-out where it stands: a drag part-way becomes a move
+    // from its start to where its block stands. Any press does this, and
+    // does nothing else. False when no play-out was running.
+    bool StopPlayOut();
+
     // What the buttons hold or the next move shows now.
     PlayMode mode() const { return mode_; }
     const DragState& drag() const { return drag_; }
@@ -136,6 +150,9 @@ class Play {
     // Shows the step `block` has just made on the board (step.cpp).
     void ShowStep(int block, CellStep step);
     void EndDrag();
+    // The held block drawn in its own look again; a drag that moved it is a
+    // move of the history.
+    void LetGo();
     void DragTick();
     // The held block in its drag look, and the area of the step (dx, dy)
     // brought to the window (drag_drawing.cpp).
@@ -148,6 +165,16 @@ class Play {
 
     void DrawNextMove();
     void NextMoveTick();
+
+    void PlayOutTick();
+    void PlayOutPickUp(uint32_t now);
+    void PlayOutStep(uint32_t now);
+    // Whether the played drag's grab cell has passed all its cursor cells.
+    bool PlayedDragAtItsEnd();
+    void EndPlayedDrag(uint32_t now);
+    void PutDownPlayedBlock();
+    // The next step or pick-up is due `wait` ms after the last one was.
+    void SchedulePlayOut(uint32_t now, uint32_t wait);
 
     void EnterSolved(); // solved.cpp
     // One frame of the animation; false once it has nothing left to show.
@@ -169,6 +196,7 @@ class Play {
     DragState drag_;
     HintState hint_;
     NextMoveState nextMove_;
+    PlayOutState playOut_;
     uint32_t position_ = 0;
     SolvedAnimation solved_;
     MoveHistory history_;

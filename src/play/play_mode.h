@@ -16,6 +16,7 @@ enum class PlayMode : uint8_t {
     Hinting,          // the placement hint held with the right button
     DraggingOverHint, // a block held while the hint waits under it
     ShowingNextMove,  // the next move blinks until a press or its time is up
+    PlayingOut,       // a solution plays itself until a press or its end
 };
 
 constexpr bool HoldsBlock(PlayMode mode) {

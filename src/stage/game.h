@@ -17,6 +17,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/block.h"
 #include "core/language.h"
@@ -172,6 +173,19 @@ class Game final : private PlayHost {
     bool ShowNextMove(uint32_t position, int block, int column, int row);
     bool NextMoveShowing() const;
     void EndNextMove();
+
+    // The play-out: `drags` played from the position `position` (a
+    // NextMoveQuestion's) as the game's own moves, one step every 125 ms
+    // on the play timer's frames, 400 ms between drags, until the stage is
+    // solved. False, starting nothing, when the position has changed or no
+    // next move could be asked now (also with the hint held). Any key or
+    // press then only stops it, as StopPlayOut does: a drag part-way
+    // becomes a move up to where its block stands.
+    bool PlayOut(uint32_t position, std::vector<PlayOutDrag> drags) {
+        return play_.StartPlayOut(position, std::move(drags));
+    }
+    bool PlayingOut() const { return play_.mode() == PlayMode::PlayingOut; }
+    void StopPlayOut() { play_.StopPlayOut(); }
 
     // The nineteen orientations as the search dialog shows them; the same
     // colours as Surface(), Colours().

@@ -130,11 +130,12 @@ val HistoryLines() {
     return lines;
 }
 
-// What the H key did, for the page: 0 nothing (no ordinary stage in play,
-// or a block held), 1 the next drag of the plan being followed shows,
-// 2 a plan is needed from nextMoveQuestion(), to be handed to planArrived.
-int RequestNextMove(WebGame& web) {
-    switch (web.nextMove()->Ask()) {
+// What the H key (or Shift+H, the play-out) did, for the page: 0 nothing
+// (no ordinary stage in play, or a block held), 1 the next drag of the plan
+// being followed shows (or its play-out starts), 2 a plan is needed from
+// nextMoveQuestion(), to be handed to planArrived.
+int AnswerCode(NextMove::Answer answer) {
+    switch (answer) {
     case NextMove::Answer::NotNow:
         return 0;
     case NextMove::Answer::Shown:
@@ -143,6 +144,14 @@ int RequestNextMove(WebGame& web) {
         return 2;
     }
     return 0;
+}
+
+int RequestNextMove(WebGame& web) {
+    return AnswerCode(web.nextMove()->Ask());
+}
+
+int RequestPlayOut(WebGame& web) {
+    return AnswerCode(web.nextMove()->AskPlayOut());
 }
 
 // The position to plan from: {position, width, height, blocks}.
@@ -278,10 +287,15 @@ EMSCRIPTEN_BINDINGS(fenx_game) {
             "phase", +[](WebGame& w) { return static_cast<int>(w.game().Phase()); })
         .function("challengeLines", &ChallengeLines)
         .function("requestNextMove", &RequestNextMove)
+        .function("requestPlayOut", &RequestPlayOut)
         .function("nextMoveQuestion", &NextMoveQuestion)
         .function("planArrived", &PlanArrived)
         .function(
             "nextMoveShowing", +[](WebGame& w) { return w.game().NextMoveShowing(); })
+        .function(
+            "playingOut", +[](WebGame& w) { return w.game().PlayingOut(); })
+        .function(
+            "stopPlayOut", +[](WebGame& w) { w.game().StopPlayOut(); })
         .function("fieldView", &FieldView);
 }
 

@@ -311,6 +311,37 @@ test('the H key shows a move, and replaying fenx-cli solve with the mouse solves
   await context.close();
 });
 
+test('Shift+H plays the solution out, and a key then only stops it where undo takes the moves back', async () => {
+  const { page, context } = await openGame('#w=7&h=4&n=4829&zoom=1');
+  await waitForPhase(page, PLAYING);
+  const anchors = async () => Array.from((await page.evaluate(() => Fenx.game.fieldView())).anchors);
+  const start = await anchors();
+  await page.keyboard.press('Shift+H');
+  await page.waitForFunction(() => Fenx.game.playingOut(), null, { timeout: 15000 });
+  await page.waitForTimeout(3000); // a few drags
+  await page.keyboard.press('ArrowLeft');
+  assert.equal(await page.evaluate(() => Fenx.game.playingOut()), false);
+  const stopped = await anchors();
+  assert.notDeepEqual(stopped, start);
+  await page.waitForTimeout(500);
+  assert.deepEqual(await anchors(), stopped, 'nothing moves after the stop');
+  // The key was not acted on: the keyboard cursor it would show is not
+  // there, so the picture is the field alone, as a mouse move leaves it.
+  const before = await page.locator('#surface').screenshot();
+  const at = await canvasOrigin(page);
+  await page.mouse.move(at.x + 5, at.y + 5);
+  assert.deepEqual(await page.locator('#surface').screenshot(), before);
+  let undone = 0;
+  while (undone < 40 && JSON.stringify(await anchors()) !== JSON.stringify(start)) {
+    await page.keyboard.press('Control+z');
+    ++undone;
+  }
+  assert.deepEqual(await anchors(), start);
+  assert.ok(undone >= 2, `${undone} moves played`);
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
 test('a challenge solved is marked in another open tab at once and still after a reload', async () => {
   const { page, context } = await openGame('#zoom=1');
   await chooseMenu(page, 0, 113);

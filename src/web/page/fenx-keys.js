@@ -3,7 +3,7 @@
 // of its keys (PlayKey): Ctrl+Z undo; Ctrl+Shift+Z and Ctrl+Y redo; F5
 // restart; the arrows (and the keypad's 8, 4, 6, 2); Home, Page Up, End,
 // Page Down (and the keypad's 7, 9, 1, 3) the diagonals; Space and Enter
-// pick up or put down; Escape puts down. Alt with a letter is the menu's.
+// pick up or put down (held down, once); Escape puts down. Alt with a letter is the menu's.
 'use strict';
 
 (function (Fenx) {
@@ -41,5 +41,12 @@
     return Object.hasOwn(plain, event.key) ? plain[event.key] : undefined;
   }
 
+  // Whether the key's auto-repeat acts: a pick-up key held down picks up
+  // and puts down only once; the arrows held down keep stepping.
+  function playKeyRepeats(key) {
+    return key !== Key.PickUpOrPutDown;
+  }
+
   Fenx.playKeyOf = playKeyOf;
+  Fenx.playKeyRepeats = playKeyRepeats;
 })((window.Fenx = window.Fenx || {}));

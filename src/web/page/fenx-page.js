@@ -223,8 +223,9 @@
     return planner;
   }
 
-  function requestNextMove() {
-    if (game.requestNextMove() !== 2) {
+  // The H key's next move, or with playOut Shift+H's play-out of the plan.
+  function requestNextMove(playOut) {
+    if ((playOut ? game.requestPlayOut() : game.requestNextMove()) !== 2) {
       return;
     }
     const question = game.nextMoveQuestion();
@@ -233,7 +234,54 @@
     p.worker.postMessage({ job: 'plan', budgetMs: PLAN_BUDGET_MS, ...question });
   }
 
+  // While a play-out runs, the first key or press anywhere on the page only
+  // stops it: the event goes no further, nor do the key's repeats and the
+  // press's click.
+  let stoppingKey = null;
+  let stoppingPress = false;
+
+  function stopsPlayOut(event) {
+    if (!game || ended || !game.playingOut()) {
+      return false;
+    }
+    game.stopPlayOut();
+    event.preventDefault();
+    event.stopImmediatePropagation();
+    return true;
+  }
+
+  function bindPlayOutStop() {
+    window.addEventListener('keydown', (event) => {
+      if (stopsPlayOut(event)) {
+        stoppingKey = event.code;
+      } else if (event.repeat && event.code === stoppingKey) {
+        event.preventDefault();
+        event.stopImmediatePropagation();
+      }
+    }, true);
+    window.addEventListener('keyup', (event) => {
+      if (event.code === stoppingKey) {
+        stoppingKey = null;
+      }
+    }, true);
+    // A press stopped at pointerdown makes no mouse events.
+    window.addEventListener('pointerdown', (event) => {
+      stoppingPress = stopsPlayOut(event);
+    }, true);
+    window.addEventListener('mousedown', (event) => {
+      stopsPlayOut(event);
+    }, true);
+    window.addEventListener('click', (event) => {
+      if (stoppingPress) {
+        stoppingPress = false;
+        event.preventDefault();
+        event.stopImmediatePropagation();
+      }
+    }, true);
+  }
+
   function bindKeys() {
+    bindPlayOutStop();
     document.addEventListener('keydown', (event) => {
       Fenx.sound.unlock();
       if (Fenx.menu.handleKey(event)) {
@@ -249,10 +297,12 @@
         // Not the page's: arrows and Space do not scroll it, F5 does not
         // reload it.
         event.preventDefault();
-        game.onKey(key);
+        if (!event.repeat || Fenx.playKeyRepeats(key)) {
+          game.onKey(key);
+        }
       } else if (!event.altKey && !event.ctrlKey && !event.metaKey &&
                  (event.key === 'h' || event.key === 'H')) {
-        requestNextMove();
+        requestNextMove(event.shiftKey);
       }
     });
   }
