@@ -5,10 +5,13 @@
 #   start_xvfb DISPLAY          starts Xvfb there and exports DISPLAY; sets
 #                               xvfb to its process; ends it and exits when
 #                               it does not come up
-#   start_game PROGRAM SANDBOX  starts the game with SANDBOX/config as its
+#   start_game PROGRAM SANDBOX [TITLE [ARGUMENT...]]
+#                               starts the game with SANDBOX/config as its
 #                               configuration folder and SANDBOX/work as its
-#                               working folder; sets game to its process and
-#                               window to its window, empty when none came
+#                               working folder, and the arguments; sets game
+#                               to its process and window to its window (the
+#                               first titled TITLE, ＤＯＤＩ unless given),
+#                               empty when none came
 
 start_xvfb() {
   Xvfb "$1" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
@@ -25,11 +28,13 @@ start_xvfb() {
 }
 
 start_game() {
-  (cd "$2/work" && XDG_CONFIG_HOME="$2/config" exec "$1") &
+  local program=$1 sandbox=$2 title=${3:-ＤＯＤＩ}
+  shift $(($# < 3 ? $# : 3))
+  (cd "$sandbox/work" && XDG_CONFIG_HOME="$sandbox/config" exec "$program" "$@") &
   game=$!
   window=""
   for _ in $(seq 50); do
-    window=$(xdotool search --pid "$game" --name 'ＤＯＤＩ' 2>/dev/null | head -1 || true)
+    window=$(xdotool search --all --pid "$game" --name "^$title\$" 2>/dev/null | head -1 || true)
     [ -n "$window" ] && return 0
     sleep 0.1
   done

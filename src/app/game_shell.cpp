@@ -10,6 +10,7 @@
 #include "dialogs/about_box.h"
 #include "dialogs/challenge_dialog.h"
 #include "dialogs/history_dialog.h"
+#include "dialogs/modeless_dialogs.h"
 #include "dialogs/search_dialog.h"
 #include "dialogs/size_dialog.h"
 #include "dialogs/stage_number_dialog.h"
@@ -49,6 +50,11 @@ GameShell::GameShell(const SpriteSheet& sheet, ShellPaths paths, QObject* parent
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 applicationActive_ = state == Qt::ApplicationActive;
+                // The player may have solved challenges in another copy
+                // of the game meanwhile: an open list shows them now.
+                if (applicationActive_) {
+                    game_.TakeStoredChallengeProgress();
+                }
             });
 }
 
@@ -117,6 +123,12 @@ void GameShell::ShowHelp() {
     if (!help_) {
         help_ = std::make_unique<HelpWindow>(game_.language());
         help_->setWindowIcon(window_->windowIcon());
+        // Opened the first time beside the game; from then on it stays
+        // where the player leaves it.
+        const QRect place =
+            PlaceBesideWindow(*window_, help_->frameGeometry().size(), QSize(320, 240));
+        help_->move(place.topLeft());
+        help_->resize(place.size());
     }
     help_->ShowContents();
 }
@@ -142,6 +154,7 @@ void GameShell::RunCommand(int id) {
         Open<StageNumberDialog>(DialogKind::StageNumber, game_, events_);
         break;
     case CommandEffect::OpenChallengeDialog:
+        game_.TakeStoredChallengeProgress();
         Open<ChallengeDialog>(DialogKind::Challenge, game_, events_);
         break;
     case CommandEffect::OpenSearchDialog:

@@ -74,6 +74,10 @@ std::string QtPlatform::MergeSetting(std::string_view key, std::string_view valu
     return settings_.Merge(key, value, merge);
 }
 
+std::optional<std::string> QtPlatform::ReadStoredSetting(std::string_view key) {
+    return settings_.ReadStored(key);
+}
+
 void QtPlatform::AppendHistoryLine(std::string_view line) {
     history_.Append(line);
 }

@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include <QList>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -21,7 +20,7 @@ SurfaceWidget::SurfaceWidget(Game& game, QWidget* parent) : QWidget(parent), gam
 void SurfaceWidget::SetClientSize(PixelSize size) {
     surfaceSize_ = size;
     setFixedSize(Scale().ClientSize(size));
-    WrapSurface();
+    FollowSurfaceSize();
     update();
 }
 
@@ -43,23 +42,19 @@ void SurfaceWidget::UpdateSurfaceArea(SurfaceRect area) {
     }
 }
 
-void SurfaceWidget::WrapSurface() {
+void SurfaceWidget::FollowSurfaceSize() {
     const OffscreenSurface& surface = game_.Surface();
-    image_ = QImage(surface.pixels(), surface.width(), surface.height(), surface.stride(),
-                    QImage::Format_Indexed8);
-    const ColourTable& colours = game_.Colours();
-    image_.setColorTable(QList<QRgb>(colours.begin(), colours.end()));
     screen_ = QImage(surface.width(), surface.height(), QImage::Format_RGB32);
 }
 
-void SurfaceWidget::ConvertArea(const QRect& wanted) {
+QRect SurfaceWidget::ConvertArea(const QRect& wanted) {
     // The painter would convert a large 8-bit image on helper threads of
     // its own and wait for them; where no thread can start (a low process
     // limit) it would wait for ever with the window frozen. The area is
     // looked up here, on the window's thread, instead.
     const QRect area = wanted.intersected(screen_.rect());
     if (area.isEmpty()) {
-        return;
+        return area;
     }
     const OffscreenSurface& surface = game_.Surface();
     const ColourTable& colours = game_.Colours();
@@ -70,29 +65,27 @@ void SurfaceWidget::ConvertArea(const QRect& wanted) {
             to[x] = colours[from[x]] | 0xff000000u;
         }
     }
+    return area;
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     const OffscreenSurface& surface = game_.Surface();
-    if (image_.width() != surface.width() || image_.height() != surface.height()) {
-        WrapSurface();
+    if (screen_.width() != surface.width() || screen_.height() != surface.height()) {
+        FollowSurfaceSize();
     }
     QPainter painter(this);
     // On a scaled screen each surface pixel becomes a sharp square.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const ZoomScale scale = Scale();
     if (scale.isIdentity()) {
-        const QRect area = event->rect();
-        ConvertArea(area);
+        const QRect area = ConvertArea(event->rect());
         painter.drawImage(area, screen_, area);
         return;
     }
     // Rounding the client size up may leave a sliver past the picture.
     painter.fillRect(event->rect(), Qt::black);
     const SurfaceRect wanted = scale.SurfaceArea(event->rect());
-    const QRect source =
-        QRect(wanted.x, wanted.y, wanted.width, wanted.height).intersected(image_.rect());
-    ConvertArea(source);
+    const QRect source = ConvertArea(QRect(wanted.x, wanted.y, wanted.width, wanted.height));
     const double side = scale.logicalPerSurfacePixel();
     const QRectF target(source.x() * side, source.y() * side, source.width() * side,
                         source.height() * side);

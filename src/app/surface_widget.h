@@ -1,8 +1,7 @@
 // The main window's client area: shows the game's 8-bit surface pixel for
 // pixel, or each pixel as a square at a zoom, and hands the mouse to the
-// game in surface pixels. The image reads the surface's own
-// bytes, so presenting a frame copies nothing until the paint converts the
-// damaged rectangle into screen colours.
+// game in surface pixels. Presenting a frame copies nothing: the paint
+// looks up the screen colours of the damaged rectangle only.
 #pragma once
 
 #include <QImage>
@@ -25,8 +24,6 @@ class SurfaceWidget : public QWidget {
     int zoom() const { return zoom_; }
     // Schedules a repaint of a changed part of the surface.
     void UpdateSurfaceArea(SurfaceRect area);
-    // The image the paint reads (shares the surface's pixels).
-    const QImage& image() const { return image_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,13 +33,14 @@ class SurfaceWidget : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    void WrapSurface();
-    // Looks up the screen colours of a part of the surface.
-    void ConvertArea(const QRect& wanted);
+    // Makes room for the surface in screen colours.
+    void FollowSurfaceSize();
+    // Looks up the screen colours of the part of `wanted` inside the
+    // surface, and returns that part.
+    QRect ConvertArea(const QRect& wanted);
     ZoomScale Scale() const;
 
     Game& game_;
-    QImage image_;
     QImage screen_; // the surface in screen colours, as far as painted
     PixelSize surfaceSize_{0, 0};
     int zoom_ = 1;

@@ -19,17 +19,22 @@ constexpr std::array kCommands = {
     CliCommand{"stage",
                "stage W H N [--fixed A B]\n"
                "stage W H --all",
-               "Everything stage N decides, as text (--all: stages 0..65535)", RunStageCommand},
-    CliCommand{"search", "search W H --conditions C0,...,C18 [--range FIRST LAST] [--threads N]",
-               "The stage numbers whose blocks meet the conditions, one per line",
+               "Everything stage N decides, as text (--all: stages 0..65535)", "", RunStageCommand},
+    CliCommand{"search",
+               "search W H --conditions C0,...,C18\n"
+               " [--range FIRST LAST] [--threads N]",
+               "The stage numbers whose blocks meet the conditions, one per line", "",
                RunSearchCommand},
     CliCommand{"render",
-               "render W H N OUT.png [--hour 0..23] [--view start|title|solution] "
-               "[--fixed A B]",
-               "The game's picture of a stage as a PNG file", RunRenderCommand},
+               "render W H N OUT.png [--hour 0..23]\n"
+               " [--view start|title|solution] [--fixed A B]",
+               "The game's picture of a stage as a PNG file", "", RunRenderCommand},
     CliCommand{"solve", "solve W H N [--fixed A B] [--budget-ms T]",
-               "The drags that solve stage N as x y pixels of the game's surface from its top-left "
-               "corner, frame included, as the game's mouse positions (exit 1: not within T ms)",
+               "The drags that solve stage N, as the game's mouse positions",
+               "Each line \"drag X1 Y1 X2 Y2\" is a press at X1 Y1 and a release at X2 Y2, in\n"
+               "pixels of the game's surface from its top-left corner, frame included; the\n"
+               "last line \"solved DRAGS STEPS\" counts the drags and their single steps.\n"
+               "Exit status 1 when no plan is found within T ms.\n",
                RunSolveCommand},
 };
 
@@ -46,13 +51,14 @@ void Print(std::string& out, std::string_view text) {
     out.append(text);
 }
 
-// Each usage line of a command, prefixed with "fenx-cli " and `indent`.
+// Each usage line of a command, prefixed with "fenx-cli " and `indent`; a
+// line that begins with a blank goes on the form above it, further in.
 void PrintUsage(std::string& out, const CliCommand& command, std::string_view indent) {
     std::string_view rest = command.usage;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
         Print(out, indent);
-        Print(out, "fenx-cli ");
+        Print(out, rest.front() == ' ' ? "        " : "fenx-cli ");
         Print(out, rest.substr(0, end));
         Print(out, "\n");
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
@@ -89,7 +95,11 @@ int PrintCommandHelp(const CliCommand& command) {
     PrintUsage(out, command, "  ");
     Print(out, "\n");
     Print(out, command.summary);
-    Print(out, ".\n\n");
+    Print(out, ".\n");
+    if (!command.details.empty()) {
+        Print(out, command.details);
+    }
+    Print(out, "\n");
     Print(out, kArgumentNotes);
     return WriteStandardOutput(out);
 }

@@ -19,12 +19,15 @@ int RunRenderCommand(std::span<const std::string_view> args);
 int RunSolveCommand(std::span<const std::string_view> args);
 
 // One command of fenx-cli: its name, its usage lines (one form of the
-// command each, without the program name), one line on what it does, and
-// the function that runs it.
+// command each, without the program name; a line beginning with a blank
+// goes on the form above it), one line on what it does, what
+// more its own help says (lines of at most 79 characters, or empty), and the
+// function that runs it.
 struct CliCommand {
     std::string_view name;
     std::string_view usage;
     std::string_view summary;
+    std::string_view details;
     int (*run)(std::span<const std::string_view> args);
 };
 

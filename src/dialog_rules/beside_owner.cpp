@@ -31,4 +31,15 @@ std::vector<FramePoint> PlaceBesideOwner(const DialogRect& owner,
     return places;
 }
 
+FrameSize FitBesideOwner(const DialogRect& owner, FrameSize wanted, FrameSize least,
+                         const std::optional<DialogRect>& screen, int gap) {
+    if (!screen) {
+        return wanted;
+    }
+    const int right = screen->x + screen->width - (owner.x + owner.width + gap);
+    const int left = owner.x - gap - screen->x;
+    return {std::max(least.width, std::min(wanted.width, std::max(left, right))),
+            std::max(least.height, std::min(wanted.height, screen->height))};
+}
+
 } // namespace fenx

@@ -31,4 +31,10 @@ std::vector<FramePoint> PlaceBesideOwner(const DialogRect& owner,
                                          std::span<const FrameSize> dialogs,
                                          const std::optional<DialogRect>& screen, int gap);
 
+// The size a window that may be made smaller (the help) takes beside the
+// `owner` frame: `wanted`, narrowed to the wider room on either side of the
+// owner and lowered to the screen's height, but never below `least`.
+FrameSize FitBesideOwner(const DialogRect& owner, FrameSize wanted, FrameSize least,
+                         const std::optional<DialogRect>& screen, int gap);
+
 } // namespace fenx

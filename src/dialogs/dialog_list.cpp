@@ -32,7 +32,7 @@ class DialogList::LineDelegate : public QStyledItemDelegate {
             size = size.expandedTo(Style(option).sizeFromContents(QStyle::CT_ItemViewItem, &item,
                                                                   QSize(), option.widget));
         }
-        const std::vector<ColumnSpan> columns = list_.Columns();
+        const std::vector<ColumnSpan>& columns = list_.Columns();
         if (!columns.empty()) {
             // As wide as the columns, so that a line never scrolls sideways
             // while they fit.
@@ -138,8 +138,7 @@ void DialogList::SetColumns(std::vector<FieldAlign> aligns, const QString& wides
         columnWidths_.push_back(fontMetrics().horizontalAdvance(
             QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()))));
     }
-    doItemsLayout();
-    emit columnsChanged();
+    LayOutListColumns();
 }
 
 int DialogList::LineMargin() const {
@@ -147,28 +146,30 @@ int DialogList::LineMargin() const {
     return style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
 }
 
-std::vector<ColumnSpan> DialogList::Columns() const {
-    if (columnWidths_.empty()) {
-        return {};
+void DialogList::LayOutListColumns() {
+    columns_.clear();
+    if (!columnWidths_.empty()) {
+        // The room of a line while the scroll bar shows, so that the
+        // columns stay where they are whether it shows or not.
+        const int frame = frameWidth();
+        const int margin = LineMargin();
+        const int bar =
+            style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
+        const int room = width() - 2 * frame - bar - 2 * margin;
+        columns_ =
+            LayOutColumns(columnWidths_, room, fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+        for (ColumnSpan& column : columns_) {
+            column.left += frame + margin;
+        }
     }
-    // The room of a line while the scroll bar shows, so that the columns
-    // stay where they are whether it shows or not.
-    const int frame = frameWidth();
-    const int margin = LineMargin();
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar());
-    const int room = width() - 2 * frame - bar - 2 * margin;
-    std::vector<ColumnSpan> columns =
-        LayOutColumns(columnWidths_, room, fontMetrics().horizontalAdvance(QLatin1Char(' ')));
-    for (ColumnSpan& column : columns) {
-        column.left += frame + margin;
-    }
-    return columns;
+    doItemsLayout();
+    emit columnsChanged();
 }
 
 std::vector<DialogList::PlacedField> DialogList::PlaceFields(const QRect& line,
                                                              const QString& text) const {
     std::vector<PlacedField> placed;
-    const std::vector<ColumnSpan> columns = Columns();
+    const std::vector<ColumnSpan>& columns = columns_;
     if (columns.empty()) {
         return placed;
     }
@@ -197,8 +198,7 @@ std::vector<DialogList::PlacedField> DialogList::PlaceFields(const QRect& line,
 void DialogList::resizeEvent(QResizeEvent* event) {
     QListView::resizeEvent(event);
     if (!columnWidths_.empty()) {
-        doItemsLayout();
-        emit columnsChanged();
+        LayOutListColumns();
     }
 }
 

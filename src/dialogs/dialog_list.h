@@ -36,8 +36,9 @@ class DialogList : public QListView {
     // wide as any of its column will be.
     void SetColumns(std::vector<FieldAlign> aligns, const QString& widest);
     // The columns in the list's own coordinates (its frame included);
-    // none for a list without columns.
-    std::vector<ColumnSpan> Columns() const;
+    // none for a list without columns. Laid out when the columns are set
+    // and whenever the list changes size.
+    const std::vector<ColumnSpan>& Columns() const { return columns_; }
 
     struct PlacedField {
         QRect rect; // where the field is drawn
@@ -62,10 +63,13 @@ class DialogList : public QListView {
     class LineDelegate;
     // Blank room at each end of a line, as the style leaves it.
     int LineMargin() const;
+    // Lays out the columns in the list's present width, and the lines anew.
+    void LayOutListColumns();
 
     LineDelegate* delegate_;
     std::vector<FieldAlign> aligns_;
     std::vector<int> columnWidths_;
+    std::vector<ColumnSpan> columns_;
 };
 
 } // namespace fenx

@@ -6,6 +6,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <optional>
+#include <span>
 
 #include "dialog_rules/beside_owner.h"
 
@@ -32,7 +34,25 @@ DialogRect ToRect(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
 }
 
+// The free area of the screen the owner is on, if there is a screen.
+std::optional<DialogRect> ScreenArea(const QWidget& owner) {
+    const QScreen* screen = owner.screen() ? owner.screen() : QGuiApplication::primaryScreen();
+    return screen ? std::optional(ToRect(screen->availableGeometry())) : std::nullopt;
+}
+
+std::vector<FramePoint> Places(const QWidget& owner, std::span<const FrameSize> sizes) {
+    return PlaceBesideOwner(ToRect(owner.frameGeometry()), sizes, ScreenArea(owner), kGap);
+}
+
 } // namespace
+
+QRect PlaceBesideWindow(const QWidget& owner, QSize wanted, QSize least) {
+    const FrameSize frame =
+        FitBesideOwner(ToRect(owner.frameGeometry()), {wanted.width(), wanted.height()},
+                       {least.width(), least.height()}, ScreenArea(owner), kGap);
+    const FramePoint place = Places(owner, std::span(&frame, 1)).front();
+    return {place.x, place.y, frame.width, frame.height};
+}
 
 ModelessDialogs::ModelessDialogs(QWidget& owner, QObject* parent) : QObject(parent), owner_(owner) {
     owner_.installEventFilter(this);
@@ -83,11 +103,7 @@ void ModelessDialogs::PlaceBeside() {
             sizes.push_back({size.width(), size.height()});
         }
     }
-    const QScreen* screen = owner_.screen() ? owner_.screen() : QGuiApplication::primaryScreen();
-    const std::optional<DialogRect> area =
-        screen ? std::optional(ToRect(screen->availableGeometry())) : std::nullopt;
-    const std::vector<FramePoint> places =
-        PlaceBesideOwner(ToRect(owner_.frameGeometry()), sizes, area, kGap);
+    const std::vector<FramePoint> places = Places(owner_, sizes);
     for (std::size_t i = 0; i < beside.size(); ++i) {
         const QPoint at(places[i].x, places[i].y);
         beside_[Slot(beside[i])].Put(at);

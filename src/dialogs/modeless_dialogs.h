@@ -24,6 +24,11 @@
 
 namespace fenx {
 
+// Where a window of its own (the help) first opens: beside `owner` as a
+// dialog would, rather than over the game, `wanted` large or smaller where
+// the screen has less room beside the owner (but `least` large).
+QRect PlaceBesideWindow(const QWidget& owner, QSize wanted, QSize least);
+
 class ModelessDialogs : public QObject {
     Q_OBJECT
   public:

@@ -77,6 +77,19 @@ std::optional<std::string> SettingsStore::Read(std::string_view key) const {
     return contents_.Get(kSettingsSection, key);
 }
 
+std::optional<std::string> SettingsStore::ReadStored(std::string_view key) const {
+    if (!usable_) {
+        return std::nullopt;
+    }
+    // Files are replaced whole, so a read without the lock sees one copy's
+    // write or the other's, never half of one.
+    const FileText file = ReadFileText(path_, kSettingsFileLimit);
+    if (file.state != FileState::Read) {
+        return std::nullopt;
+    }
+    return IniFile::Parse(file.text).Get(kSettingsSection, key);
+}
+
 bool SettingsStore::Set(std::string_view key, std::string_view value, SettingMerge merge) {
     if (!contents_.Set(kSettingsSection, key, value)) {
         return false;

@@ -57,6 +57,10 @@ class SettingsStore {
     SettingsStore& operator=(const SettingsStore&) = delete;
 
     std::optional<std::string> Read(std::string_view key) const;
+    // What the file holds under the key now, which another copy of the game
+    // may have written since this one read it; nothing when the key is
+    // absent or the file cannot be read. Neither reads nor writes change.
+    std::optional<std::string> ReadStored(std::string_view key) const;
 
     // Stores the values for later reads and writes them to the file, all in
     // one replacement. Returns whether the file now holds them (and every

@@ -33,10 +33,19 @@ void Game::StoreChallengeProgress() {
     // read the key: the store merges the two, and this game takes the rows
     // the other one solved, so that its list shows them too.
     const auto text = EncodeChallengeProgress(progress_);
-    const ChallengeProgress merged = DecodeChallengeProgress(
-        platform_.MergeSetting(kChallengeKey, {text.data(), text.size()}, MergeChallengeProgress));
+    TakeSolvedRows(DecodeChallengeProgress(
+        platform_.MergeSetting(kChallengeKey, {text.data(), text.size()}, MergeChallengeProgress)));
+}
+
+void Game::TakeStoredChallengeProgress() {
+    if (const std::optional<std::string> stored = platform_.ReadStoredSetting(kChallengeKey)) {
+        TakeSolvedRows(DecodeChallengeProgress(*stored));
+    }
+}
+
+void Game::TakeSolvedRows(const ChallengeProgress& stored) {
     for (int row = 0; row < kProgressFlagCount; ++row) {
-        if (merged.solved(row) && !progress_.solved(row)) {
+        if (stored.solved(row) && !progress_.solved(row)) {
             progress_.flags[static_cast<std::size_t>(row)] = true;
             if (row < kChallengeCount) {
                 Notify({GameChange::ChallengeSolved, row});

@@ -146,6 +146,10 @@ class Game final : private PlayHost {
     // 0..65535; 0 before the first stage.
     int CurrentStageNumber() const { return state_.currentStageNumber; }
     bool ChallengeSolved(int row) const;
+    // Another copy of the game may have solved challenge rows since this
+    // one read them: they are taken from what is stored now (and the list
+    // hears of each), without writing anything.
+    void TakeStoredChallengeProgress();
     bool ChallengeActive() const { return state_.challengeActive; }
     bool SoundEnabled() const { return soundEnabled_; }
     // The language of the window titles and of everything the shell shows,
@@ -194,6 +198,8 @@ class Game final : private PlayHost {
     void MarkChallengeSolved();            // challenge.cpp
     // Writes the solved rows merged with those stored, and takes the merge.
     void StoreChallengeProgress();
+    // Takes the rows solved in `stored` that this game did not know of.
+    void TakeSolvedRows(const ChallengeProgress& stored);
     void Notify(const GameChange& change) {
         if (listener_) {
             listener_(change);

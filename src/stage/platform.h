@@ -65,6 +65,10 @@ class Platform {
     virtual std::string MergeSetting(std::string_view key, std::string_view value,
                                      SettingMerge merge) = 0;
 
+    // What is stored under the key now: another copy of the game may have
+    // stored something since this one read it. Changes nothing.
+    virtual std::optional<std::string> ReadStoredSetting(std::string_view key) = 0;
+
     // --- History -----------------------------------------------------------
     // Append one whole line (ending in '\n') to the history file fenx.log.
     virtual void AppendHistoryLine(std::string_view line) = 0;

@@ -255,6 +255,9 @@ EMSCRIPTEN_BINDINGS(fenx_game) {
         .function(
             "startChallenge", +[](WebGame& w, int row) { w.game().StartChallenge(row); })
         .function(
+            "takeStoredChallengeProgress",
+            +[](WebGame& w) { w.game().TakeStoredChallengeProgress(); })
+        .function(
             "startStageNumber", +[](WebGame& w, int n) { w.game().StartStageNumber(n); })
         .function(
             "startStageOfSize", +[](WebGame& w, int width, int height,

@@ -157,6 +157,12 @@ std::string WebPlatform::MergeSetting(std::string_view key, std::string_view val
     return merged;
 }
 
+std::optional<std::string> WebPlatform::ReadStoredSetting(std::string_view key) {
+    // What another tab may have stored since.
+    const std::optional<std::string> text = ReadStored(kStoredSettings);
+    return text ? IniFile::Parse(*text).Get(kSettingsSection, key) : std::nullopt;
+}
+
 void WebPlatform::AppendHistoryLine(std::string_view line) {
     std::string text = ReadStored(kStoredHistory).value_or("");
     // A last line without its end must not swallow the new record.

@@ -35,6 +35,7 @@ class WebPlatform : public Platform {
     void WriteSettings(std::span<const SettingValue> values) override;
     std::string MergeSetting(std::string_view key, std::string_view value,
                              SettingMerge merge) override;
+    std::optional<std::string> ReadStoredSetting(std::string_view key) override;
 
     void AppendHistoryLine(std::string_view line) override;
 

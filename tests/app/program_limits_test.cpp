@@ -72,9 +72,7 @@ TEST(ProgramLimits, WithNoThreadToSpareTheWindowStillPaintsAndTheGameEndsOnItsSi
     // window frozen, deaf to SIGTERM.
     ProgramRun run("[FENX]\nx_size=38\ny_size=10\n");
     testing::GiveToOrdinaryUser(QFileInfo(run.ConfigPath()).path().toStdString());
-    // A sanitizer build's leak checker would need a thread at the end.
-    run.SetEnvironment(QStringLiteral("ASAN_OPTIONS"),
-                       qEnvironmentVariable("ASAN_OPTIONS") + QStringLiteral(":detect_leaks=0"));
+    run.WithoutLeakChecker();
     run.BeforeStart([] {
         if (!testing::BecomeOrdinaryUser()) {
             ::_exit(125);

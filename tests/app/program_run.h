@@ -11,6 +11,8 @@
 
 #include <functional>
 
+#include "support/child_process.h"
+
 #ifndef FENX_PROGRAM_PATH
 #error "FENX_PROGRAM_PATH must name the fenx program"
 #endif
@@ -83,6 +85,12 @@ class ProgramRun {
             environment.insert(name, value);
         }
         process_.setProcessEnvironment(environment);
+    }
+    // For a program started under a process limit: see
+    // testing::OptionsWithoutLeakChecker.
+    void WithoutLeakChecker() {
+        SetEnvironment(QStringLiteral("ASAN_OPTIONS"),
+                       QString::fromStdString(testing::OptionsWithoutLeakChecker()));
     }
     // Runs in the program's process just before it starts: lowered limits.
     void BeforeStart(std::function<void()> modifier) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "cli/cli_runner.h"
 #include "cli/commands.h"
@@ -43,6 +44,23 @@ TEST(CliHelp, EachCommandPrintsItsOwnUsageInsteadOfRunning) {
     }
     // The "stage" command has two forms and shows both.
     EXPECT_NE(RunCli("stage --help").out.find("fenx-cli stage W H --all\n"), std::string::npos);
+}
+
+// The help is read in a terminal of 80 columns: no line of any help is
+// wider than 79 characters.
+TEST(CliHelp, EveryHelpFitsAnEightyColumnTerminal) {
+    std::vector<std::string> arguments = {"--help"};
+    for (const CliCommand& command : CliCommands()) {
+        arguments.push_back(std::string(command.name) + " --help");
+    }
+    for (const std::string& argument : arguments) {
+        const std::string out = RunCli(argument).out;
+        ASSERT_FALSE(out.empty()) << argument;
+        std::size_t begin = 0;
+        for (std::size_t end; (end = out.find('\n', begin)) != std::string::npos; begin = end + 1) {
+            EXPECT_LE(end - begin, 79u) << argument << ": " << out.substr(begin, end - begin);
+        }
+    }
 }
 
 TEST(CliHelp, VersionIsTheProjectVersion) {

@@ -37,5 +37,22 @@ TEST(PlaceBesideOwner, GoesLeftWhereTheRightHasNoRoomAndStaysOnTheScreen) {
         (std::vector<FramePoint>{{2692, 780}}));
 }
 
+TEST(FitBesideOwner, NarrowsToTheWiderSideAndNeverBelowTheLeast) {
+    const FrameSize wanted{560, 640};
+    const FrameSize least{320, 240};
+    // Room enough on the right (572 px): as wanted.
+    EXPECT_EQ(FitBesideOwner(kOwner, wanted, least, kScreen, 8).width, 560);
+    // An owner in the middle of a small screen: 320 px on either side.
+    const DialogRect small{0, 0, 800, 600};
+    const FrameSize fit = FitBesideOwner({328, 200, 144, 200}, wanted, least, small, 8);
+    EXPECT_EQ(fit.width, 320);
+    EXPECT_EQ(fit.height, 600);
+    // The left side wider than the right.
+    EXPECT_EQ(FitBesideOwner({500, 0, 200, 100}, wanted, least, small, 8).width, 492);
+    // No room at all: the least, even if it then covers the owner.
+    EXPECT_EQ(FitBesideOwner(small, wanted, least, small, 8).width, 320);
+    EXPECT_EQ(FitBesideOwner(kOwner, wanted, least, std::nullopt, 8).width, 560);
+}
+
 } // namespace
 } // namespace fenx

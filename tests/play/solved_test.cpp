@@ -132,6 +132,30 @@ TEST(ChallengeSolvedBesideAnotherCopy, TheOtherCopysMarksAreKeptAndShownHereToo)
     EXPECT_EQ(h.platform.challengesMarked, (std::vector<int>{0, 7}));
 }
 
+TEST(ChallengeSolvedBesideAnotherCopy, TheOtherCopysMarksShowBeforeThisCopySolvesAnything) {
+    GameHarness h;
+    h.StartUp();
+    ChallengeProgress theirs;
+    theirs.flags[3] = 1;
+    theirs.flags[54] = 1;
+    const auto text = EncodeChallengeProgress(theirs);
+    h.platform.settings["challenge"] = std::string(text.data(), text.size());
+    const int writes = h.platform.settingWrites;
+    h.game->TakeStoredChallengeProgress();
+    EXPECT_TRUE(h.game->ChallengeSolved(3));
+    EXPECT_TRUE(h.game->ChallengeSolved(54));
+    EXPECT_FALSE(h.game->ChallengeSolved(0));
+    EXPECT_EQ(h.platform.challengesMarked, (std::vector<int>{3, 54}));
+    // Taken again, or taken from a damaged key, nothing is heard of twice,
+    // lost, or written.
+    h.game->TakeStoredChallengeProgress();
+    h.platform.settings["challenge"] = "damaged";
+    h.game->TakeStoredChallengeProgress();
+    EXPECT_TRUE(h.game->ChallengeSolved(3));
+    EXPECT_EQ(h.platform.challengesMarked, (std::vector<int>{3, 54}));
+    EXPECT_EQ(h.platform.settingWrites, writes);
+}
+
 TEST_F(ChallengeSolvedTest, TheMessageDropsInLetterByLetterAndNeverEnds) {
     const int32_t start = -(160 / 2) * 256;
     for (int frame = 1; frame <= 300; ++frame) {

@@ -52,6 +52,20 @@ TEST(SettingsStoreSecondCopy, MarksSolvedInEitherCopyAreKeptAndTakenByBoth) {
               ProgressText({5}));
 }
 
+TEST(SettingsStoreSecondCopy, WhatTheOtherCopyStoredIsReadFromTheFileWithoutChangingReads) {
+    TempFolder temp;
+    const std::string path = temp.File("fenx.ini");
+    SettingsStore first(path);
+    EXPECT_EQ(first.ReadStored("challenge"), std::nullopt); // no file yet
+    SettingsStore second(path);
+    ASSERT_TRUE(second.Write("challenge", ProgressText({4})));
+    EXPECT_EQ(first.ReadStored("challenge"), ProgressText({4}));
+    EXPECT_EQ(first.Read("challenge"), std::nullopt);
+    // A file grown past the limit is not read.
+    WriteText(path, "[FENX]\nchallenge=" + ProgressText({4}) + "\n" + std::string(2 << 20, ';'));
+    EXPECT_EQ(first.ReadStored("challenge"), std::nullopt);
+}
+
 TEST(SettingsStoreSecondCopy, ALockHeldElsewhereMakesAWriteGiveUpAndTheValueFollowsLater) {
     TempFolder temp;
     const std::string path = temp.File("fenx.ini");

@@ -101,12 +101,16 @@ inline std::string InChildProcess(const std::function<std::string()>& check,
 
 // The leak checker of a sanitizer build needs a thread of its own when a
 // program ends; under a process limit that allows none it cannot run and
-// fails the program. Called in a child just before it starts a program
-// under such a limit.
-inline void WithoutLeakChecker() {
+// fails the program. A program started under such a limit goes without it:
+// these are the sanitizer options for that program.
+inline std::string OptionsWithoutLeakChecker() {
     const char* options = std::getenv("ASAN_OPTIONS");
-    const std::string more = std::string(options ? options : "") + ":detect_leaks=0";
-    ::setenv("ASAN_OPTIONS", more.c_str(), 1);
+    return std::string(options ? options : "") + ":detect_leaks=0";
+}
+
+// Called in a child just before it starts a program under such a limit.
+inline void WithoutLeakChecker() {
+    ::setenv("ASAN_OPTIONS", OptionsWithoutLeakChecker().c_str(), 1);
 }
 
 // Runs a program with its standard output into `output` and `prepare`

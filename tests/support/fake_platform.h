@@ -103,6 +103,11 @@ class FakePlatform : public Platform {
         Store(key, merged);
         return merged;
     }
+    // The settings map stands for the file: what another copy stores is
+    // put straight into it.
+    std::optional<std::string> ReadStoredSetting(std::string_view key) override {
+        return ReadSetting(key);
+    }
     void AppendHistoryLine(std::string_view line) override { history.emplace_back(line); }
     // What the game notified (the harness listens on the fake's behalf).
     void RecordChange(const GameChange& change) {

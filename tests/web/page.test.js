@@ -311,7 +311,7 @@ test('the H key shows a move, and replaying fenx-cli solve with the mouse solves
   await context.close();
 });
 
-test('a challenge solved is still marked after a reload', async () => {
+test('a challenge solved is marked in another open tab at once and still after a reload', async () => {
   const { page, context } = await openGame('#zoom=1');
   await chooseMenu(page, 0, 113);
   const dialog = page.locator('dialog[open]');
@@ -319,8 +319,18 @@ test('a challenge solved is still marked after a reload', async () => {
   await dialog.locator('button', { hasText: 'スタート' }).click();
   await waitForPhase(page, PLAYING);
   assert.equal(await page.evaluate(() => Fenx.game.challengeActive()), true);
+  // A second tab with the list open hears of the mark once it is stored.
+  const { page: other } = await openGame('#zoom=1', { context });
+  await chooseMenu(other, 0, 113);
+  const otherFirst = other.locator('dialog[open] [role=option]').first();
+  assert.match(await otherFirst.textContent(), /^□/);
+  await page.bringToFront();
   await replaySolve(page, ['7', '4', '0']);
   assert.match(await dialog.locator('[role=option]').first().textContent(), /^■/);
+  await other.waitForFunction(
+    () => document.querySelector('dialog[open] [role=option]').textContent.startsWith('■'));
+  assert.deepEqual(other.errors, []);
+  await other.close();
 
   await page.reload();
   await page.waitForFunction(() => document.body.classList.contains('ready'));

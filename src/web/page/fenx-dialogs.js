@@ -110,6 +110,7 @@
   };
 
   function openChallenge() {
+    Fenx.game.takeStoredChallengeProgress();
     openFromTable(Kind.challenge, CHALLENGE, (made) => {
       const list = made.control(ID.list);
       list.setLines(Fenx.game.challengeLines());

@@ -349,6 +349,12 @@
     Fenx.input.bind(game, canvas, () => ended);
     window.addEventListener('blur', () => { applicationActive = false; });
     window.addEventListener('focus', () => { applicationActive = true; });
+    // Another tab stored settings: challenges solved there show here too.
+    window.addEventListener('storage', (event) => {
+      if (!ended && event.key === 'fenx.ini') {
+        game.takeStoredChallengeProgress();
+      }
+    });
     bindKeys();
     setInterval(tick, TICK_MS);
     game.showTitleScreen();
