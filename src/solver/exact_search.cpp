@@ -13,8 +13,12 @@ constexpr int kBitsPerSlot = 7;
 constexpr int kSlotsPerWord = 9;
 constexpr int kMaxSlots = 2 * kSlotsPerWord;
 // A block still to bring to its place weighs as much as this many moves
-// made: the search leans toward progress rather than short plans.
-constexpr int kMisplacedWeight = 4;
+// made, and each step still to go this many quarters of a move: the search
+// leans hard toward progress rather than short plans (the plan improver
+// shortens them after), which finds a way through the few stages with a
+// deep jam several times sooner.
+constexpr int kMisplacedWeight = 8;
+constexpr int kStepWeight = 3;
 
 std::size_t U(int i) {
     return static_cast<std::size_t>(i);
@@ -326,7 +330,7 @@ bool ExactSearch::Run(Position& p, Budget& budget, long nodeBudget, bool fromCur
                 const int childSteps =
                     stepsLeft - steps_[U(side)][U(o)][places[U(i)]] + steps_[U(side)][U(o)][cell];
                 open.push_back(HeapKey(4 * (node.moves + 1 + kMisplacedWeight * misplaced) +
-                                           stepWeight_ * childSteps,
+                                           kStepWeight * childSteps,
                                        c));
                 std::push_heap(open.begin(), open.end(), std::greater<>());
                 return true;

@@ -181,7 +181,6 @@ class ExactSearch {
     static constexpr uint8_t kFar = 60;
     std::array<std::array<std::array<uint8_t, 128>, kOrientationCount>, 2> steps_{};
     void MeasureSteps();
-    int stepWeight_ = 1; // parts of a move per step, in quarters
 
     // The relaxed way of SearchSlot.
     static constexpr int kCrowded = 4;

@@ -26,7 +26,7 @@ constexpr StageKinds kFixedLarger = KindBit(StageKind::PacksFixed);
 constexpr FillOrder kWall = FillOrder::FromWall;
 constexpr FillOrder kUnpacking = FillOrder::Unpacking;
 
-constexpr std::array<ScheduleStep, 29> kSchedule = {{
+constexpr std::array<ScheduleStep, 31> kSchedule = {{
     // Round 0: every cheap target with a small clearing search.
     {kAll, TilingAttempt{true, 0, 30, kWall}},
     {kAll, TilingAttempt{false, 0, 30, kWall}},
@@ -35,19 +35,28 @@ constexpr std::array<ScheduleStep, 29> kSchedule = {{
     // Round 1: more patience, covers in both orders, three sweeps.
     {kAll, TilingAttempt{true, 1, 300, kWall}},
     {kAll, TilingAttempt{false, 1, 300, kWall}},
+    // Where the whole search does not help, covers from a few random moves
+    // away get out of most jams at a millisecond or two a try, far sooner
+    // than the patient covers; more tries, with new seeds, in round 2.
+    {kNoWhole, ShakenCoversAttempt{40, 80000, 300}},
     {kAll, CoverAttempt{true, 1, 3, 300, 300, 40000, 2, 2}},
     {kAll, CoverAttempt{false, 1, 3, 300, 300, 40000, 2, 1}},
     // Fixed blocks may leave the filling no room to clear a way.
     {kFixed, SlotBySlotAttempt{8, 100000}},
+    // On the smallest fields a few shaken covers first: most jams the
+    // filling walks into they get out of in a few milliseconds, where the
+    // whole search takes tens.
+    {kSmallest, ShakenCoversAttempt{30, 80000, 300}},
     {kSmallest, WholeSearchAttempt{100000, false, false}},
-    // Round 2: where the whole search does not help, covers from random
-    // moves away before the last round's patience; the tilings after them
-    // fill in the reverse order of taking them apart.
+    // Round 2: where the whole search does not help, the tilings filled in
+    // the reverse order of taking them apart (what jams the shaken covers
+    // hardest, they often get through), then more shaken covers, before
+    // the last round's patience.
+    {kNoWhole, TilingAttempt{true, 2, 3000, kUnpacking}},
+    {kNoWhole, TilingAttempt{false, 2, 3000, kUnpacking}},
     {kNoWhole, ShakenCoversAttempt{400, 80000, 300}},
     {kHalvesThatPack, AnyRowsAttempt{}},
-    {kNoWhole, TilingAttempt{true, 2, 3000, kUnpacking}},
     {kWhole, TilingAttempt{true, 2, 3000, kWall}},
-    {kNoWhole, TilingAttempt{false, 2, 3000, kUnpacking}},
     {kWhole, TilingAttempt{false, 2, 3000, kWall}},
     {kAll, CoverAttempt{true, 2, 5, 3000, 300, 80000, 2, 2}},
     {kAll, CoverAttempt{false, 2, 5, 3000, 300, 80000, 2, 1}},

@@ -93,13 +93,18 @@ TEST(PlanReplay, FormerlyHardStagesEndSolvedOnTheLastMove) {
     // (7 x 8 32435: a jam on the floor under two flat bars; 57135), and
     // before the filling also started a few random moves away (7 x 8
     // 24863, whose every filling from the start runs into the same jam).
+    // Also stages that take the rare ways of the schedule: past the shaken
+    // covers into the whole search (7 x 4 1472, 4513), and past the first
+    // shaken covers to a tiling filled in the reverse order of taking it
+    // apart (7 x 8 53930).
     GameHarness h;
     h.StartUp();
     struct Hard {
         int width, height, number;
     };
     for (const Hard& hard : {Hard{12, 4, 634}, Hard{12, 4, 26488}, Hard{7, 8, 173}, Hard{7, 8, 177},
-                             Hard{7, 8, 32435}, Hard{7, 8, 57135}, Hard{7, 8, 24863}}) {
+                             Hard{7, 8, 32435}, Hard{7, 8, 57135}, Hard{7, 8, 24863},
+                             Hard{7, 4, 1472}, Hard{7, 4, 4513}, Hard{7, 8, 53930}}) {
         h.game->StartStageOfSize(hard.width, hard.height, hard.number);
         while (h.g.state.gamePhase == PhaseOpening) {
             h.Tick();
