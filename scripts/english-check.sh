@@ -49,7 +49,8 @@ check() { # check WHAT COMMAND...
 }
 stored() { grep -qx "$1" "$ini"; }
 titled() { [ "$(xdotool getwindowname "$1")" = "$2" ]; }
-keys() {
+# Keys typed into a given window (the sourced keys types into the game's).
+keys_into() {
   xdotool windowfocus --sync "$1" 2>/dev/null || true
   shift
   xdotool key --delay 120 "$@"
@@ -82,16 +83,16 @@ for dialog in "alt+g f|Find Stages" "alt+g a|Change Size" "alt+g c|Challenge Sta
   "alt+h h|History" "alt+h c|FENX Help" "alt+h a|About FENX"; do
   title=${dialog#*|}
   read -r -a press <<<"${dialog%%|*}"
-  keys "$window" "${press[@]}"
+  keys_into "$window" "${press[@]}"
   if opened=$(window_titled "$title"); then
     echo "ok: ${press[*]} opens \"$title\""
     xdotool windowmove --sync "$opened" 300 0
     sleep 0.4
     import -window "$opened" "$out/${title// /-}.png"
     if [ "$title" = "About FENX" ]; then
-      keys "$opened" Return
+      keys_into "$opened" Return
     else
-      keys "$opened" Escape
+      keys_into "$opened" Escape
     fi
   else
     echo "FAILED: ${press[*]} opens no window titled \"$title\""
@@ -100,21 +101,20 @@ for dialog in "alt+g f|Find Stages" "alt+g a|Change Size" "alt+g c|Challenge Sta
   sleep 0.3
 done
 
-keys "$window" alt+g d
+keys_into "$window" alt+g d
 if dialog=$(window_titled "Stage Number"); then
   xdotool windowmove --sync "$dialog" 300 0
-  keys "$dialog" alt+a alt+4 alt+8 alt+2 alt+9
+  keys_into "$dialog" alt+a alt+4 alt+8 alt+2 alt+9
   import -window "$dialog" "$out/Stage-Number.png"
   hour=$(date +%H)
-  keys "$dialog" alt+s
+  keys_into "$dialog" alt+s
   sleep 2.5 # the fly-in
   check "Alt+S starts stage 4829" titled "$window" "Stage 4829"
   height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
   import -window "$window" "$out/window.png"
   convert "$out/window.png" -crop "144x160+0+$((height - 160))" +repage "$out/stage-4829.png"
   "$cli" render 7 4 4829 "$out/stage-4829-render.png" --hour "$((10#$hour))"
-  differing=$(compare -metric AE "$out/stage-4829.png" "$out/stage-4829-render.png" null: 2>&1 || true)
-  check "stage 4829 looks as fenx-cli renders it ($differing pixels differ)" [ "$differing" = 0 ]
+  same stage-4829 stage-4829-render "stage 4829 looks as fenx-cli renders it"
 else
   echo "FAILED: Alt+G D opens no window titled \"Stage Number\""
   failures=$((failures + 1))
