@@ -90,11 +90,7 @@ void MainWindow::CentreOnScreen() {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (const std::optional<PlayKey> key = PlayKeyOf(event->key(), event->modifiers())) {
-        // A pick-up key held down picks up and puts down only once; the
-        // arrows held down keep stepping.
-        if (*key != PlayKey::PickUpOrPutDown || !event->isAutoRepeat()) {
-            game_.OnKey(*key);
-        }
+        game_.OnKey(*key, event->isAutoRepeat());
         event->accept();
         return;
     }

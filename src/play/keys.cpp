@@ -30,7 +30,10 @@ constexpr KeyDirection kDirections[] = {
 
 } // namespace
 
-void Play::OnKey(PlayKey key) {
+void Play::OnKey(PlayKey key, bool autoRepeat) {
+    if (autoRepeat && !ActsOnRepeat(key)) {
+        return;
+    }
     if (stage_.state.gamePhase != PhasePlaying || HeldByMouse() || HoldsHint(mode_)) {
         return;
     }

@@ -57,7 +57,9 @@ class Play {
     // --- Keys (keys.cpp, moves.cpp) ------------------------------------------
     // Acts only in PhasePlaying and while no mouse button holds a block or
     // the hint; undo, redo and restart also not while the keys carry one.
-    void OnKey(PlayKey key);
+    // `autoRepeat` tells a press the key's auto-repeat made while it is
+    // held down (see ActsOnRepeat).
+    void OnKey(PlayKey key, bool autoRepeat);
     // A carry of block `block` from anchor `from` to anchor `to`, where it
     // stands now, was made: recorded as one move, for whatever makes moves
     // besides the hands (drags and keyboard carries record their own).

@@ -24,4 +24,11 @@ enum class PlayKey : uint8_t {
     Restart,         // F5: every block back where the stage began, as one move
 };
 
+// Whether a key held down acts again on each of its auto-repeats: the
+// arrows keep stepping and Ctrl+Z keeps taking moves back, but a held
+// pick-up key picks up or puts down only once.
+constexpr bool ActsOnRepeat(PlayKey key) {
+    return key != PlayKey::PickUpOrPutDown;
+}
+
 } // namespace fenx

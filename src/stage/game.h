@@ -98,7 +98,7 @@ class Game final : private PlayHost {
     // A key of play (PlayKey): the keyboard cursor and carry, undo, redo
     // and restart. Acted on only while a stage is played and no mouse button
     // holds anything; the menu never sees these keys.
-    void OnKey(PlayKey key) { play_.OnKey(key); }
+    void OnKey(PlayKey key, bool autoRepeat) { play_.OnKey(key, autoRepeat); }
     // For whatever makes moves besides the player's hands: a carry of block
     // `block` from anchor `from` to anchor `to`, where it stands now, was
     // made; it becomes one move of the history, to be undone like any.

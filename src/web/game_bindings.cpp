@@ -211,9 +211,10 @@ val FieldView(WebGame& web) {
 }
 
 // A key of play by its number (PlayKey); any other number is no key.
-void OnKey(WebGame& web, int key) {
+// `autoRepeat`: the press is the key's auto-repeat while it is held down.
+void OnKey(WebGame& web, int key, bool autoRepeat) {
     if (key >= 0 && key <= static_cast<int>(PlayKey::Restart)) {
-        web.game().OnKey(static_cast<PlayKey>(key));
+        web.game().OnKey(static_cast<PlayKey>(key), autoRepeat);
     }
 }
 

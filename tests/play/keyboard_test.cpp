@@ -116,7 +116,18 @@ TEST_F(KeyboardTest, AStepIsTakenOnlyWhenThatVeryStepFits) {
     EXPECT_EQ(h.Anchors()[0], (Cell{1, 6}));
     EXPECT_EQ(h.g.keyCursor().cell, (Cell{1, 7})); // the cursor moves with the block
     EXPECT_EQ(h.platform.presented.back(), (SurfaceRect{16, 112, 48, 32}));
-    h.Key(PlayKey::PutDown);
+
+    // Held down, an arrow's repeats keep stepping; the pick-up key's repeats
+    // neither put the block down nor pick it up again.
+    h.Key(PlayKey::Right, true);
+    EXPECT_EQ(h.Anchors()[0], (Cell{2, 6}));
+    h.Key(PlayKey::PickUpOrPutDown, true);
+    EXPECT_TRUE(h.g.carryingByKeys());
+    h.Key(PlayKey::PickUpOrPutDown);
+    ASSERT_FALSE(h.g.carryingByKeys());
+    h.Key(PlayKey::PickUpOrPutDown, true);
+    EXPECT_FALSE(h.g.carryingByKeys());
+
     h.Key(PlayKey::Undo);
     EXPECT_EQ(h.Anchors(), start);
 }

@@ -82,7 +82,7 @@ class GameHarness {
 
     int Cell(int cx, int cy) const { return g.board.at(cx, cy); }
 
-    void Key(PlayKey key) { game->OnKey(key); }
+    void Key(PlayKey key, bool autoRepeat = false) { game->OnKey(key, autoRepeat); }
     // The picture as it stands, and where every block's anchor is.
     std::vector<uint8_t> Pixels() const {
         const OffscreenSurface& s = g.canvas.surface();

@@ -41,12 +41,5 @@
     return Object.hasOwn(plain, event.key) ? plain[event.key] : undefined;
   }
 
-  // Whether the key's auto-repeat acts: a pick-up key held down picks up
-  // and puts down only once; the arrows held down keep stepping.
-  function playKeyRepeats(key) {
-    return key !== Key.PickUpOrPutDown;
-  }
-
   Fenx.playKeyOf = playKeyOf;
-  Fenx.playKeyRepeats = playKeyRepeats;
 })((window.Fenx = window.Fenx || {}));

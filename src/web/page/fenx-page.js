@@ -297,9 +297,7 @@
         // Not the page's: arrows and Space do not scroll it, F5 does not
         // reload it.
         event.preventDefault();
-        if (!event.repeat || Fenx.playKeyRepeats(key)) {
-          game.onKey(key);
-        }
+        game.onKey(key, event.repeat);
       } else if (!event.altKey && !event.ctrlKey && !event.metaKey &&
                  (event.key === 'h' || event.key === 'H')) {
         requestNextMove(event.shiftKey);
