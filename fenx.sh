@@ -73,7 +73,7 @@ test_web() {
   build_web
   (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
   FENX_WEB="$PWD/build/web" FENX_CLI="$PWD/build/test/src/fenx-cli" \
-    node --test tests/web/page.test.js
+    node --test --test-concurrency=1 tests/web/play.test.js tests/web/page.test.js
 }
 
 # The desktop entry and the AppStream file as installed, then the Debian
