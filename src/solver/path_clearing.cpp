@@ -62,7 +62,8 @@ void PathClearing::GoBack() {
 bool PathClearing::Clear(int expansions) {
     nodes_.clear();
     frontier_.clear();
-    expandedKeys_.Clear();
+    reachedKeys_.Clear();
+    reachedKeys_.Insert(0);
     nodes_.push_back(Node{-1, -1, -1, 0, 0, 0});
     frontier_.push_back(HeapKey(0, 0));
     int goal = -1;
@@ -76,9 +77,6 @@ bool PathClearing::Clear(int expansions) {
         frontier_.pop_back();
         budget_.Count(1);
         const Node node = nodes_[U(n)];
-        if (!expandedKeys_.Insert(node.key)) {
-            continue; // reached before by the same moves in another order
-        }
         GoTo(n);
         const int mover = cheapest_.Find(p_, t_, relaxed_);
         const int covered = mover >= 0 ? cheapest_.Covered(p_.grid, mover) : 0;
@@ -184,7 +182,7 @@ void PathClearing::AddParkingMoves(int n, const Node& node, int b, int rest) {
     for (int k = 0; k < held; ++k) {
         const int a = best[U(k)].second;
         const uint64_t key = leaving ^ StandingKey(b, a);
-        if (expandedKeys_.Contains(key)) {
+        if (!reachedKeys_.Insert(key)) {
             continue;
         }
         int lands = 0;

@@ -4,7 +4,7 @@
 // covered, until some block can walk to a ready slot. Slower than
 // evicting, but it finds the jams that need moves in a clever order. Moves
 // of different blocks taken in another order lead to the same position, so
-// each position is expanded once, known by a hash of where its moved blocks
+// each position is queued once, known by a hash of where its moved blocks
 // stand. The node, queue and hash buffers are reserved once.
 #pragma once
 
@@ -59,7 +59,7 @@ class PathClearing {
     std::vector<int16_t> chainOld_;
     StampedSet<kSolverCells> near_;
     // At most kNodeCapacity positions a search: never more than half full.
-    StampedKeySet<(std::size_t{1} << 17)> expandedKeys_;
+    StampedKeySet<(std::size_t{1} << 17)> reachedKeys_;
 };
 
 } // namespace fenx
