@@ -13,6 +13,17 @@ std::size_t U(int i) {
 constexpr std::size_t kNodeCapacity = 1 << 16;
 constexpr int kParkingChoices = 3;
 
+// A block standing on an anchor, as a random-looking word (the mixing of
+// splitmix64): a position's key is the exclusive or of its blocks' words.
+uint64_t StandingKey(int block, int anchor) {
+    uint64_t z = (static_cast<uint64_t>(block) << 16 | static_cast<uint16_t>(anchor)) *
+                     0x9e3779b97f4a7c15ull +
+                 0x632be59bd9b4e019ull;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
 uint64_t HeapKey(int priority, int node) {
     return (static_cast<uint64_t>(priority) << 32) | static_cast<uint32_t>(node);
 }
@@ -51,7 +62,9 @@ void PathClearing::GoBack() {
 bool PathClearing::Clear(int expansions) {
     nodes_.clear();
     frontier_.clear();
-    nodes_.push_back(Node{-1, -1, -1, 0, 0});
+    reachedKeys_.Clear();
+    reachedKeys_.Insert(0);
+    nodes_.push_back(Node{-1, -1, -1, 0, 0, 0});
     frontier_.push_back(HeapKey(0, 0));
     int goal = -1;
     for (int expanded = 0; !frontier_.empty() && expanded < expansions && goal < 0; ++expanded) {
@@ -165,16 +178,21 @@ void PathClearing::AddParkingMoves(int n, const Node& node, int b, int rest) {
             std::swap(best[U(k)], best[U(k - 1)]);
         }
     }
+    const uint64_t leaving = node.key ^ StandingKey(b, p_.anchor[U(b)]);
     for (int k = 0; k < held; ++k) {
         const int a = best[U(k)].second;
+        const uint64_t key = leaving ^ StandingKey(b, a);
+        if (!reachedKeys_.Insert(key)) {
+            continue;
+        }
         int lands = 0;
         for (int off : offsets) {
             lands += cheapest_.Marked(a + off) ? 1 : 0;
         }
         const int estimate = std::max(0, rest + lands);
         nodes_.push_back(Node{n, static_cast<int16_t>(b), static_cast<int16_t>(a),
-                              static_cast<int16_t>(node.depth + 1),
-                              static_cast<int16_t>(estimate)});
+                              static_cast<int16_t>(node.depth + 1), static_cast<int16_t>(estimate),
+                              key});
         frontier_.push_back(
             HeapKey(estimate * 8 + node.depth + 1, static_cast<int>(nodes_.size()) - 1));
         std::push_heap(frontier_.begin(), frontier_.end(), std::greater<>());

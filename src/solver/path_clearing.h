@@ -2,8 +2,10 @@
 // whole moves of the free blocks near it (one block to any place it can
 // reach), each position judged by the cells of its own cheapest way still
 // covered, until some block can walk to a ready slot. Slower than
-// evicting, but it finds the jams that need moves in a clever order. The
-// node and queue buffers are reserved once.
+// evicting, but it finds the jams that need moves in a clever order. Moves
+// of different blocks taken in another order lead to the same position, so
+// each position is queued once, known by a hash of where its moved blocks
+// stand. The node, queue and hash buffers are reserved once.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +36,7 @@ class PathClearing {
         int16_t anchor;
         int16_t depth;
         int16_t cost; // cells of the cleared way still covered
+        uint64_t key; // the position, as the moves from the root changed it
     };
 
     // p moved from the search's root to node n, or back.
@@ -55,6 +58,8 @@ class PathClearing {
     std::vector<int32_t> chain_;
     std::vector<int16_t> chainOld_;
     StampedSet<kSolverCells> near_;
+    // At most kNodeCapacity positions a search: never more than half full.
+    StampedKeySet<(std::size_t{1} << 17)> reachedKeys_;
 };
 
 } // namespace fenx

@@ -5,9 +5,11 @@
 // The searches empty their sets once per search, thousands of times a plan.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace fenx {
 
@@ -26,6 +28,48 @@ class StampedSet {
   private:
     std::array<Stamp, N> marks_{};
     Stamp stamp_ = 1; // marks start at 0: empty
+};
+
+// The same for 64-bit keys (hashes of positions), by open addressing over
+// a table of `Slots` (a power of two), which the user keeps well under
+// full: a slot is taken while its mark equals the stamp.
+template <std::size_t Slots, class Stamp = uint32_t>
+class StampedKeySet {
+    static_assert((Slots & (Slots - 1)) == 0);
+
+  public:
+    StampedKeySet() : keys_(Slots), marks_(Slots) {}
+    void Clear() {
+        if (++stamp_ == 0) {
+            std::fill(marks_.begin(), marks_.end(), Stamp{0});
+            stamp_ = 1;
+        }
+    }
+    // Adds key; false when it was in the set already.
+    bool Insert(uint64_t key) {
+        std::size_t i = key & (Slots - 1);
+        for (; marks_[i] == stamp_; i = (i + 1) & (Slots - 1)) {
+            if (keys_[i] == key) {
+                return false;
+            }
+        }
+        marks_[i] = stamp_;
+        keys_[i] = key;
+        return true;
+    }
+    bool Contains(uint64_t key) const {
+        for (std::size_t i = key & (Slots - 1); marks_[i] == stamp_; i = (i + 1) & (Slots - 1)) {
+            if (keys_[i] == key) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    std::vector<uint64_t> keys_;
+    std::vector<Stamp> marks_;
+    Stamp stamp_ = 1;
 };
 
 } // namespace fenx
