@@ -76,6 +76,22 @@ class ExactSearch {
 
     long Expanded() const { return expanded_; }
 
+    // Like Shortest, a way in single steps from where p's plan has got to
+    // onto full and empty rows, fewer than `below`, but best first with
+    // the steps still to go weighed `weight` quarters of a step each: at
+    // most weight / 4 times the fewest, and found far sooner
+    // (near_shortest.cpp). The steps, or -1 with p unchanged; `ended`
+    // then tells whether the search came to its end rather than out of
+    // room or budget.
+    int NearShortest(Position& p, Budget& budget, long nodeBudget, int below, int weight,
+                     bool& ended);
+    // The fewest single steps from where p's plan has got to onto the
+    // blocks' anchors `to` (blocks of one orientation may trade places),
+    // when fewer than `below`: p's plan goes on along that way and the
+    // steps are returned; otherwise -1, as NearShortest.
+    int NearWay(Position& p, const std::array<int16_t, kMaxBlocks>& to, Budget& budget,
+                long nodeBudget, int below, bool& ended);
+
   private:
     struct Node {
         uint64_t key0;
@@ -206,6 +222,17 @@ class ExactSearch {
     StampedSet<kSolverCells> measured_;
     std::array<int16_t, kSolverCells> queue_{};
     long expanded_ = 0;
+
+    // NearShortest's bound: for each group of slots (by its first), field
+    // cell and target, the single steps to the nearest place of the
+    // group's orientation in the target, with only walls and fixed blocks
+    // in the way (kFar when none can be reached).
+    std::vector<uint8_t> nearSteps_;
+    void MeasureNearSteps();
+    // The search of NearShortest and NearWay, to any solved field or to
+    // the first target.
+    int NearSearch(Position& p, Budget& budget, long nodeBudget, int below, int weight,
+                   bool toFirstTarget, bool& ended);
 };
 
 } // namespace fenx

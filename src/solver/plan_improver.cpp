@@ -1,6 +1,7 @@
 #include "solver/plan_improver.h"
 
 #include <algorithm>
+#include <array>
 
 namespace fenx {
 namespace {
@@ -16,6 +17,19 @@ constexpr std::size_t kJoinWindow = 40;
 constexpr int kJoinPasses = 3;
 // Stops added to the tail solved again at each widening.
 constexpr std::size_t kTailGrowth = 3;
+// The most single steps of a window of the plan walked again the shortest
+// way between its ends.
+constexpr int kWindowSteps = 16;
+// The weights (in quarters of a step) of the steps still to go in the
+// searches for a near-shortest way from the start, one after the other
+// while each finds a shorter way: the first finds one soon, the later ones
+// closer to the fewest.
+constexpr std::array<int, 3> kNearWeights = {8, 5, 4};
+// The positions each of those may expand: where the way from the start is
+// out of reach, the time goes to the windows and the tail instead.
+constexpr long kNearPositions = 12000;
+// The weight that makes the search exact (the bound never overestimates).
+constexpr int kExactWeight = 4;
 
 // Every row full or empty (the blocks fill exactly H rows then).
 bool EndsSolved(const Position& p) {
@@ -37,6 +51,14 @@ int PlanImprover::Steps(const Position& p) {
     int steps = 0;
     for (const PlannedMove& m : p.moves) {
         steps += std::max(0, m.last - m.first - 1);
+    }
+    return steps;
+}
+
+int PlanImprover::StopSteps() const {
+    int steps = 0;
+    for (const Stop& s : stops_) {
+        steps += s.steps;
     }
     return steps;
 }
@@ -168,11 +190,57 @@ bool PlanImprover::SolveTail(std::size_t from, Budget& budget, ExactSearch& exac
     if (!WalkStops(from)) {
         return false;
     }
-    if (exact.Shortest(p_, budget, positions, tail, ended) < 0) {
+    if (exact.NearShortest(p_, budget, positions, tail, kExactWeight, ended) < 0) {
         return false;
     }
     ReadStops();
     return true;
+}
+
+bool PlanImprover::ShortenWindow(std::size_t i, Budget& budget, ExactSearch& exact, long positions,
+                                 bool& sound) {
+    std::size_t j = i;
+    int steps = 0;
+    while (j < stops_.size() && (j == i || steps + stops_[j].steps <= kWindowSteps)) {
+        steps += stops_[j++].steps;
+    }
+    if (j - i < 2) {
+        return false;
+    }
+    if (!WalkStops(i)) {
+        sound = false;
+        return false;
+    }
+    auto to = p_.anchor;
+    for (std::size_t k = i; k < j; ++k) {
+        to[U(stops_[k].block)] = stops_[k].to;
+    }
+    bool ended = false;
+    if (exact.NearWay(p_, to, budget, positions, steps, ended) < 0) {
+        return false;
+    }
+    // Blocks of one orientation may have traded places: the stops after
+    // the window go with whichever block stands where theirs would.
+    std::array<int16_t, kMaxBlocks> standsFor{};
+    for (int b = 0; b < p_.count; ++b) {
+        standsFor[U(b)] = static_cast<int16_t>(b);
+        for (int c = 0; c < p_.count; ++c) {
+            if (p_.anchor[U(c)] == to[U(b)] && p_.orientation[U(c)] == p_.orientation[U(b)]) {
+                standsFor[U(b)] = static_cast<int16_t>(c);
+            }
+        }
+    }
+    for (std::size_t k = j; k < stops_.size(); ++k) {
+        const int b = standsFor[U(stops_[k].block)];
+        if (reach_.Reach(p_, b, stops_[k].to) < 0) {
+            sound = false;
+            return false;
+        }
+        reach_.MoveTo(p_, b, stops_[k].to);
+    }
+    ReadStops();
+    sound = MeasureStops();
+    return sound;
 }
 
 void PlanImprover::Improve(Budget& budget, ExactSearch* exact, long positions) {
@@ -202,6 +270,25 @@ void PlanImprover::Improve(Budget& budget, ExactSearch* exact, long positions) {
         if (!joined) {
             break;
         }
+    }
+    // The whole plan again, near the fewest steps.
+    for (std::size_t k = 0; sound && exact != nullptr && ExactSearch::Packs(p_) &&
+                            k < kNearWeights.size() && !budget.OutOfTime();
+         ++k) {
+        p_.Restart();
+        bool ended = false;
+        if (exact->NearShortest(p_, budget, std::min(positions, kNearPositions), StopSteps(),
+                                kNearWeights[k], ended) < 0) {
+            break;
+        }
+        ReadStops();
+        sound = MeasureStops();
+    }
+    // Windows of the plan, the shortest way between their ends.
+    for (std::size_t i = 0; sound && exact != nullptr && ExactSearch::Packs(p_) &&
+                            i + 1 < stops_.size() && !budget.OutOfTime();
+         ++i) {
+        ShortenWindow(i, budget, *exact, positions, sound);
     }
     // The tail exactly, ever longer while the search still comes to an end.
     if (sound && exact != nullptr && ExactSearch::Packs(p_)) {

@@ -4,10 +4,12 @@
 // leaves it at that moment, so a detour the planner took shrinks to the
 // direct way. Then, where a block moves twice, the first move is dropped
 // (the block waits) or takes it straight to where the second goes, when
-// the moves between still fit and the steps do not grow. Last, where the
-// planner has the search over whole positions, the tail of the plan is
-// solved again exactly in single steps, a few moves longer each time while
-// each search still comes to an end in its budget.
+// the moves between still fit and the steps do not grow. Where the
+// planner has the search over whole positions, the whole plan is searched
+// again best first in single steps, near the fewest; each window of a few
+// moves is walked again the shortest way between its two ends; and last
+// the tail of the plan is solved again exactly, a few moves longer each
+// time while each search still comes to an end in its budget.
 #pragma once
 
 #include <cstdint>
@@ -45,6 +47,8 @@ class PlanImprover {
         int16_t to;
         int16_t steps; // of the shortest walk there, when last walked
     };
+    // The steps of stops_, as last walked.
+    int StopSteps() const;
     // The stops of p's plan, moves that go nowhere left out.
     void ReadStops();
     // Walks stops_ from p's start into p's plan; false (p then half way)
@@ -62,6 +66,11 @@ class PlanImprover {
     bool WalkTrial(int& steps);
     // One stop walked on a grid; its steps, or -1.
     int WalkOn(SolverGrid& grid, std::array<int16_t, kMaxBlocks>& anchor, Stop& s);
+    // The stops from i on, as many as make at most a window of single
+    // steps, walked again the shortest way between the window's ends; true
+    // when shorter. `sound` false when the plan could not be walked.
+    bool ShortenWindow(std::size_t i, Budget& budget, ExactSearch& exact, long positions,
+                       bool& sound);
     // The tail from stop `from` on solved again exactly; true when shorter.
     // `ended` tells whether the search came to its end (no shorter way
     // left) rather than out of room or budget.

@@ -1,5 +1,7 @@
 #include "solver/planner.h"
 
+#include <algorithm>
+#include <chrono>
 #include <variant>
 
 #include "solver/planner_parts.h"
@@ -11,6 +13,8 @@ namespace {
 constexpr int kSmallestField = 32;
 // The positions each exact search of a plan's tail may expand.
 constexpr long kTailPositions = 200000;
+// However long finding took, shortening may take this long.
+constexpr int kLeastShortenMs = 2;
 
 } // namespace
 
@@ -20,6 +24,7 @@ Planner::~Planner() = default;
 
 bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLimits& limits) {
     PlannerParts& w = *parts_;
+    const auto started = std::chrono::steady_clock::now();
     w.budget.Start(limits.budgetMs, limits.cancel);
     w.position.Load(blocks, width, height);
     const bool packs = ExactSearch::Packs(w.position);
@@ -39,7 +44,11 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
         if (std::visit([&w](const auto& attempt) { return w.Try(attempt); }, step.attempt)) {
             if (limits.shortenMs > 0) {
                 Budget part;
-                part.StartPart(w.budget, limits.shortenMs);
+                const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(
+                    std::chrono::steady_clock::now() - started);
+                part.StartPart(
+                    w.budget,
+                    std::max(kLeastShortenMs, limits.shortenMs - static_cast<int>(spent.count())));
                 w.improver.Improve(part, w.exact.get(), kTailPositions);
                 w.budget.Count(part.Expansions());
             }

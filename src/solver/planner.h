@@ -32,9 +32,10 @@ struct PlanLimits {
     // positions at up to 56 bytes each with their share of the hash table
     // and queues (the default at most about 120 MB, taken on first use).
     int searchBits = 21;
-    // More time a found plan may take to become shorter (plan_improver.h),
-    // within the budget; 0 gives the plan as found.
-    int shortenMs = 5;
+    // A found plan may become shorter (plan_improver.h) until this long
+    // after planning began, within the budget, and for a little while even
+    // when finding it took longer; 0 gives the plan as found.
+    int shortenMs = 35;
 };
 
 struct PlannerParts;
