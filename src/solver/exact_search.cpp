@@ -9,6 +9,11 @@
 namespace fenx {
 namespace {
 
+// A search with a bound on the positions it expands stores about three
+// new positions for each (most steps lead where it has been), so it is
+// given room for four, and never less than the table's least front.
+constexpr long kNodesPerExpansion = 4;
+constexpr int kLeastRoomBits = 12;
 constexpr int kBitsPerSlot = 7;
 constexpr int kSlotsPerWord = 9;
 constexpr int kMaxSlots = 2 * kSlotsPerWord;
@@ -37,7 +42,8 @@ void AddBits(Counts& counts, const Bits& bits, int by) {
 } // namespace
 
 ExactSearch::ExactSearch(int capacityBits)
-    : capacity_(std::size_t{1} << capacityBits), tableBits_(capacityBits + 1) {}
+    : capacity_(std::size_t{1} << capacityBits), tableBits_(capacityBits + 1), room_(capacity_),
+      roomBits_(tableBits_) {}
 
 bool ExactSearch::Packs(const Position& p) {
     int movable = 0;
@@ -166,8 +172,9 @@ int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int move
     uint64_t hash =
         key0 * 0x9E3779B97F4A7C15ull ^ (key1 + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
     hash ^= hash >> 29;
-    std::size_t at = static_cast<std::size_t>(hash >> (64 - tableBits_));
-    for (;; at = (at + 1) & (table_.size() - 1)) {
+    std::size_t at = static_cast<std::size_t>(hash >> (64 - roomBits_));
+    const std::size_t mask = (std::size_t{1} << roomBits_) - 1;
+    for (;; at = (at + 1) & mask) {
         const uint64_t entry = table_[at];
         if (static_cast<uint32_t>(entry >> 32) != tableStamp_) {
             break;
@@ -186,7 +193,7 @@ int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int move
     return n;
 }
 
-void ExactSearch::ClearArena() {
+void ExactSearch::ClearArena(long nodeBudget) {
     if (nodes_.capacity() == 0) {
         nodes_.reserve(capacity_);
         chain_.reserve(std::size_t{1} << 16); // far longer than any plan
@@ -197,6 +204,14 @@ void ExactSearch::ClearArena() {
     if (++tableStamp_ == 0) {
         std::fill(table_.begin(), table_.end(), 0);
         tableStamp_ = 1;
+    }
+    // A position expanded stores a few new ones at most, mostly fewer.
+    roomBits_ = tableBits_;
+    room_ = capacity_;
+    while (nodeBudget > 0 && roomBits_ > kLeastRoomBits &&
+           static_cast<long>(room_ / 2) >= kNodesPerExpansion * nodeBudget) {
+        --roomBits_;
+        room_ /= 2;
     }
     nodes_.clear();
     open_[0].clear();
@@ -276,7 +291,7 @@ bool ExactSearch::Run(Position& p, Budget& budget, long nodeBudget, bool fromCur
         const int firstTarget = side == 0 ? 0 : kStartTarget;
         const int endTarget = side == 0 ? targetCount_ : kStartTarget + 1;
         for (int i = 0; i < movable_ && forward < 0; ++i) {
-            if (nodes_.size() + 128 > capacity_) {
+            if (nodes_.size() + 128 > room_) {
                 open_[0].clear(); // out of room
                 open_[1].clear();
                 break;

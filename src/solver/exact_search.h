@@ -116,7 +116,11 @@ class ExactSearch {
     // The blocks to move and the grid of those held still: fixed blocks,
     // and with a target `placedOn` also blocks on its slots.
     void Prepare(const Position& p, const Target* placedOn);
-    void ClearArena();
+    // Empties the arena for a new search. One that expands at most
+    // `nodeBudget` positions (0: as many as fit) uses only as much of the
+    // hash table as it can fill, the front of it, so that small searches
+    // stay in the processor's cache.
+    void ClearArena(long nodeBudget = 0);
     // The cheapest way of a block of orientation o from one of the places
     // first..last to the anchor `goal`, each step costing one and each cell
     // of another movable block it passes kCrowded more; marks the cells it
@@ -212,6 +216,8 @@ class ExactSearch {
     // The arena.
     std::size_t capacity_;
     int tableBits_;
+    std::size_t room_; // the nodes this search may store, at most capacity_
+    int roomBits_;     // and the bits of the table's front it hashes into
     std::vector<Node> nodes_;
     std::vector<uint64_t> table_; // stamp << 32 | node + 1
     uint32_t tableStamp_ = 0;

@@ -66,7 +66,7 @@ int ExactSearch::NearShortest(Position& p, Budget& budget, long nodeBudget, int 
     if (!Packs(p) || below <= 0) {
         return -1;
     }
-    ClearArena();
+    ClearArena(nodeBudget);
     Prepare(p, nullptr);
     lying_.fill(-1);
     for (int i = 0; i < movable_; ++i) {
@@ -86,7 +86,7 @@ int ExactSearch::NearWay(Position& p, const std::array<int16_t, kMaxBlocks>& to,
     if (!Packs(p) || below <= 0) {
         return -1;
     }
-    ClearArena();
+    ClearArena(nodeBudget);
     Prepare(p, nullptr);
     targetCount_ = 1;
     Places& goal = targetPlaces_[0];
@@ -145,7 +145,7 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
     SolverGrid grid;
     int32_t reached = -1;
     while (reached < 0 && !open.empty()) {
-        if (expanded_ >= nodeBudget || nodes_.size() + 8 * U(movable_) > capacity_ ||
+        if (expanded_ >= nodeBudget || nodes_.size() + 8 * U(movable_) > room_ ||
             ((expanded_ & 15) == 0 && budget.OutOfTime())) {
             break;
         }

@@ -284,11 +284,13 @@ void PlanImprover::Improve(Budget& budget, ExactSearch* exact, long positions) {
         ReadStops();
         sound = MeasureStops();
     }
-    // Windows of the plan, the shortest way between their ends.
-    for (std::size_t i = 0; sound && exact != nullptr && ExactSearch::Packs(p_) &&
-                            i + 1 < stops_.size() && !budget.OutOfTime();
-         ++i) {
-        ShortenWindow(i, budget, *exact, positions, sound);
+    // Windows of the plan, the shortest way between their ends, again
+    // while a pass makes it shorter.
+    for (bool shorter = true; shorter && sound && exact != nullptr && ExactSearch::Packs(p_);) {
+        shorter = false;
+        for (std::size_t i = 0; sound && i + 1 < stops_.size() && !budget.OutOfTime(); ++i) {
+            shorter = ShortenWindow(i, budget, *exact, positions, sound) || shorter;
+        }
     }
     // The tail exactly, ever longer while the search still comes to an end.
     if (sound && exact != nullptr && ExactSearch::Packs(p_)) {

@@ -7,9 +7,10 @@
 // the moves between still fit and the steps do not grow. Where the
 // planner has the search over whole positions, the whole plan is searched
 // again best first in single steps, near the fewest; each window of a few
-// moves is walked again the shortest way between its two ends; and last
-// the tail of the plan is solved again exactly, a few moves longer each
-// time while each search still comes to an end in its budget.
+// moves is walked again the shortest way between its two ends, pass after
+// pass while one shortens it; and last the tail of the plan is solved
+// again exactly, a few moves longer each time while each search still
+// comes to an end in its budget.
 #pragma once
 
 #include <cstdint>

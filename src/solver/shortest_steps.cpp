@@ -74,7 +74,7 @@ int ExactSearch::Shortest(Position& p, Budget& budget, long nodeBudget, int belo
         const int side = first[1] == end[1] || end[0] - first[0] <= end[1] - first[1] ? 0 : 1;
         const auto grown = static_cast<int32_t>(nodes_.size()); // the next layer's first
         for (int32_t n = first[U(side)]; n < end[U(side)] && forward < 0; ++n) {
-            if (expanded_ >= nodeBudget || nodes_.size() + 8 * U(movable_) > capacity_ ||
+            if (expanded_ >= nodeBudget || nodes_.size() + 8 * U(movable_) > room_ ||
                 ((expanded_ & 15) == 0 && budget.OutOfTime())) {
                 budget.Count(expanded_);
                 return -1;

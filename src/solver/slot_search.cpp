@@ -106,7 +106,7 @@ int32_t ExactSearch::SearchSlot(const Target& t, const Position& p, Budget& budg
         }
         const int wayCost = waySteps + kCrowded * crowded;
         for (int i = 0; i < movable_ && found < 0; ++i) {
-            if (nodes_.size() + 128 > capacity_) {
+            if (nodes_.size() + 128 > room_) {
                 open.clear(); // out of room
                 break;
             }
