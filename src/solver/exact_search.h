@@ -229,12 +229,26 @@ class ExactSearch {
     std::array<int16_t, kSolverCells> queue_{};
     long expanded_ = 0;
 
-    // NearShortest's bound: for each group of slots (by its first), field
-    // cell and target, the single steps to the nearest place of the
-    // group's orientation in the target, with only walls and fixed blocks
-    // in the way (kFar when none can be reached).
-    std::vector<uint8_t> nearSteps_;
-    void MeasureNearSteps();
+    // NearShortest's bound: for each slot, field cell and target, the
+    // single steps of the slot's orientation from the cell to the slot's
+    // own place in the target, with only walls and fixed blocks in the way
+    // (kFar when it cannot be reached).
+    std::vector<uint8_t> placeSteps_;
+    void MeasurePlaceSteps();
+    const uint8_t* PlaceSteps(int slot, int cell) const {
+        return placeSteps_.data() +
+               (static_cast<std::size_t>(slot) * 128 + static_cast<std::size_t>(cell)) *
+                   kMaxTargets;
+    }
+    // The least steps for the blocks of slot i's group, standing on
+    // `cells` (the group's own order), to take the group's places in each
+    // target, each block a place of its own: into `out`, per target.
+    void GroupSteps(int i, const uint8_t* cells, int16_t* out);
+    // Groups up to this size have their places matched to their blocks
+    // exactly; larger ones (rare) count each block to its nearest place.
+    // GroupSteps' least steps per set of places taken and target.
+    static constexpr int kMatchedGroup = 6;
+    std::array<std::array<int16_t, kMaxTargets>, std::size_t{1} << kMatchedGroup> matching_{};
     // The search of NearShortest and NearWay, to any solved field or to
     // the first target.
     int NearSearch(Position& p, Budget& budget, long nodeBudget, int below, int weight,

@@ -2,9 +2,10 @@
 // fewest, found far sooner than the fewest themselves. Positions are taken
 // best first by the steps made plus `weight` quarters of a step for each
 // step the blocks still have to go at the least: to end on a solved
-// target, every block must at least walk to the nearest place of its
-// orientation in that target, with only walls and fixed blocks in the way,
-// and one step moves one block one cell; the least over the targets. That
+// target, the blocks of each orientation must at least walk to that
+// target's places of the orientation, each block to a place of its own,
+// with only walls and fixed blocks in the way, and one step moves one
+// block one cell; the least over the targets. That
 // bound never overestimates, so with weight 4 the first solved field taken
 // is a shortest way (given every solved field among the targets); a larger
 // weight trades length for speed, the way found being at most weight / 4
@@ -12,6 +13,7 @@
 // opened again. Positions that cannot beat `below` even on the bound are
 // never stored.
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <functional>
 
@@ -26,22 +28,20 @@ std::size_t U(int i) {
 
 } // namespace
 
-void ExactSearch::MeasureNearSteps() {
-    nearSteps_.assign(U(movable_) * 128 * kMaxTargets, kFar);
-    for (int g = 0; g < movable_; g = groupLast_[U(g)] + 1) {
-        const int o = slotOrientation_[U(g)];
+void ExactSearch::MeasurePlaceSteps() {
+    placeSteps_.assign(U(movable_) * 128 * kMaxTargets, kFar);
+    for (int i = 0; i < movable_; ++i) {
+        const int o = slotOrientation_[U(i)];
         for (int t = 0; t < targetCount_; ++t) {
             const auto at = [&](int cell) -> uint8_t& {
-                return nearSteps_[(U(g) * 128 + U(cell)) * kMaxTargets + U(t)];
+                return placeSteps_[(U(i) * 128 + U(cell)) * kMaxTargets + U(t)];
             };
+            const int cell = targetPlaces_[U(t)][U(i)];
+            at(cell) = 0;
             measured_.Clear();
-            int queued = 0;
-            for (int i = g; i <= groupLast_[U(g)]; ++i) {
-                const int cell = targetPlaces_[U(t)][U(i)];
-                at(cell) = 0;
-                measured_.Insert(padOf_[U(cell)]);
-                queue_[U(queued++)] = padOf_[U(cell)];
-            }
+            measured_.Insert(padOf_[U(cell)]);
+            queue_[0] = padOf_[U(cell)];
+            int queued = 1;
             for (int head = 0; head < queued; ++head) {
                 const int from = queue_[U(head)];
                 const int d = at(fieldOf_[U(from)]);
@@ -57,6 +57,81 @@ void ExactSearch::MeasureNearSteps() {
             }
         }
     }
+}
+
+void ExactSearch::GroupSteps(int i, const uint8_t* cells, int16_t* out) {
+    const int g = groupFirst_[U(i)];
+    const int k = groupLast_[U(i)] - g + 1;
+    const auto targets = U(targetCount_);
+    if (k == 1) {
+        const uint8_t* d = PlaceSteps(g, cells[0]);
+        for (std::size_t t = 0; t < targets; ++t) {
+            out[t] = d[t];
+        }
+        return;
+    }
+    if (k == 2) {
+        const uint8_t* a0 = PlaceSteps(g, cells[0]);
+        const uint8_t* a1 = PlaceSteps(g + 1, cells[0]);
+        const uint8_t* b0 = PlaceSteps(g, cells[1]);
+        const uint8_t* b1 = PlaceSteps(g + 1, cells[1]);
+        for (std::size_t t = 0; t < targets; ++t) {
+            out[t] = static_cast<int16_t>(std::min(a0[t] + b1[t], a1[t] + b0[t]));
+        }
+        return;
+    }
+    if (k == 3) {
+        std::array<std::array<const uint8_t*, 3>, 3> d{}; // block, place
+        for (int b = 0; b < 3; ++b) {
+            for (int q = 0; q < 3; ++q) {
+                d[U(b)][U(q)] = PlaceSteps(g + q, cells[b]);
+            }
+        }
+        for (std::size_t t = 0; t < targets; ++t) {
+            const int first =
+                std::min(d[0][0][t] + std::min(d[1][1][t] + d[2][2][t], d[1][2][t] + d[2][1][t]),
+                         d[0][1][t] + std::min(d[1][0][t] + d[2][2][t], d[1][2][t] + d[2][0][t]));
+            out[t] = static_cast<int16_t>(std::min(
+                first, d[0][2][t] + std::min(d[1][0][t] + d[2][1][t], d[1][1][t] + d[2][0][t])));
+        }
+        return;
+    }
+    if (k > kMatchedGroup) {
+        // Too many to match: each block to the nearest of the places.
+        std::fill_n(out, targets, int16_t{0});
+        for (int b = 0; b < k; ++b) {
+            for (std::size_t t = 0; t < targets; ++t) {
+                int least = kFar;
+                for (int q = 0; q < k; ++q) {
+                    least = std::min<int>(least, PlaceSteps(g + q, cells[b])[t]);
+                }
+                out[t] = static_cast<int16_t>(out[t] + least);
+            }
+        }
+        return;
+    }
+    // The blocks in turn, each to a place not yet taken: the least over
+    // the sets of places taken so far, for every target at once.
+    const int sets = 1 << k;
+    for (int taken = 1; taken < sets; ++taken) {
+        std::fill_n(matching_[U(taken)].begin(), targets, int16_t{INT16_MAX / 2});
+    }
+    std::fill_n(matching_[0].begin(), targets, int16_t{0});
+    for (int taken = 0; taken < sets - 1; ++taken) {
+        const int b = std::popcount(static_cast<unsigned>(taken));
+        const int16_t* from = matching_[U(taken)].data();
+        for (int q = 0; q < k; ++q) {
+            if ((taken >> q & 1) != 0) {
+                continue;
+            }
+            const uint8_t* d = PlaceSteps(g + q, cells[b]);
+            int16_t* to = matching_[U(taken | 1 << q)].data();
+            for (std::size_t t = 0; t < targets; ++t) {
+                to[t] = std::min<int16_t>(to[t], static_cast<int16_t>(from[t] + d[t]));
+            }
+        }
+    }
+    std::copy_n(matching_[U(sets - 1)].begin(), targets, out);
 }
 
 int ExactSearch::NearShortest(Position& p, Budget& budget, long nodeBudget, int below, int weight,
@@ -101,24 +176,25 @@ int ExactSearch::NearWay(Position& p, const std::array<int16_t, kMaxBlocks>& to,
 
 int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int below, int weight,
                             bool toFirstTarget, bool& ended) {
-    MeasureNearSteps();
+    MeasurePlaceSteps();
     const auto targets = U(targetCount_);
-    // For slot i on field cell `cell`, its steps to each target.
-    const auto toGo = [this](int i, int cell) {
-        return nearSteps_.data() + (U(groupFirst_[U(i)]) * 128 + U(cell)) * kMaxTargets;
-    };
-    // Each target's steps still to go for the blocks at `at`, and the least.
+    // Each group's least steps still to go (by its first slot) and their
+    // sum, per target, for the position taken; the bound is the least sum.
+    std::vector<int16_t> groupSteps(U(movable_) * kMaxTargets);
     std::array<int16_t, kMaxTargets> perTarget{};
     const auto boundOf = [&](const Places& at) {
         std::fill_n(perTarget.begin(), targets, int16_t{0});
-        for (int i = 0; i < movable_; ++i) {
-            const uint8_t* d = toGo(i, at[U(i)]);
+        for (int g = 0; g < movable_; g = groupLast_[U(g)] + 1) {
+            int16_t* steps = groupSteps.data() + U(g) * kMaxTargets;
+            GroupSteps(g, at.data() + g, steps);
             for (std::size_t t = 0; t < targets; ++t) {
-                perTarget[t] = static_cast<int16_t>(perTarget[t] + d[t]);
+                perTarget[t] = static_cast<int16_t>(perTarget[t] + steps[t]);
             }
         }
         return static_cast<int>(*std::min_element(perTarget.begin(), perTarget.begin() + targets));
     };
+    std::array<int16_t, kMaxTargets> moved{};
+    std::array<uint8_t, kMaxBlocks> cells{};
 
     Places places{};
     for (int i = 0; i < movable_; ++i) {
@@ -160,29 +236,33 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
         for (int i = 0; i < movable_ && reached < 0; ++i) {
             const int o = slotOrientation_[U(i)];
             const int at = padOf_[places[U(i)]];
-            const uint8_t* leaving = toGo(i, places[U(i)]);
+            const int g = groupFirst_[U(i)];
+            const int16_t* before = groupSteps.data() + U(g) * kMaxTargets;
+            std::copy(places.begin() + g, places.begin() + groupLast_[U(i)] + 1, cells.begin());
             for (int step : SolverSteps) {
                 const int next = at + step;
                 if (!grid.Fits(next, o, static_cast<int8_t>(i))) {
                     continue;
                 }
                 const auto cell = static_cast<uint8_t>(fieldOf_[U(next)]);
-                const int g = node.moves + 1;
-                const uint8_t* coming = toGo(i, cell);
+                const int made = node.moves + 1;
+                cells[U(i - g)] = cell;
+                GroupSteps(i, cells.data(), moved.data());
+                cells[U(i - g)] = places[U(i)];
                 int hNext = INT_MAX;
                 for (std::size_t t = 0; t < targets; ++t) {
-                    hNext = std::min(hNext, perTarget[t] - leaving[t] + coming[t]);
+                    hNext = std::min(hNext, perTarget[t] - before[t] + moved[t]);
                 }
-                if (g + hNext >= below) {
+                if (made + hNext >= below) {
                     continue; // no shorter than the way known
                 }
                 Pack(MovedTo(places, i, cell), key0, key1);
-                const int32_t c = Find(key0, key1, n, g, 0, fresh);
+                const int32_t c = Find(key0, key1, n, made, 0, fresh);
                 if (!fresh) {
-                    if (nodes_[U(c)].moves <= g) {
+                    if (nodes_[U(c)].moves <= made) {
                         continue;
                     }
-                    nodes_[U(c)].moves = static_cast<int16_t>(g);
+                    nodes_[U(c)].moves = static_cast<int16_t>(made);
                     nodes_[U(c)].parent = n;
                 }
                 std::array<int, 2 * 10> childRows = rowCells;
@@ -194,7 +274,7 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
                     reached = c;
                     break;
                 }
-                open.push_back(HeapKey(priority(g, hNext), c));
+                open.push_back(HeapKey(priority(made, hNext), c));
                 std::push_heap(open.begin(), open.end(), std::greater<>());
             }
         }

@@ -15,6 +15,9 @@ std::size_t U(int i) {
 constexpr std::size_t kJoinWindow = 40;
 // Passes over the stops: a join can open another before it.
 constexpr int kJoinPasses = 3;
+// The joins after the searches may take this long even when their time
+// is up (they take well under a millisecond).
+constexpr int kLastJoinMs = 5;
 // Stops added to the tail solved again at each widening.
 constexpr std::size_t kTailGrowth = 3;
 // The most single steps of a window of the plan walked again the shortest
@@ -24,7 +27,7 @@ constexpr int kWindowSteps = 16;
 // searches for a near-shortest way from the start, one after the other
 // while each finds a shorter way: the first finds one soon, the later ones
 // closer to the fewest.
-constexpr std::array<int, 3> kNearWeights = {8, 5, 4};
+constexpr std::array<int, 4> kNearWeights = {16, 10, 6, 4};
 // The positions each of those may expand: where the way from the start is
 // out of reach, the time goes to the windows and the tail instead.
 constexpr long kNearPositions = 12000;
@@ -243,14 +246,8 @@ bool PlanImprover::ShortenWindow(std::size_t i, Budget& budget, ExactSearch& exa
     return sound;
 }
 
-void PlanImprover::Improve(Budget& budget, ExactSearch* exact, long positions) {
-    const int found = Steps(p_);
-    foundMoves_ = p_.moves;
-    foundPath_ = p_.path;
-    const auto foundAnchor = p_.anchor;
-    ReadStops();
-    bool sound = MeasureStops();
-    for (int pass = 0; sound && pass < kJoinPasses; ++pass) {
+void PlanImprover::JoinStops(Budget& budget) {
+    for (int pass = 0; pass < kJoinPasses; ++pass) {
         bool joined = false;
         grid_ = p_.startGrid;
         anchor_ = p_.startAnchor;
@@ -268,8 +265,21 @@ void PlanImprover::Improve(Budget& budget, ExactSearch* exact, long positions) {
             ++i;
         }
         if (!joined) {
-            break;
+            return;
         }
+    }
+}
+
+void PlanImprover::Improve(Budget& budget, const Budget& whole, ExactSearch* exact,
+                           long positions) {
+    const int found = Steps(p_);
+    foundMoves_ = p_.moves;
+    foundPath_ = p_.path;
+    const auto foundAnchor = p_.anchor;
+    ReadStops();
+    bool sound = MeasureStops();
+    if (sound) {
+        JoinStops(budget);
     }
     // The whole plan again, near the fewest steps.
     for (std::size_t k = 0; sound && exact != nullptr && ExactSearch::Packs(p_) &&
@@ -304,7 +314,12 @@ void PlanImprover::Improve(Budget& budget, ExactSearch* exact, long positions) {
             }
         }
     }
+    // Moves of one block the searches split up, joined where the steps do
+    // not grow.
     if (sound) {
+        Budget last;
+        last.StartPart(whole, kLastJoinMs);
+        JoinStops(last);
         sound = WalkStops(stops_.size()) && EndsSolved(p_) && Steps(p_) <= found;
     }
     if (!sound) {

@@ -10,7 +10,9 @@
 // moves is walked again the shortest way between its two ends, pass after
 // pass while one shortens it; and last the tail of the plan is solved
 // again exactly, a few moves longer each time while each search still
-// comes to an end in its budget.
+// comes to an end in its budget. The searches split one block's moves
+// into many drags; joining moves of the same block once more at the end
+// gathers them again.
 #pragma once
 
 #include <cstdint>
@@ -35,8 +37,10 @@ class PlanImprover {
 
     // p's plan ends solved; afterwards it still does, with no more single
     // steps than before and p standing where the plan ends. `exact` (may be
-    // null) re-solves tails, expanding at most `positions` per search.
-    void Improve(Budget& budget, ExactSearch* exact, long positions);
+    // null) re-solves tails, expanding at most `positions` per search. The
+    // searches stop with `budget`; the last joins take a little of `whole`
+    // (the planning's own budget) beyond it.
+    void Improve(Budget& budget, const Budget& whole, ExactSearch* exact, long positions);
 
     // Single steps of p's plan.
     static int Steps(const Position& p);
@@ -62,6 +66,8 @@ class PlanImprover {
     // when every stop between still fits and the steps do not grow. The
     // scratch grid stands before stop i.
     bool TryJoin(std::size_t i, std::size_t j);
+    // TryJoin over the whole plan, pass after pass while one joins.
+    void JoinStops(Budget& budget);
     // Walks trial_ from the scratch grid; false when a stop cannot be
     // reached, else `steps` is their sum.
     bool WalkTrial(int& steps);

@@ -49,7 +49,7 @@ bool Planner::Plan(const BlockList& blocks, int width, int height, const PlanLim
                 part.StartPart(
                     w.budget,
                     std::max(kLeastShortenMs, limits.shortenMs - static_cast<int>(spent.count())));
-                w.improver.Improve(part, w.exact.get(), kTailPositions);
+                w.improver.Improve(part, w.budget, w.exact.get(), kTailPositions);
                 w.budget.Count(part.Expansions());
             }
             return true;
