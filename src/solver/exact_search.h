@@ -249,6 +249,9 @@ class ExactSearch {
     // GroupSteps' least steps per set of places taken and target.
     static constexpr int kMatchedGroup = 6;
     std::array<std::array<int16_t, kMaxTargets>, std::size_t{1} << kMatchedGroup> matching_{};
+    // What NearShortest and NearWay do first; false when p's field is
+    // not one for this search or nothing can beat `below`.
+    bool StartNear(const Position& p, long nodeBudget, int below, bool& ended);
     // The search of NearShortest and NearWay, to any solved field or to
     // the first target.
     int NearSearch(Position& p, Budget& budget, long nodeBudget, int below, int weight,

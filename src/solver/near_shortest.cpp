@@ -134,15 +134,22 @@ void ExactSearch::GroupSteps(int i, const uint8_t* cells, int16_t* out) {
     std::copy_n(matching_[U(sets - 1)].begin(), targets, out);
 }
 
-int ExactSearch::NearShortest(Position& p, Budget& budget, long nodeBudget, int below, int weight,
-                              bool& ended) {
+bool ExactSearch::StartNear(const Position& p, long nodeBudget, int below, bool& ended) {
     expanded_ = 0;
     ended = false;
     if (!Packs(p) || below <= 0) {
-        return -1;
+        return false;
     }
     ClearArena(nodeBudget);
     Prepare(p, nullptr);
+    return true;
+}
+
+int ExactSearch::NearShortest(Position& p, Budget& budget, long nodeBudget, int below, int weight,
+                              bool& ended) {
+    if (!StartNear(p, nodeBudget, below, ended)) {
+        return -1;
+    }
     lying_.fill(-1);
     for (int i = 0; i < movable_; ++i) {
         lying_[U(p.anchor[U(slotBlock_[U(i)])])] = static_cast<int8_t>(slotOrientation_[U(i)]);
@@ -156,13 +163,9 @@ int ExactSearch::NearShortest(Position& p, Budget& budget, long nodeBudget, int 
 
 int ExactSearch::NearWay(Position& p, const std::array<int16_t, kMaxBlocks>& to, Budget& budget,
                          long nodeBudget, int below, bool& ended) {
-    expanded_ = 0;
-    ended = false;
-    if (!Packs(p) || below <= 0) {
+    if (!StartNear(p, nodeBudget, below, ended)) {
         return -1;
     }
-    ClearArena(nodeBudget);
-    Prepare(p, nullptr);
     targetCount_ = 1;
     Places& goal = targetPlaces_[0];
     for (int i = 0; i < movable_; ++i) {

@@ -183,6 +183,21 @@ bool PlanImprover::TryJoin(std::size_t i, std::size_t j) {
     return true;
 }
 
+bool PlanImprover::WalkStopsSolvedOnlyAtLast() {
+    p_.Restart();
+    for (std::size_t k = 0; k < stops_.size(); ++k) {
+        if (k > 0 && EndsSolved(p_)) {
+            return false; // the game would end the stage there
+        }
+        Stop& s = stops_[k];
+        if (reach_.Reach(p_, s.block, s.to) < 0) {
+            return false;
+        }
+        reach_.MoveTo(p_, s.block, s.to);
+    }
+    return !stops_.empty() && EndsSolved(p_);
+}
+
 bool PlanImprover::SolveTail(std::size_t from, Budget& budget, ExactSearch& exact, long positions,
                              bool& ended) {
     ended = false;
@@ -193,7 +208,9 @@ bool PlanImprover::SolveTail(std::size_t from, Budget& budget, ExactSearch& exac
     if (!WalkStops(from)) {
         return false;
     }
-    if (exact.NearShortest(p_, budget, positions, tail, kExactWeight, ended) < 0) {
+    // From the start, none (a stage that starts on full rows) is no plan.
+    const int steps = exact.NearShortest(p_, budget, positions, tail, kExactWeight, ended);
+    if (steps < 0 || (steps == 0 && from == 0)) {
         return false;
     }
     ReadStops();
@@ -288,8 +305,8 @@ void PlanImprover::Improve(Budget& budget, const Budget& whole, ExactSearch* exa
         p_.Restart();
         bool ended = false;
         if (exact->NearShortest(p_, budget, std::min(positions, kNearPositions), StopSteps(),
-                                kNearWeights[k], ended) < 0) {
-            break;
+                                kNearWeights[k], ended) <= 0) {
+            break; // none found, or the stage starts solved and takes a move still
         }
         ReadStops();
         sound = MeasureStops();
@@ -320,7 +337,7 @@ void PlanImprover::Improve(Budget& budget, const Budget& whole, ExactSearch* exa
         Budget last;
         last.StartPart(whole, kLastJoinMs);
         JoinStops(last);
-        sound = WalkStops(stops_.size()) && EndsSolved(p_) && Steps(p_) <= found;
+        sound = WalkStopsSolvedOnlyAtLast() && Steps(p_) <= found;
     }
     if (!sound) {
         p_.Restart();

@@ -68,6 +68,12 @@ class PlanImprover {
     bool TryJoin(std::size_t i, std::size_t j);
     // TryJoin over the whole plan, pass after pass while one joins.
     void JoinStops(Budget& budget);
+    // Walks every stop from p's start into p's plan: true when each can be
+    // walked and the field is solved after the last and after no other
+    // (the stage ends with the first drag that solves it). A stage may
+    // start on full and empty rows; it still takes a move to solve it, so
+    // an empty plan is false.
+    bool WalkStopsSolvedOnlyAtLast();
     // Walks trial_ from the scratch grid; false when a stop cannot be
     // reached, else `steps` is their sum.
     bool WalkTrial(int& steps);

@@ -70,6 +70,20 @@ TEST(PlanLength, ShortenedPlansEndSolvedAndAreNeverLonger) {
     }
 }
 
+TEST(PlanLength, AStageThatStartsOnFullRowsStillTakesMoves) {
+    // 7 x 4 stage 184 drops its blocks onto the lower half, already full;
+    // the stage still ends only with a drag that leaves it so, and the
+    // shortened plan must not shrink to nothing.
+    auto planner = std::make_unique<Planner>();
+    const auto s = BuildStage(7, 4, 184);
+    const Length found = PlanLength(*planner, *s, 7, 4, false);
+    const Length shortened = PlanLength(*planner, *s, 7, 4, true);
+    ASSERT_TRUE(found.solved);
+    EXPECT_TRUE(shortened.solved);
+    EXPECT_GT(shortened.drags, 0);
+    EXPECT_LE(shortened.steps, found.steps);
+}
+
 TEST(PlanLength, TheFewestStepsAreFoundAndNothingShorter) {
     // 7 x 4 stage 0: 20 single steps suffice, and no way has 19.
     const auto s = BuildStage(7, 4, 0);
