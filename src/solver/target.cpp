@@ -54,8 +54,12 @@ class BandCover {
             if (left_[U(o)] == 0 || !grid_.Fits(cell, o, kSolverFree)) {
                 continue;
             }
-            --left_[U(o)];
             grid_.Write(cell, o, 0);
+            if (IsolatesACell(cell, o)) {
+                grid_.Write(cell, o, kSolverFree);
+                continue;
+            }
+            --left_[U(o)];
             t_.slotOrientation[U(t_.slotCount)] = static_cast<int16_t>(o);
             t_.slotAnchor[U(t_.slotCount)] = static_cast<int16_t>(cell);
             ++t_.slotCount;
@@ -73,6 +77,29 @@ class BandCover {
     }
 
   private:
+    // A free cell beside the block just laid at `cell` with no free cell
+    // beside it can be covered by no block (a block's cells touch side by
+    // side): the cover cannot be finished that way.
+    bool IsolatesACell(int cell, int o) const {
+        constexpr std::array<int, 4> kSides = {-1, 1, -kSolverStride, kSolverStride};
+        for (int off : SolverOffsets[U(o)]) {
+            for (int side : kSides) {
+                const int n = cell + off + side;
+                if (grid_.cells[U(n)] != kSolverFree) {
+                    continue;
+                }
+                bool alone = true;
+                for (int next : kSides) {
+                    alone = alone && grid_.cells[U(n + next)] != kSolverFree;
+                }
+                if (alone) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
     const Position& p_;
     Target& t_;
     SolverGrid& grid_;

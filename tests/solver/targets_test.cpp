@@ -143,3 +143,32 @@ TEST(Targets, CoversHoldTheFixedBlocksAndOnlyTheChosenRows) {
 
 } // namespace
 } // namespace fenx
+
+namespace fenx {
+namespace {
+
+TEST(Targets, EveryBandHoldsTheGeneratedTilingSoACoverIsFound) {
+    // The generator tiled a W x H rectangle with exactly these blocks, so
+    // any H rows in a row of the field have a cover; the search, cutting
+    // off ways that leave a cell no block can reach, must still find one.
+    struct Size {
+        int width, height;
+    };
+    for (const Size& size : {Size{7, 4}, Size{7, 8}, Size{12, 4}}) {
+        for (int i = 0; i < 12; ++i) {
+            const int number = (11 + i * 5443) & 0xffff;
+            const auto s = BuildStage(size.width, size.height, number);
+            const auto parts = Loaded(*s, size.width, size.height);
+            const RowSet band = (RowSet{1} << size.height) - 1;
+            for (int top = 0; top <= size.height; ++top) {
+                EXPECT_TRUE(parts->target.BuildCover(parts->position, band << top, true,
+                                                     FillOrder::FromWall, 50000000, parts->random))
+                    << size.width << "x" << size.height << " stage " << number << " from row "
+                    << top;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace fenx
