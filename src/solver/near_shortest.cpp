@@ -249,6 +249,17 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
                 }
                 const auto cell = static_cast<uint8_t>(fieldOf_[U(next)]);
                 const int made = node.moves + 1;
+                // Most steps lead where the search has been as soon: those
+                // are known before the bound is worked out.
+                Pack(MovedTo(places, i, cell), key0, key1);
+                const int32_t c = Find(key0, key1, n, made, 0, fresh);
+                if (!fresh) {
+                    if (nodes_[U(c)].moves <= made) {
+                        continue;
+                    }
+                    nodes_[U(c)].moves = static_cast<int16_t>(made);
+                    nodes_[U(c)].parent = n;
+                }
                 cells[U(i - g)] = cell;
                 GroupSteps(i, cells.data(), moved.data());
                 cells[U(i - g)] = places[U(i)];
@@ -258,15 +269,6 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
                 }
                 if (made + hNext >= below) {
                     continue; // no shorter than the way known
-                }
-                Pack(MovedTo(places, i, cell), key0, key1);
-                const int32_t c = Find(key0, key1, n, made, 0, fresh);
-                if (!fresh) {
-                    if (nodes_[U(c)].moves <= made) {
-                        continue;
-                    }
-                    nodes_[U(c)].moves = static_cast<int16_t>(made);
-                    nodes_[U(c)].parent = n;
                 }
                 std::array<int, 2 * 10> childRows = rowCells;
                 for (int off : SolverOffsets[U(o)]) {

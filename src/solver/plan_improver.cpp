@@ -30,7 +30,7 @@ constexpr int kWindowSteps = 16;
 constexpr std::array<int, 4> kNearWeights = {16, 10, 6, 4};
 // The positions each of those may expand: where the way from the start is
 // out of reach, the time goes to the windows and the tail instead.
-constexpr long kNearPositions = 12000;
+constexpr long kNearPositions = 30000;
 // The weight that makes the search exact (the bound never overestimates).
 constexpr int kExactWeight = 4;
 
