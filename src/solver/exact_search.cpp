@@ -188,7 +188,7 @@ int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int move
     fresh = true;
     const auto n = static_cast<int32_t>(nodes_.size());
     nodes_.push_back(
-        Node{key0, key1, parent, static_cast<int16_t>(moves), static_cast<int8_t>(side)});
+        Node{key0, key1, parent, static_cast<int16_t>(moves), static_cast<int8_t>(side), 0});
     table_[at] = (static_cast<uint64_t>(tableStamp_) << 32) | static_cast<uint32_t>(n + 1);
     return n;
 }

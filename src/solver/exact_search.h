@@ -98,7 +98,8 @@ class ExactSearch {
         uint64_t key1;
         int32_t parent;
         int16_t moves;
-        int8_t side; // 0 searched from the start, 1 back from a target
+        int8_t side;     // 0 searched from the start, 1 back from a target
+        int8_t expanded; // NearSearch: taken at its present moves
     };
     using Places = std::array<uint8_t, kMaxBlocks>; // field cell of each slot
     static constexpr uint8_t kOtherBlock = 127;     // still blocks in the search's own grid

@@ -228,13 +228,16 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
             ((expanded_ & 15) == 0 && budget.OutOfTime())) {
             break;
         }
-        const uint64_t top = open.front();
-        const int32_t n = TakeBest(open, places, grid);
-        const Node node = nodes_[U(n)];
-        const int h = boundOf(places);
-        if (static_cast<int>(top >> 32) != priority(node.moves, h)) {
-            continue; // reached again by fewer steps and queued anew
+        if (nodes_[U(HeapNode(open.front()))].expanded != 0) {
+            // Reached again by fewer steps, queued anew and taken then.
+            std::pop_heap(open.begin(), open.end(), std::greater<>());
+            open.pop_back();
+            continue;
         }
+        const int32_t n = TakeBest(open, places, grid);
+        nodes_[U(n)].expanded = 1;
+        const Node node = nodes_[U(n)];
+        boundOf(places);
         const std::array<int, 2 * 10> rowCells = RowCells(places);
         for (int i = 0; i < movable_ && reached < 0; ++i) {
             const int o = slotOrientation_[U(i)];
@@ -259,6 +262,7 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
                     }
                     nodes_[U(c)].moves = static_cast<int16_t>(made);
                     nodes_[U(c)].parent = n;
+                    nodes_[U(c)].expanded = 0;
                 }
                 cells[U(i - g)] = cell;
                 GroupSteps(i, cells.data(), moved.data());

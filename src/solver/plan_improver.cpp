@@ -23,6 +23,9 @@ constexpr std::size_t kTailGrowth = 3;
 // The most single steps of a window of the plan walked again the shortest
 // way between its ends.
 constexpr int kWindowSteps = 16;
+// The positions each such walk may expand; a small search stays in the
+// processor's cache.
+constexpr long kWindowPositions = 20000;
 // The weights (in quarters of a step) of the steps still to go in the
 // searches for a near-shortest way from the start, one after the other
 // while each finds a shorter way: the first finds one soon, the later ones
@@ -236,7 +239,7 @@ bool PlanImprover::ShortenWindow(std::size_t i, Budget& budget, ExactSearch& exa
         to[U(stops_[k].block)] = stops_[k].to;
     }
     bool ended = false;
-    if (exact.NearWay(p_, to, budget, positions, steps, ended) < 0) {
+    if (exact.NearWay(p_, to, budget, std::min(positions, kWindowPositions), steps, ended) < 0) {
         return false;
     }
     // Blocks of one orientation may have traded places: the stops after
