@@ -205,7 +205,8 @@ void ExactSearch::ClearArena(long nodeBudget) {
         std::fill(table_.begin(), table_.end(), 0);
         tableStamp_ = 1;
     }
-    // A position expanded stores a few new ones at most, mostly fewer.
+    // The front that holds kNodesPerExpansion new positions for each one
+    // the search may expand, or the whole table.
     roomBits_ = tableBits_;
     room_ = capacity_;
     while (nodeBudget > 0 && roomBits_ > kLeastRoomBits &&

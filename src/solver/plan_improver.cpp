@@ -117,17 +117,23 @@ bool PlanImprover::MeasureStops() {
     return true;
 }
 
+bool PlanImprover::WalkStop(Stop& s) {
+    const int d = reach_.Reach(p_, s.block, s.to);
+    if (d < 0) {
+        return false;
+    }
+    s.from = p_.anchor[U(s.block)];
+    reach_.MoveTo(p_, s.block, s.to);
+    s.steps = static_cast<int16_t>(d);
+    return true;
+}
+
 bool PlanImprover::WalkStops(std::size_t count) {
     p_.Restart();
     for (std::size_t k = 0; k < count; ++k) {
-        Stop& s = stops_[k];
-        const int d = reach_.Reach(p_, s.block, s.to);
-        if (d < 0) {
+        if (!WalkStop(stops_[k])) {
             return false;
         }
-        s.from = p_.anchor[U(s.block)];
-        reach_.MoveTo(p_, s.block, s.to);
-        s.steps = static_cast<int16_t>(d);
     }
     return true;
 }
@@ -192,11 +198,9 @@ bool PlanImprover::WalkStopsSolvedOnlyAtLast() {
         if (k > 0 && EndsSolved(p_)) {
             return false; // the game would end the stage there
         }
-        Stop& s = stops_[k];
-        if (reach_.Reach(p_, s.block, s.to) < 0) {
+        if (!WalkStop(stops_[k])) {
             return false;
         }
-        reach_.MoveTo(p_, s.block, s.to);
     }
     return !stops_.empty() && EndsSolved(p_);
 }

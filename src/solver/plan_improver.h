@@ -59,6 +59,9 @@ class PlanImprover {
     // Walks stops_ from p's start into p's plan; false (p then half way)
     // when a stop cannot be reached.
     bool WalkStops(std::size_t count);
+    // One stop walked by the shortest way from where p stands, its from
+    // and steps noted; false when it cannot be reached.
+    bool WalkStop(Stop& s);
     // Each stop's steps, walked on the scratch grid from the start.
     bool MeasureStops();
     // Stop i's block moves again at stop j: tries stop i dropped, and stop

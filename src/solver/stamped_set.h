@@ -57,14 +57,6 @@ class StampedKeySet {
         keys_[i] = key;
         return true;
     }
-    bool Contains(uint64_t key) const {
-        for (std::size_t i = key & (Slots - 1); marks_[i] == stamp_; i = (i + 1) & (Slots - 1)) {
-            if (keys_[i] == key) {
-                return true;
-            }
-        }
-        return false;
-    }
 
   private:
     std::vector<uint64_t> keys_;

