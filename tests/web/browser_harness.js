@@ -134,6 +134,11 @@ function liftableBlock(view, width, rows) {
   return -1;
 }
 
+// Where every block of the page's field stands, as [column, row, ...].
+async function fieldAnchors(page) {
+  return Array.from((await page.evaluate(() => Fenx.game.fieldView())).anchors);
+}
+
 async function canvasOrigin(page) {
   const box = await page.locator('#surface').boundingBox();
   return { x: box.x, y: box.y };
@@ -162,6 +167,7 @@ async function replaySolve(page, args) {
 }
 
 module.exports = {
-  HOUR, PLAYING, SOLVED, TITLE, canvasOrigin, chooseMenu, differingPixels, fitsRows, gameLink,
-  liftableBlock, newContext, openGame, phase, renderPng, replaySolve, runCli, useBrowser, waitForPhase,
+  HOUR, PLAYING, SOLVED, TITLE, canvasOrigin, chooseMenu, differingPixels, fieldAnchors, fitsRows,
+  gameLink, liftableBlock, newContext, openGame, phase, renderPng, replaySolve, runCli, useBrowser,
+  waitForPhase,
 };

@@ -7,8 +7,8 @@
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const {
-  PLAYING, SOLVED, TITLE, canvasOrigin, differingPixels, fitsRows, gameLink, liftableBlock,
-  newContext, openGame, phase, renderPng, replaySolve, useBrowser, waitForPhase,
+  PLAYING, SOLVED, TITLE, canvasOrigin, differingPixels, fieldAnchors, fitsRows, gameLink,
+  liftableBlock, newContext, openGame, phase, renderPng, replaySolve, useBrowser, waitForPhase,
 } = require('./browser_harness.js');
 
 useBrowser();
@@ -124,7 +124,7 @@ test('a finger drags a block, and held still on a block shows the placement hint
 test('the keys carry a block, undo, redo and restart it, and F5 does not reload the page', async () => {
   const { page, context } = await openGame('#w=7&h=4&n=4829&zoom=1');
   await waitForPhase(page, PLAYING);
-  const anchors = async () => Array.from((await page.evaluate(() => Fenx.game.fieldView())).anchors);
+  const anchors = () => fieldAnchors(page);
   const start = await anchors();
   const block = liftableBlock(await page.evaluate(() => Fenx.game.fieldView()), 7, 8);
   const [column, row] = [start[2 * block], start[2 * block + 1]];
@@ -185,7 +185,7 @@ test('the H key shows a move, and replaying fenx-cli solve with the mouse solves
 test('Shift+H plays the solution out, and a key then only stops it where undo takes the moves back', async () => {
   const { page, context } = await openGame('#w=7&h=4&n=4829&zoom=1');
   await waitForPhase(page, PLAYING);
-  const anchors = async () => Array.from((await page.evaluate(() => Fenx.game.fieldView())).anchors);
+  const anchors = () => fieldAnchors(page);
   const start = await anchors();
   await page.keyboard.press('Shift+H');
   await page.waitForFunction(() => Fenx.game.playingOut(), null, { timeout: 15000 });
