@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdlib>
 #include <functional>
+#include <new>
 
 #include "solver/row_sets.h"
 
@@ -135,14 +137,20 @@ void ExactSearch::Unpack(uint64_t key0, uint64_t key1, Places& places) const {
     }
 }
 
-// Takes the best position off `open`, counts it expanded and lays it out
-// in `grid`; returns its node.
-int32_t ExactSearch::TakeBest(std::vector<uint64_t>& open, Places& places, SolverGrid& grid) {
+// Takes the best position off `open` and counts it expanded; returns its
+// node.
+int32_t ExactSearch::TakePlaces(std::vector<uint64_t>& open, Places& places) {
     std::pop_heap(open.begin(), open.end(), std::greater<>());
     const int32_t n = HeapNode(open.back());
     open.pop_back();
     ++expanded_;
     Unpack(nodes_[U(n)].key0, nodes_[U(n)].key1, places);
+    return n;
+}
+
+// TakePlaces, the position laid out in `grid`.
+int32_t ExactSearch::TakeBest(std::vector<uint64_t>& open, Places& places, SolverGrid& grid) {
+    const int32_t n = TakePlaces(open, places);
     grid = base_;
     for (int i = 0; i < movable_; ++i) {
         grid.Write(padOf_[places[U(i)]], slotOrientation_[U(i)], static_cast<int8_t>(i));
@@ -167,12 +175,8 @@ ExactSearch::Places ExactSearch::MovedTo(const Places& places, int i, uint8_t ce
     return moved;
 }
 
-int32_t ExactSearch::Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, int side,
-                          bool& fresh) {
-    uint64_t hash =
-        key0 * 0x9E3779B97F4A7C15ull ^ (key1 + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
-    hash ^= hash >> 29;
-    std::size_t at = static_cast<std::size_t>(hash >> (64 - roomBits_));
+int32_t ExactSearch::FindFrom(std::size_t at, uint64_t key0, uint64_t key1, int32_t parent,
+                              int moves, int side, bool& fresh) {
     const std::size_t mask = (std::size_t{1} << roomBits_) - 1;
     for (;; at = (at + 1) & mask) {
         const uint64_t entry = table_[at];
@@ -199,10 +203,16 @@ void ExactSearch::ClearArena(long nodeBudget) {
         chain_.reserve(std::size_t{1} << 16); // far longer than any plan
         open_[0].reserve(capacity_);
         open_[1].reserve(capacity_);
-        table_.assign(std::size_t{1} << tableBits_, 0);
+        // Zeroed by the system page by page as the searches first touch
+        // them: a small search never waits for the whole table.
+        table_.reset(
+            static_cast<uint64_t*>(std::calloc(std::size_t{1} << tableBits_, sizeof(uint64_t))));
+        if (!table_) {
+            throw std::bad_alloc();
+        }
     }
     if (++tableStamp_ == 0) {
-        std::fill(table_.begin(), table_.end(), 0);
+        std::fill_n(table_.get(), std::size_t{1} << tableBits_, uint64_t{0});
         tableStamp_ = 1;
     }
     // The front that holds kNodesPerExpansion new positions for each one

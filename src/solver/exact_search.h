@@ -20,6 +20,8 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "core/block.h"
@@ -136,11 +138,25 @@ class ExactSearch {
     void Pack(const Places& places, uint64_t& key0, uint64_t& key1) const;
     void Unpack(uint64_t key0, uint64_t key1, Places& places) const;
     int32_t TakeBest(std::vector<uint64_t>& open, Places& places, SolverGrid& grid);
+    // TakeBest without laying the position out.
+    int32_t TakePlaces(std::vector<uint64_t>& open, Places& places);
     // The places with slot i's block moved to field cell `cell`.
     Places MovedTo(const Places& places, int i, uint8_t cell) const;
     // Index of the node with this key, inserting it (with parent and moves)
     // when new; `fresh` tells which.
-    int32_t Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, int side, bool& fresh);
+    int32_t Find(uint64_t key0, uint64_t key1, int32_t parent, int moves, int side, bool& fresh) {
+        return FindFrom(SlotOf(key0, key1), key0, key1, parent, moves, side, fresh);
+    }
+    // Where in the table the look for a key begins.
+    std::size_t SlotOf(uint64_t key0, uint64_t key1) const {
+        uint64_t hash =
+            key0 * 0x9E3779B97F4A7C15ull ^ (key1 + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
+        hash ^= hash >> 29;
+        return static_cast<std::size_t>(hash >> (64 - roomBits_));
+    }
+    // Find, looking from `at` (SlotOf the key) on.
+    int32_t FindFrom(std::size_t at, uint64_t key0, uint64_t key1, int32_t parent, int moves,
+                     int side, bool& fresh);
     // Cells outside the nearest allowed set of rows, given the cells per row.
     int Outside(const std::array<int, 2 * 10>& rowCells) const;
     bool Solved(const std::array<int, 2 * 10>& rowCells) const;
@@ -220,7 +236,10 @@ class ExactSearch {
     std::size_t room_; // the nodes this search may store, at most capacity_
     int roomBits_;     // and the bits of the table's front it hashes into
     std::vector<Node> nodes_;
-    std::vector<uint64_t> table_; // stamp << 32 | node + 1
+    struct FreeTable {
+        void operator()(uint64_t* table) const { std::free(table); }
+    };
+    std::unique_ptr<uint64_t[], FreeTable> table_; // stamp << 32 | node + 1
     uint32_t tableStamp_ = 0;
     std::array<std::vector<uint64_t>, 2> open_; // per side, priority << 32 | node
     std::vector<int32_t> chain_;                // PlayInto's positions
@@ -250,6 +269,25 @@ class ExactSearch {
     // GroupSteps' least steps per set of places taken and target.
     static constexpr int kMatchedGroup = 6;
     std::array<std::array<int16_t, kMaxTargets>, std::size_t{1} << kMatchedGroup> matching_{};
+    // NearSearch's steps from the position it expands, with where their
+    // keys stand in the table.
+    struct Step {
+        uint64_t key0;
+        uint64_t key1;
+        std::size_t at;
+        int16_t next; // the slot's anchor after the step
+        int8_t slot;
+    };
+    std::array<Step, kMaxBlocks * SolverSteps.size()> expansion_{};
+    // NearSearch's field cells as bits: those each slot's block covers
+    // standing on each field cell (kFieldCells to a slot), whether it fits
+    // in the field there, and the cells of the blocks held still.
+    using CellBits = std::array<uint64_t, 2>;
+    static constexpr std::size_t kFieldCells = 128;
+    std::vector<CellBits> covers_;
+    std::vector<uint8_t> inField_;
+    CellBits stillCells_{};
+    void MarkCovers();
     // What NearShortest and NearWay do first; false when p's field is
     // not one for this search or nothing can beat `below`.
     bool StartNear(const Position& p, long nodeBudget, int below, bool& ended);

@@ -59,6 +59,36 @@ void ExactSearch::MeasurePlaceSteps() {
     }
 }
 
+void ExactSearch::MarkCovers() {
+    const auto bit = [](CellBits& bits, int cell) {
+        bits[U(cell >> 6)] |= uint64_t{1} << (cell & 63);
+    };
+    const int cells = width_ * rows_;
+    covers_.assign(U(movable_) * kFieldCells, CellBits{});
+    inField_.assign(U(movable_) * kFieldCells, 0);
+    for (int i = 0; i < movable_; ++i) {
+        for (int cell = 0; cell < cells; ++cell) {
+            const std::size_t at = U(i) * kFieldCells + U(cell);
+            bool inside = true;
+            for (int off : SolverOffsets[U(slotOrientation_[U(i)])]) {
+                const int c = fieldOf_[U(padOf_[U(cell)] + off)];
+                if (c < 0) {
+                    inside = false;
+                } else {
+                    bit(covers_[at], c);
+                }
+            }
+            inField_[at] = inside ? 1 : 0;
+        }
+    }
+    stillCells_ = {};
+    for (int cell = 0; cell < cells; ++cell) {
+        if (base_.cells[U(padOf_[U(cell)])] != kSolverFree) {
+            bit(stillCells_, cell);
+        }
+    }
+}
+
 void ExactSearch::GroupSteps(int i, const uint8_t* cells, int16_t* out) {
     const int g = groupFirst_[U(i)];
     const int k = groupLast_[U(i)] - g + 1;
@@ -180,6 +210,7 @@ int ExactSearch::NearWay(Position& p, const std::array<int16_t, kMaxBlocks>& to,
 int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int below, int weight,
                             bool toFirstTarget, bool& ended) {
     MeasurePlaceSteps();
+    MarkCovers();
     const auto targets = U(targetCount_);
     // Each group's least steps still to go (by its first slot) and their
     // sum, per target, for the position taken; the bound is the least sum.
@@ -221,7 +252,6 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
     std::vector<uint64_t>& open = open_[0];
     open.push_back(HeapKey(priority(0, boundOf(places)), 0));
 
-    SolverGrid grid;
     int32_t reached = -1;
     while (reached < 0 && !open.empty()) {
         if (expanded_ >= nodeBudget || nodes_.size() + 8 * U(movable_) > room_ ||
@@ -234,58 +264,97 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
             open.pop_back();
             continue;
         }
-        const int32_t n = TakeBest(open, places, grid);
+        const int32_t n = TakePlaces(open, places);
         nodes_[U(n)].expanded = 1;
         const Node node = nodes_[U(n)];
         boundOf(places);
         const std::array<int, 2 * 10> rowCells = RowCells(places);
-        for (int i = 0; i < movable_ && reached < 0; ++i) {
+        CellBits taken = stillCells_;
+        for (int i = 0; i < movable_; ++i) {
+            const CellBits& c = covers_[U(i) * kFieldCells + places[U(i)]];
+            taken[0] |= c[0];
+            taken[1] |= c[1];
+        }
+        // Every step that fits (its block's new cells in the field and
+        // clear of the others), and where its position's key stands in
+        // the table. Fetched ahead of need, the table and then the
+        // positions met before are in the processor's cache when the
+        // lookups below come to them, rather than each waited for in turn.
+        int stepCount = 0;
+        for (int i = 0; i < movable_; ++i) {
+            const int at = padOf_[places[U(i)]];
+            const std::size_t first = U(i) * kFieldCells;
+            const CellBits& own = covers_[first + places[U(i)]];
+            const CellBits others = {taken[0] & ~own[0], taken[1] & ~own[1]};
+            for (int step : SolverSteps) {
+                const int cell = fieldOf_[U(at + step)];
+                if (cell < 0 || inField_[first + U(cell)] == 0) {
+                    continue;
+                }
+                const CellBits& c = covers_[first + U(cell)];
+                if (((c[0] & others[0]) | (c[1] & others[1])) != 0) {
+                    continue;
+                }
+                Step& s = expansion_[U(stepCount++)];
+                s.slot = static_cast<int8_t>(i);
+                s.next = static_cast<int16_t>(at + step);
+                Pack(MovedTo(places, i, static_cast<uint8_t>(cell)), s.key0, s.key1);
+                s.at = SlotOf(s.key0, s.key1);
+                __builtin_prefetch(&table_[s.at]);
+            }
+        }
+        for (int k = 0; k < stepCount; ++k) {
+            const uint64_t entry = table_[expansion_[U(k)].at];
+            if (static_cast<uint32_t>(entry >> 32) == tableStamp_) {
+                __builtin_prefetch(&nodes_[(entry & 0xffffffffu) - 1]);
+            }
+        }
+        int cellsOf = -1; // the slot whose group's places are in `cells`
+        for (int k = 0; k < stepCount; ++k) {
+            const Step& s = expansion_[U(k)];
+            const int i = s.slot;
             const int o = slotOrientation_[U(i)];
             const int at = padOf_[places[U(i)]];
             const int g = groupFirst_[U(i)];
             const int16_t* before = groupSteps.data() + U(g) * kMaxTargets;
-            std::copy(places.begin() + g, places.begin() + groupLast_[U(i)] + 1, cells.begin());
-            for (int step : SolverSteps) {
-                const int next = at + step;
-                if (!grid.Fits(next, o, static_cast<int8_t>(i))) {
+            if (cellsOf != i) {
+                std::copy(places.begin() + g, places.begin() + groupLast_[U(i)] + 1, cells.begin());
+                cellsOf = i;
+            }
+            const auto cell = static_cast<uint8_t>(fieldOf_[U(s.next)]);
+            const int made = node.moves + 1;
+            // Most steps lead where the search has been as soon: those
+            // are known before the bound is worked out.
+            const int32_t c = FindFrom(s.at, s.key0, s.key1, n, made, 0, fresh);
+            if (!fresh) {
+                if (nodes_[U(c)].moves <= made) {
                     continue;
                 }
-                const auto cell = static_cast<uint8_t>(fieldOf_[U(next)]);
-                const int made = node.moves + 1;
-                // Most steps lead where the search has been as soon: those
-                // are known before the bound is worked out.
-                Pack(MovedTo(places, i, cell), key0, key1);
-                const int32_t c = Find(key0, key1, n, made, 0, fresh);
-                if (!fresh) {
-                    if (nodes_[U(c)].moves <= made) {
-                        continue;
-                    }
-                    nodes_[U(c)].moves = static_cast<int16_t>(made);
-                    nodes_[U(c)].parent = n;
-                    nodes_[U(c)].expanded = 0;
-                }
-                cells[U(i - g)] = cell;
-                GroupSteps(i, cells.data(), moved.data());
-                cells[U(i - g)] = places[U(i)];
-                int hNext = INT_MAX;
-                for (std::size_t t = 0; t < targets; ++t) {
-                    hNext = std::min(hNext, perTarget[t] - before[t] + moved[t]);
-                }
-                if (made + hNext >= below) {
-                    continue; // no shorter than the way known
-                }
-                std::array<int, 2 * 10> childRows = rowCells;
-                for (int off : SolverOffsets[U(o)]) {
-                    --childRows[U(SolverRow(at + off))];
-                    ++childRows[U(SolverRow(next + off))];
-                }
-                if (toFirstTarget ? key0 == goal0 && key1 == goal1 : Solved(childRows)) {
-                    reached = c;
-                    break;
-                }
-                open.push_back(HeapKey(priority(made, hNext), c));
-                std::push_heap(open.begin(), open.end(), std::greater<>());
+                nodes_[U(c)].moves = static_cast<int16_t>(made);
+                nodes_[U(c)].parent = n;
+                nodes_[U(c)].expanded = 0;
             }
+            cells[U(i - g)] = cell;
+            GroupSteps(i, cells.data(), moved.data());
+            cells[U(i - g)] = places[U(i)];
+            int hNext = INT_MAX;
+            for (std::size_t t = 0; t < targets; ++t) {
+                hNext = std::min(hNext, perTarget[t] - before[t] + moved[t]);
+            }
+            if (made + hNext >= below) {
+                continue; // no shorter than the way known
+            }
+            std::array<int, 2 * 10> childRows = rowCells;
+            for (int off : SolverOffsets[U(o)]) {
+                --childRows[U(SolverRow(at + off))];
+                ++childRows[U(SolverRow(s.next + off))];
+            }
+            if (toFirstTarget ? s.key0 == goal0 && s.key1 == goal1 : Solved(childRows)) {
+                reached = c;
+                break;
+            }
+            open.push_back(HeapKey(priority(made, hNext), c));
+            std::push_heap(open.begin(), open.end(), std::greater<>());
         }
     }
     budget.Count(expanded_);

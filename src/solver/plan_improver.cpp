@@ -31,9 +31,16 @@ constexpr long kWindowPositions = 20000;
 // while each finds a shorter way: the first finds one soon, the later ones
 // closer to the fewest.
 constexpr std::array<int, 4> kNearWeights = {16, 10, 6, 4};
-// The positions each of those may expand: where the way from the start is
-// out of reach, the time goes to the windows and the tail instead.
+// The positions the first of those may expand, and each later one: where
+// the way from the start is out of reach, the time goes to the windows and
+// the tail instead.
 constexpr long kNearPositions = 30000;
+constexpr long kCloserPositions = 15000;
+// Before them, a short search close to the fewest: where the bound leads
+// the greedy search into a jam, such a search often walks straight
+// through, and the way it finds is near the fewest already.
+constexpr int kProbeWeight = 6;
+constexpr long kProbePositions = 3000;
 // The weight that makes the search exact (the bound never overestimates).
 constexpr int kExactWeight = 4;
 
@@ -205,6 +212,19 @@ bool PlanImprover::WalkStopsSolvedOnlyAtLast() {
     return !stops_.empty() && EndsSolved(p_);
 }
 
+bool PlanImprover::SearchFromStart(Budget& budget, ExactSearch& exact, long positions, int weight,
+                                   bool& sound) {
+    p_.Restart();
+    bool ended = false;
+    // None found, or the stage starts solved and takes a move still.
+    if (exact.NearShortest(p_, budget, positions, StopSteps(), weight, ended) <= 0) {
+        return false;
+    }
+    ReadStops();
+    sound = MeasureStops();
+    return true;
+}
+
 bool PlanImprover::SolveTail(std::size_t from, Budget& budget, ExactSearch& exact, long positions,
                              bool& ended) {
     ended = false;
@@ -305,18 +325,24 @@ void PlanImprover::Improve(Budget& budget, const Budget& whole, ExactSearch* exa
     if (sound) {
         JoinStops(budget);
     }
-    // The whole plan again, near the fewest steps.
-    for (std::size_t k = 0; sound && exact != nullptr && ExactSearch::Packs(p_) &&
-                            k < kNearWeights.size() && !budget.OutOfTime();
-         ++k) {
-        p_.Restart();
-        bool ended = false;
-        if (exact->NearShortest(p_, budget, std::min(positions, kNearPositions), StopSteps(),
-                                kNearWeights[k], ended) <= 0) {
-            break; // none found, or the stage starts solved and takes a move still
+    // The whole plan again, near the fewest steps: the short search close
+    // to them, then from the greedy search on (past those no closer than
+    // it, when it found a way) while each finds a shorter way.
+    if (sound && exact != nullptr && ExactSearch::Packs(p_)) {
+        const bool probed = SearchFromStart(budget, *exact, std::min(positions, kProbePositions),
+                                            kProbeWeight, sound);
+        bool first = !probed;
+        for (const int weight : kNearWeights) {
+            if (probed && weight >= kProbeWeight) {
+                continue;
+            }
+            const long most = first ? kNearPositions : kCloserPositions;
+            if (!sound || budget.OutOfTime() ||
+                !SearchFromStart(budget, *exact, std::min(positions, most), weight, sound)) {
+                break;
+            }
+            first = false;
         }
-        ReadStops();
-        sound = MeasureStops();
     }
     // Windows of the plan, the shortest way between their ends, again
     // while a pass makes it shorter.

@@ -87,6 +87,12 @@ class PlanImprover {
     // when shorter. `sound` false when the plan could not be walked.
     bool ShortenWindow(std::size_t i, Budget& budget, ExactSearch& exact, long positions,
                        bool& sound);
+    // The whole plan searched again from the start, best first with the
+    // steps still to go weighed `weight` quarters of a step; true when it
+    // found a shorter way, which the stops then hold, walked (`sound`
+    // false when they could not be).
+    bool SearchFromStart(Budget& budget, ExactSearch& exact, long positions, int weight,
+                         bool& sound);
     // The tail from stop `from` on solved again exactly; true when shorter.
     // `ended` tells whether the search came to its end (no shorter way
     // left) rather than out of room or budget.

@@ -51,7 +51,8 @@ TEST(PlanLength, ShortenedPlansEndSolvedAndAreNeverLonger) {
         int width, height, count, stride;
     };
     auto planner = std::make_unique<Planner>();
-    for (const Size& size : {Size{7, 4, 20, 1601}, Size{12, 4, 20, 3203}, Size{7, 8, 20, 3209}}) {
+    for (const Size& size : {Size{7, 4, 20, 1601}, Size{12, 4, 20, 3203}, Size{7, 8, 20, 3209},
+                             Size{16, 4, 4, 7919}, Size{8, 8, 4, 7927}}) {
         int shorter = 0;
         for (int i = 0; i < size.count; ++i) {
             const int number = (5 + i * size.stride) & 0xffff;
