@@ -52,7 +52,7 @@ bool ExactSearch::Packs(const Position& p) {
     for (int b = 0; b < p.count; ++b) {
         movable += p.Movable(b) ? 1 : 0;
     }
-    return p.width * 2 * p.height <= 128 && movable <= kMaxSlots;
+    return U(p.width * 2 * p.height) <= kFieldCells && movable <= kMaxSlots;
 }
 
 void ExactSearch::Prepare(const Position& p, const Target* placedOn) {

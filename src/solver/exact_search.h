@@ -179,7 +179,10 @@ class ExactSearch {
     std::array<int16_t, kMaxBlocks> slotOrientation_{};
     std::array<int8_t, kMaxBlocks> groupFirst_{}; // first slot of the same orientation
     std::array<int8_t, kMaxBlocks> groupLast_{};  // last slot of the same orientation
-    std::array<int16_t, 128> padOf_{};            // field cell to padded grid index
+    // The most field cells a searched position holds (its packed keys and
+    // cell bits have room for no more).
+    static constexpr std::size_t kFieldCells = 128;
+    std::array<int16_t, kFieldCells> padOf_{};    // field cell to padded grid index
     std::array<int16_t, kSolverCells> fieldOf_{}; // padded grid index to field cell
     std::array<int, 2 * 10> fixedRowCells_{};
     uint32_t fixedRows_ = 0; // one bit per row a fixed block covers
@@ -199,7 +202,7 @@ class ExactSearch {
     static constexpr int kStartTarget = kMaxTargets - 1;
     std::array<Places, kMaxTargets> targetPlaces_{};
     using TargetBits = std::array<uint64_t, kMaxTargets / 64>;
-    std::array<std::array<TargetBits, 128>, kOrientationCount> targetBits_{};
+    std::array<std::array<TargetBits, kFieldCells>, kOrientationCount> targetBits_{};
     int targetCount_ = 0;
     bool targetsComplete_ = false;              // every cover of every set in use is a target
     std::array<int, kOrientationCount> left_{}; // blocks still to place while covering
@@ -216,7 +219,7 @@ class ExactSearch {
     // (kFar when none can be reached), with only walls and fixed blocks in
     // the way.
     static constexpr uint8_t kFar = 60;
-    std::array<std::array<std::array<uint8_t, 128>, kOrientationCount>, 2> steps_{};
+    std::array<std::array<std::array<uint8_t, kFieldCells>, kOrientationCount>, 2> steps_{};
     void MeasureSteps();
 
     // The relaxed way of SearchSlot.
@@ -257,7 +260,7 @@ class ExactSearch {
     void MeasurePlaceSteps();
     const uint8_t* PlaceSteps(int slot, int cell) const {
         return placeSteps_.data() +
-               (static_cast<std::size_t>(slot) * 128 + static_cast<std::size_t>(cell)) *
+               (static_cast<std::size_t>(slot) * kFieldCells + static_cast<std::size_t>(cell)) *
                    kMaxTargets;
     }
     // The least steps for the blocks of slot i's group, standing on
@@ -283,7 +286,6 @@ class ExactSearch {
     // standing on each field cell (kFieldCells to a slot), whether it fits
     // in the field there, and the cells of the blocks held still.
     using CellBits = std::array<uint64_t, 2>;
-    static constexpr std::size_t kFieldCells = 128;
     std::vector<CellBits> covers_;
     std::vector<uint8_t> inField_;
     CellBits stillCells_{};

@@ -167,7 +167,7 @@ void ExactSearch::MeasureSteps() {
         const int first = side == 0 ? 0 : kStartTarget;
         const int end = side == 0 ? targetCount_ : kStartTarget + 1;
         for (int o = 0; o < kOrientationCount; ++o) {
-            std::array<uint8_t, 128>& steps = steps_[U(side)][U(o)];
+            std::array<uint8_t, kFieldCells>& steps = steps_[U(side)][U(o)];
             steps.fill(kFar);
             measured_.Clear();
             int queued = 0;

@@ -29,12 +29,12 @@ std::size_t U(int i) {
 } // namespace
 
 void ExactSearch::MeasurePlaceSteps() {
-    placeSteps_.assign(U(movable_) * 128 * kMaxTargets, kFar);
+    placeSteps_.assign(U(movable_) * kFieldCells * kMaxTargets, kFar);
     for (int i = 0; i < movable_; ++i) {
         const int o = slotOrientation_[U(i)];
         for (int t = 0; t < targetCount_; ++t) {
             const auto at = [&](int cell) -> uint8_t& {
-                return placeSteps_[(U(i) * 128 + U(cell)) * kMaxTargets + U(t)];
+                return placeSteps_[(U(i) * kFieldCells + U(cell)) * kMaxTargets + U(t)];
             };
             const int cell = targetPlaces_[U(t)][U(i)];
             at(cell) = 0;
@@ -60,9 +60,6 @@ void ExactSearch::MeasurePlaceSteps() {
 }
 
 void ExactSearch::MarkCovers() {
-    const auto bit = [](CellBits& bits, int cell) {
-        bits[U(cell >> 6)] |= uint64_t{1} << (cell & 63);
-    };
     const int cells = width_ * rows_;
     covers_.assign(U(movable_) * kFieldCells, CellBits{});
     inField_.assign(U(movable_) * kFieldCells, 0);
@@ -75,7 +72,7 @@ void ExactSearch::MarkCovers() {
                 if (c < 0) {
                     inside = false;
                 } else {
-                    bit(covers_[at], c);
+                    SetBit(covers_[at], c);
                 }
             }
             inField_[at] = inside ? 1 : 0;
@@ -84,7 +81,7 @@ void ExactSearch::MarkCovers() {
     stillCells_ = {};
     for (int cell = 0; cell < cells; ++cell) {
         if (base_.cells[U(padOf_[U(cell)])] != kSolverFree) {
-            bit(stillCells_, cell);
+            SetBit(stillCells_, cell);
         }
     }
 }

@@ -331,17 +331,17 @@ void PlanImprover::Improve(Budget& budget, const Budget& whole, ExactSearch* exa
     if (sound && exact != nullptr && ExactSearch::Packs(p_)) {
         const bool probed = SearchFromStart(budget, *exact, std::min(positions, kProbePositions),
                                             kProbeWeight, sound);
-        bool first = !probed;
         for (const int weight : kNearWeights) {
             if (probed && weight >= kProbeWeight) {
                 continue;
             }
-            const long most = first ? kNearPositions : kCloserPositions;
+            // Only the greedy search, when it comes first, has the most.
+            const long most =
+                !probed && weight == kNearWeights.front() ? kNearPositions : kCloserPositions;
             if (!sound || budget.OutOfTime() ||
                 !SearchFromStart(budget, *exact, std::min(positions, most), weight, sound)) {
                 break;
             }
-            first = false;
         }
     }
     // Windows of the plan, the shortest way between their ends, again

@@ -20,6 +20,8 @@ namespace fenx {
 
 using SlotMask = std::array<uint64_t, 2>; // one bit per slot, up to 95
 
+// Bit i of a two-word bit set (of slots here; of field cells in the
+// near-shortest search).
 inline void SetBit(SlotMask& m, int i) {
     m[static_cast<std::size_t>(i >> 6)] |= uint64_t{1} << (i & 63);
 }
