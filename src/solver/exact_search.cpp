@@ -119,12 +119,16 @@ void ExactSearch::Pack(const Places& places, uint64_t& key0, uint64_t& key1) con
     key0 = 0;
     key1 = 0;
     for (int i = 0; i < movable_; ++i) {
-        const uint64_t v = places[U(i)];
-        if (i < kSlotsPerWord) {
-            key0 |= v << (i * kBitsPerSlot);
-        } else {
-            key1 |= v << ((i - kSlotsPerWord) * kBitsPerSlot);
-        }
+        Repack(i, 0, places[U(i)], key0, key1);
+    }
+}
+
+void ExactSearch::Repack(int i, uint8_t from, uint8_t to, uint64_t& key0, uint64_t& key1) {
+    const uint64_t change = static_cast<uint64_t>(from ^ to);
+    if (i < kSlotsPerWord) {
+        key0 ^= change << (i * kBitsPerSlot);
+    } else {
+        key1 ^= change << ((i - kSlotsPerWord) * kBitsPerSlot);
     }
 }
 
@@ -137,20 +141,14 @@ void ExactSearch::Unpack(uint64_t key0, uint64_t key1, Places& places) const {
     }
 }
 
-// Takes the best position off `open` and counts it expanded; returns its
-// node.
-int32_t ExactSearch::TakePlaces(std::vector<uint64_t>& open, Places& places) {
+// Takes the best position off `open`, counts it expanded and lays it out in
+// `grid`; returns its node.
+int32_t ExactSearch::TakeBest(std::vector<uint64_t>& open, Places& places, SolverGrid& grid) {
     std::pop_heap(open.begin(), open.end(), std::greater<>());
     const int32_t n = HeapNode(open.back());
     open.pop_back();
     ++expanded_;
     Unpack(nodes_[U(n)].key0, nodes_[U(n)].key1, places);
-    return n;
-}
-
-// TakePlaces, the position laid out in `grid`.
-int32_t ExactSearch::TakeBest(std::vector<uint64_t>& open, Places& places, SolverGrid& grid) {
-    const int32_t n = TakePlaces(open, places);
     grid = base_;
     for (int i = 0; i < movable_; ++i) {
         grid.Write(padOf_[places[U(i)]], slotOrientation_[U(i)], static_cast<int8_t>(i));

@@ -26,6 +26,7 @@
 
 #include "core/block.h"
 #include "solver/anchor_search.h"
+#include "solver/bucket_queue.h"
 #include "solver/budget.h"
 #include "solver/position.h"
 #include "solver/solver_grid.h"
@@ -136,10 +137,11 @@ class ExactSearch {
     int32_t SearchSlot(const Target& t, const Position& p, Budget& budget, int slot,
                        long nodeBudget, int moveWeight);
     void Pack(const Places& places, uint64_t& key0, uint64_t& key1) const;
+    // A packed key with slot i moved from field cell `from` to `to`, for a
+    // slot alone in its group (no other slot to keep sorted with).
+    static void Repack(int i, uint8_t from, uint8_t to, uint64_t& key0, uint64_t& key1);
     void Unpack(uint64_t key0, uint64_t key1, Places& places) const;
     int32_t TakeBest(std::vector<uint64_t>& open, Places& places, SolverGrid& grid);
-    // TakeBest without laying the position out.
-    int32_t TakePlaces(std::vector<uint64_t>& open, Places& places);
     // The places with slot i's block moved to field cell `cell`.
     Places MovedTo(const Places& places, int i, uint8_t cell) const;
     // Index of the node with this key, inserting it (with parent and moves)
@@ -245,6 +247,7 @@ class ExactSearch {
     std::unique_ptr<uint64_t[], FreeTable> table_; // stamp << 32 | node + 1
     uint32_t tableStamp_ = 0;
     std::array<std::vector<uint64_t>, 2> open_; // per side, priority << 32 | node
+    BucketQueue nearOpen_;                      // NearSearch's
     std::vector<int32_t> chain_;                // PlayInto's positions
     AnchorSearch reach_;
     // MeasureSteps' walk from every target place at once.
@@ -283,11 +286,15 @@ class ExactSearch {
     };
     std::array<Step, kMaxBlocks * SolverSteps.size()> expansion_{};
     // NearSearch's field cells as bits: those each slot's block covers
-    // standing on each field cell (kFieldCells to a slot), whether it fits
-    // in the field there, and the cells of the blocks held still.
+    // standing on each field cell (kFieldCells to a slot), and the cells of
+    // the blocks held still. For each slot and field cell too, the field
+    // cell each step leads to, and one bit for each step that keeps the
+    // block in the field.
     using CellBits = std::array<uint64_t, 2>;
     std::vector<CellBits> covers_;
-    std::vector<uint8_t> inField_;
+    using StepCells = std::array<uint8_t, SolverSteps.size()>;
+    std::vector<StepCells> stepsTo_;
+    std::vector<uint8_t> stepsIn_;
     CellBits stillCells_{};
     void MarkCovers();
     // What NearShortest and NearWay do first; false when p's field is

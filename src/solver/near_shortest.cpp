@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
-#include <functional>
 
 #include "solver/exact_search.h"
 
@@ -62,20 +61,30 @@ void ExactSearch::MeasurePlaceSteps() {
 void ExactSearch::MarkCovers() {
     const int cells = width_ * rows_;
     covers_.assign(U(movable_) * kFieldCells, CellBits{});
-    inField_.assign(U(movable_) * kFieldCells, 0);
+    for (int i = 0; i < movable_; ++i) {
+        for (int cell = 0; cell < cells; ++cell) {
+            for (int off : SolverOffsets[U(slotOrientation_[U(i)])]) {
+                const int c = fieldOf_[U(padOf_[U(cell)] + off)];
+                if (c >= 0) {
+                    SetBit(covers_[U(i) * kFieldCells + U(cell)], c);
+                }
+            }
+        }
+    }
+    // Where each step leads and which steps keep the block in the field
+    // (all four of its cells there); a step that leaves it leads nowhere
+    // (the cell itself), its bit clear.
+    stepsTo_.assign(U(movable_) * kFieldCells, StepCells{});
+    stepsIn_.assign(U(movable_) * kFieldCells, 0);
     for (int i = 0; i < movable_; ++i) {
         for (int cell = 0; cell < cells; ++cell) {
             const std::size_t at = U(i) * kFieldCells + U(cell);
-            bool inside = true;
-            for (int off : SolverOffsets[U(slotOrientation_[U(i)])]) {
-                const int c = fieldOf_[U(padOf_[U(cell)] + off)];
-                if (c < 0) {
-                    inside = false;
-                } else {
-                    SetBit(covers_[at], c);
-                }
+            for (std::size_t k = 0; k < SolverSteps.size(); ++k) {
+                const int next = fieldOf_[U(padOf_[U(cell)] + SolverSteps[k])];
+                const bool in = next >= 0 && BitCount(covers_[U(i) * kFieldCells + U(next)]) == 4;
+                stepsTo_[at][k] = static_cast<uint8_t>(in ? next : cell);
+                stepsIn_[at] = static_cast<uint8_t>(stepsIn_[at] | (in ? 1u << k : 0u));
             }
-            inField_[at] = inside ? 1 : 0;
         }
     }
     stillCells_ = {};
@@ -246,26 +255,25 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
     const auto priority = [weight](int g, int h) { return 4 * g + weight * h; };
     bool fresh = false;
     Find(key0, key1, -1, 0, 0, fresh);
-    std::vector<uint64_t>& open = open_[0];
-    open.push_back(HeapKey(priority(0, boundOf(places)), 0));
+    BucketQueue& open = nearOpen_;
+    open.Clear();
+    open.Push(priority(0, boundOf(places)), 0);
 
     int32_t reached = -1;
-    while (reached < 0 && !open.empty()) {
+    while (reached < 0 && !open.Empty()) {
         if (expanded_ >= nodeBudget || nodes_.size() + 8 * U(movable_) > room_ ||
             ((expanded_ & 15) == 0 && budget.OutOfTime())) {
             break;
         }
-        if (nodes_[U(HeapNode(open.front()))].expanded != 0) {
-            // Reached again by fewer steps, queued anew and taken then.
-            std::pop_heap(open.begin(), open.end(), std::greater<>());
-            open.pop_back();
-            continue;
+        const int32_t n = open.Top();
+        open.Pop();
+        if (nodes_[U(n)].expanded != 0) {
+            continue; // reached again by fewer steps, queued anew and taken then
         }
-        const int32_t n = TakePlaces(open, places);
+        ++expanded_;
+        Unpack(nodes_[U(n)].key0, nodes_[U(n)].key1, places);
         nodes_[U(n)].expanded = 1;
         const Node node = nodes_[U(n)];
-        boundOf(places);
-        const std::array<int, 2 * 10> rowCells = RowCells(places);
         CellBits taken = stillCells_;
         for (int i = 0; i < movable_; ++i) {
             const CellBits& c = covers_[U(i) * kFieldCells + places[U(i)]];
@@ -277,29 +285,58 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
         // the table. Fetched ahead of need, the table and then the
         // positions met before are in the processor's cache when the
         // lookups below come to them, rather than each waited for in turn.
+        // Which of a block's steps fit is worked out for all eight at once,
+        // without a branch on each.
         int stepCount = 0;
         for (int i = 0; i < movable_; ++i) {
-            const int at = padOf_[places[U(i)]];
             const std::size_t first = U(i) * kFieldCells;
-            const CellBits& own = covers_[first + places[U(i)]];
+            const std::size_t here = first + places[U(i)];
+            const CellBits& own = covers_[here];
             const CellBits others = {taken[0] & ~own[0], taken[1] & ~own[1]};
-            for (int step : SolverSteps) {
-                const int cell = fieldOf_[U(at + step)];
-                if (cell < 0 || inField_[first + U(cell)] == 0) {
-                    continue;
-                }
-                const CellBits& c = covers_[first + U(cell)];
-                if (((c[0] & others[0]) | (c[1] & others[1])) != 0) {
-                    continue;
-                }
+            const StepCells& to = stepsTo_[here];
+            unsigned fits = 0;
+            for (std::size_t k = 0; k < SolverSteps.size(); ++k) {
+                const CellBits& c = covers_[first + to[k]];
+                fits |= static_cast<unsigned>(((c[0] & others[0]) | (c[1] & others[1])) == 0) << k;
+            }
+            fits &= stepsIn_[here];
+            const bool alone = groupFirst_[U(i)] == groupLast_[U(i)];
+            for (; fits != 0; fits &= fits - 1) {
+                const auto k = U(std::countr_zero(fits));
                 Step& s = expansion_[U(stepCount++)];
                 s.slot = static_cast<int8_t>(i);
-                s.next = static_cast<int16_t>(at + step);
-                Pack(MovedTo(places, i, static_cast<uint8_t>(cell)), s.key0, s.key1);
+                s.next = static_cast<int16_t>(padOf_[places[U(i)]] + SolverSteps[k]);
+                if (alone) {
+                    // The key with this block's bits alone changed.
+                    s.key0 = node.key0;
+                    s.key1 = node.key1;
+                    Repack(i, places[U(i)], to[k], s.key0, s.key1);
+                } else {
+                    Pack(MovedTo(places, i, to[k]), s.key0, s.key1);
+                }
                 s.at = SlotOf(s.key0, s.key1);
                 __builtin_prefetch(&table_[s.at]);
             }
         }
+        // The bound of the position taken while the table is fetched.
+        boundOf(places);
+        // Whether a step ends on full and empty rows: with every solved
+        // field among the targets, exactly when it leaves no step to go;
+        // otherwise told by the cells in each row.
+        const bool rowsTell = !toFirstTarget && !targetsComplete_;
+        const std::array<int, 2 * 10> rowCells = rowsTell ? RowCells(places) : fixedRowCells_;
+        const auto solvedAfter = [&](const Step& s, int hNext) {
+            if (!rowsTell) {
+                return hNext == 0;
+            }
+            std::array<int, 2 * 10> childRows = rowCells;
+            const int from = padOf_[places[U(s.slot)]];
+            for (int off : SolverOffsets[U(slotOrientation_[U(s.slot)])]) {
+                --childRows[U(SolverRow(from + off))];
+                ++childRows[U(SolverRow(s.next + off))];
+            }
+            return Solved(childRows);
+        };
         for (int k = 0; k < stepCount; ++k) {
             const uint64_t entry = table_[expansion_[U(k)].at];
             if (static_cast<uint32_t>(entry >> 32) == tableStamp_) {
@@ -310,8 +347,6 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
         for (int k = 0; k < stepCount; ++k) {
             const Step& s = expansion_[U(k)];
             const int i = s.slot;
-            const int o = slotOrientation_[U(i)];
-            const int at = padOf_[places[U(i)]];
             const int g = groupFirst_[U(i)];
             const int16_t* before = groupSteps.data() + U(g) * kMaxTargets;
             if (cellsOf != i) {
@@ -331,32 +366,33 @@ int ExactSearch::NearSearch(Position& p, Budget& budget, long nodeBudget, int be
                 nodes_[U(c)].parent = n;
                 nodes_[U(c)].expanded = 0;
             }
-            cells[U(i - g)] = cell;
-            GroupSteps(i, cells.data(), moved.data());
-            cells[U(i - g)] = places[U(i)];
             int hNext = INT_MAX;
-            for (std::size_t t = 0; t < targets; ++t) {
-                hNext = std::min(hNext, perTarget[t] - before[t] + moved[t]);
+            if (groupLast_[U(i)] == g) {
+                const uint8_t* d = PlaceSteps(i, cell);
+                for (std::size_t t = 0; t < targets; ++t) {
+                    hNext = std::min(hNext, perTarget[t] - before[t] + d[t]);
+                }
+            } else {
+                cells[U(i - g)] = cell;
+                GroupSteps(i, cells.data(), moved.data());
+                cells[U(i - g)] = places[U(i)];
+                for (std::size_t t = 0; t < targets; ++t) {
+                    hNext = std::min(hNext, perTarget[t] - before[t] + moved[t]);
+                }
             }
             if (made + hNext >= below) {
                 continue; // no shorter than the way known
             }
-            std::array<int, 2 * 10> childRows = rowCells;
-            for (int off : SolverOffsets[U(o)]) {
-                --childRows[U(SolverRow(at + off))];
-                ++childRows[U(SolverRow(s.next + off))];
-            }
-            if (toFirstTarget ? s.key0 == goal0 && s.key1 == goal1 : Solved(childRows)) {
+            if (toFirstTarget ? s.key0 == goal0 && s.key1 == goal1 : solvedAfter(s, hNext)) {
                 reached = c;
                 break;
             }
-            open.push_back(HeapKey(priority(made, hNext), c));
-            std::push_heap(open.begin(), open.end(), std::greater<>());
+            open.Push(priority(made, hNext), c);
         }
     }
     budget.Count(expanded_);
     if (reached < 0) {
-        ended = open.empty();
+        ended = open.Empty();
         return -1;
     }
     const int steps = nodes_[U(reached)].moves;

@@ -34,7 +34,7 @@ constexpr std::array<int, 4> kNearWeights = {16, 10, 6, 4};
 // The positions the first of those may expand, and each later one: where
 // the way from the start is out of reach, the time goes to the windows and
 // the tail instead.
-constexpr long kNearPositions = 30000;
+constexpr long kNearPositions = 45000;
 constexpr long kCloserPositions = 15000;
 // Before them, a short search close to the fewest: where the bound leads
 // the greedy search into a jam, such a search often walks straight

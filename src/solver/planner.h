@@ -35,7 +35,7 @@ struct PlanLimits {
     // A found plan may become shorter (plan_improver.h) until this long
     // after planning began, within the budget, and for a little while even
     // when finding it took longer; 0 gives the plan as found.
-    int shortenMs = 40;
+    int shortenMs = 45;
 };
 
 struct PlannerParts;

@@ -25,6 +25,9 @@ using SlotMask = std::array<uint64_t, 2>; // one bit per slot, up to 95
 inline void SetBit(SlotMask& m, int i) {
     m[static_cast<std::size_t>(i >> 6)] |= uint64_t{1} << (i & 63);
 }
+inline int BitCount(const SlotMask& m) {
+    return std::popcount(m[0]) + std::popcount(m[1]);
+}
 inline bool AllIn(const SlotMask& need, const SlotMask& have) {
     return (need[0] & ~have[0]) == 0 && (need[1] & ~have[1]) == 0;
 }
@@ -84,7 +87,7 @@ struct Target {
         const int t = owner[static_cast<std::size_t>(cell)];
         return t >= 0 && slotBlock[static_cast<std::size_t>(t)] < 0;
     }
-    int FilledCount() const { return std::popcount(filled[0]) + std::popcount(filled[1]); }
+    int FilledCount() const { return BitCount(filled); }
 
   private:
     void SetRows(RowSet r);
