@@ -129,7 +129,8 @@ case "$command" in
     check_package
     # The same suite with memory, leak and undefined-behaviour checks. The
     # reports need only function names and line numbers (-g1): full debug
-    # information makes this, the longest build of the run, a fifth slower.
+    # information makes this, the longest build of the run, take about a
+    # third longer.
     cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFENX_WERROR=ON \
       -DFENX_BUILD_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
       -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"

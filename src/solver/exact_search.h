@@ -137,8 +137,10 @@ class ExactSearch {
     int32_t SearchSlot(const Target& t, const Position& p, Budget& budget, int slot,
                        long nodeBudget, int moveWeight);
     void Pack(const Places& places, uint64_t& key0, uint64_t& key1) const;
-    // A packed key with slot i moved from field cell `from` to `to`, for a
-    // slot alone in its group (no other slot to keep sorted with).
+    // The packed key with slot i's field cell changed from `from` to `to`
+    // (from 0, as Pack fills an empty key). A moved block's key stays the
+    // one Pack gives only where its slot is alone in its group: the others
+    // would have to be sorted again.
     static void Repack(int i, uint8_t from, uint8_t to, uint64_t& key0, uint64_t& key1);
     void Unpack(uint64_t key0, uint64_t key1, Places& places) const;
     int32_t TakeBest(std::vector<uint64_t>& open, Places& places, SolverGrid& grid);
